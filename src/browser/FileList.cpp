@@ -1,0 +1,3 @@
+#include "FileList.h"
+
+FileList::~FileList() = default;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+/** The desktop facilities the program uses: message boxes, the clipboard and
+ *  opening a target with its default handler. One instance is current for the
+ *  whole process; tests install a recording one. */
+class Desktop
+{
+public:
+    enum class Icon { None, Information };
+
+    virtual ~Desktop();
+
+    /** Shows a modal message with an OK button; returns when the user closed it. */
+    virtual void showMessage(const QString& text, const QString& title, Icon icon) = 0;
+    /** Replaces the clipboard's content with plain text. */
+    virtual void setClipboardText(const QString& text) = 0;
+    /** Opens a web address or a file path with its default handler; the outcome is not reported. */
+    virtual void shellOpen(const QString& target) = 0;
+};
+
+/** Makes `desktop` current (not owned); nullptr restores the Qt desktop. */
+void SetDesktop(Desktop* desktop);
+/** The current desktop: the one set last, else the Qt desktop. */
+Desktop& CurrentDesktop();

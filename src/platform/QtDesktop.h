@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Desktop.h"
+
+/** Desktop on Qt Widgets: QMessageBox, the application clipboard, QDesktopServices. */
+class QtDesktop final : public Desktop
+{
+public:
+    void showMessage(const QString& text, const QString& title, Icon icon) override;
+    void setClipboardText(const QString& text) override;
+    void shellOpen(const QString& target) override;
+};
