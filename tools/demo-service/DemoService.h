@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+/** A local HTTP server that answers like the cloud drive service: login,
+ *  listings (/files, /lists) and download pages, over a sample drive.
+ *  Binds to 127.0.0.1 only. Thread-safe: handlers run on the server's pool. */
+class DemoService
+{
+public:
+    enum class Endpoint { Login, Files, Lists, DownloadPage };
+    enum class ListingForm { List, Keyed };
+
+    /** What an endpoint does instead of its normal answer, for tests. */
+    struct Fault
+    {
+        int status = 0;                         // answer with this status (0: normal status)
+        std::chrono::milliseconds delay{0};     // wait this long before answering
+        bool dropConnection = false;            // close the connection without an answer
+        std::optional<QByteArray> body;         // answer with this body
+        QByteArray contentType;                 // Content-Type for `body` (empty: the usual one)
+    };
+
+    /** One request as the server saw it. Header names are as received; order is not kept. */
+    struct LoggedRequest
+    {
+        QString method;
+        QString target; // path and query, as sent
+        QMap<QString, QString> headers;
+        QByteArray body;
+    };
+
+    DemoService();
+    ~DemoService(); // stops the server
+
+    DemoService(const DemoService&) = delete;
+    DemoService& operator=(const DemoService&) = delete;
+
+    /** Starts listening on 127.0.0.1:`port` (0: a port the OS picks); false when it cannot. */
+    bool start(int port = 0);
+    void stop();
+    /** "http://127.0.0.1:<port>" once started. */
+    QString baseUrl() const;
+
+    void setFault(Endpoint endpoint, const Fault& fault);
+    void clearFaults();
+    void setListingForm(ListingForm form);
+
+    QList<LoggedRequest> requests() const;
+    void clearRequests();
+
+    static QString account();  // the demo account
+    static QString password(); // its password
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
