@@ -1,0 +1,94 @@
+#pragma once
+
+#include "browser/FileList.h"
+#include "browser/ListingState.h"
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class JsonArray;
+class JsonValue;
+
+/** The seven category options of the window, in the order of their codes. */
+enum class CategoryOption
+{
+    MyDrive,   // "我的网盘", code "1"  (Option5)
+    Documents, // "文档", code "2"      (Option1)
+    Photos,    // "相册", code "3"      (Option2)
+    Music,     // "音乐", code "4"      (Option3)
+    Videos,    // "视频", code "9"      (Option4)
+    Shared,    // "已分享", code "30"   (Option6)
+    Newest,    // "最新", code "32"     (Option7)
+};
+
+/** The category code an option sets. */
+QString CategoryCodeOf(CategoryOption option);
+
+/** The file browser: lists one page of one folder of the drive into a FileList
+ *  and moves through folders and pages, all through its ListingState (owned)
+ *  and the list (not owned, must outlive the browser). Requests go through
+ *  ServiceRequest, which shows its own failure messages; a parse problem is
+ *  shown through the current Desktop. Nothing is sent while signed out. */
+class FileBrowser : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FileBrowser(FileList& list, QObject* parent = nullptr);
+
+    ListingState& state() { return m_state; }
+    const ListingState& state() const { return m_state; }
+    FileList& list() { return m_list; }
+
+    /** Requests the page the state names; an accepted answer becomes the response text. */
+    void RequestListing();
+
+    /** A category option became the selected one: records it, then sets its code. */
+    void chooseCategory(CategoryOption option);
+    /** The selected category option; none until one is chosen. */
+    std::optional<CategoryOption> selectedCategory() const { return m_selectedCategory; }
+    /** The sort choice at `index` (0..5) sets the sort order; any other index keeps
+     *  it. Then requests the listing; the offset stays. */
+    void chooseSort(int index);
+    /** The shared-only box changed: stores it and requests the listing; the offset stays. */
+    void chooseSharedOnly(bool sharedOnly);
+
+    /** Turns the response text into rows, page item count and total count. */
+    void ParseListing();
+    /** The keyed form of the listing ("data" members under digit keys). Expects the
+     *  rows already removed. */
+    void pipeilist();
+
+    void GoRoot();
+    void GoUp();
+    /** Enters the folder of the selected row; does nothing on a file row or no selection. */
+    void EnterFolder();
+    void FirstPage();
+    void PreviousPage();
+    void NextPage();
+    void LastPage();
+
+    /** The mark-videos box changed: ticked marks video names red, unticked turns
+     *  every name black. */
+    void setVideoMarking(bool ticked);
+    bool videoMarking() const { return m_videoMarking; }
+    /** Colours the names of video rows red while video marking is on. */
+    void MarkVideoRows();
+
+signals:
+    /** A parse begins: the window's select-all box is to be unticked. */
+    void selectAllUntickRequested();
+
+private:
+    void showRowsOfArray(const JsonArray& data);
+    void showRowsByDigitKeys(const JsonValue& data);
+    void appendRow(const JsonValue& entry);
+    bool reportParseErrors();
+    void enterListedFolder(const QString& id, const QString& name);
+
+    FileList& m_list;
+    ListingState m_state;
+    std::optional<CategoryOption> m_selectedCategory;
+    bool m_videoMarking = false;
+};

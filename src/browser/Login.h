@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class FileBrowser;
+
+/** How a login command ended. */
+enum class LoginOutcome
+{
+    MissingCredentials, // account or password empty; nothing sent
+    Refused,            // the service refused the account; cookie and rows kept
+    SignedIn,           // a cookie is held and the root folder was listed
+    SignedOut,          // the request failed (its message was shown); cookie and rows emptied
+};
+
+/** The login request's form body for `account` and `password`, both taken as they stand. */
+QString LoginBody(const QString& account, const QString& password);
+
+/** The login command: signs in with `account` and `password`, keeps the session
+ *  cookie, then lists the root folder through `browser`. Every failure is shown
+ *  through the current Desktop (or by the request layer) before returning. */
+LoginOutcome LogIn(const QString& account, const QString& password, FileBrowser& browser);
