@@ -4,7 +4,6 @@
 #include <QList>
 #include <QMap>
 #include <QString>
-
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -15,17 +14,28 @@
 class DemoService
 {
 public:
-    enum class Endpoint { Login, Files, Lists, DownloadPage };
-    enum class ListingForm { List, Keyed };
+    enum class Endpoint
+    {
+        Login,
+        Files,
+        Lists,
+        DownloadPage
+    };
+    enum class ListingForm
+    {
+        List,
+        Keyed
+    };
 
     /** What an endpoint does instead of its normal answer, for tests. */
     struct Fault
     {
-        int status = 0;                         // answer with this status (0: normal status)
-        std::chrono::milliseconds delay{0};     // wait this long before answering
-        bool dropConnection = false;            // close the connection without an answer
-        std::optional<QByteArray> body;         // answer with this body
-        QByteArray contentType;                 // Content-Type for `body` (empty: the usual one)
+        int status = 0;                     // answer with this status (0: normal status)
+        std::chrono::milliseconds delay{0}; // wait this long before answering
+        bool dropConnection = false;        // close the connection without an answer
+        std::optional<QByteArray> body;     // answer with this body
+        QByteArray contentType;             // Content-Type for `body` (empty: the usual one)
+        QByteArray location;                // Location of a 3xx `status` (empty: "/")
     };
 
     /** One request as the server saw it. Header names are as received; order is not kept. */
@@ -55,6 +65,9 @@ public:
 
     QList<LoggedRequest> requests() const;
     void clearRequests();
+
+    /** Lets one more account log in (the demo account always can); all see the same drive. */
+    void addAccount(const QString& account, const QString& password);
 
     static QString account();  // the demo account
     static QString password(); // its password

@@ -1,0 +1,270 @@
+#include "DriveListing.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+constexpr int MaximumLimit = 1000;
+
+// One listed entry: a folder or a file of the drive.
+struct Entry
+{
+    const DemoFolder* folder = nullptr;
+    const DemoFile* file = nullptr;
+
+    const QString& name() const { return folder ? folder->name : file->name; }
+    qint64 time() const { return folder ? folder->time : file->time; }
+    qint64 size() const { return folder ? 0 : file->size; }
+    const QString& id() const { return folder ? folder->cid : file->fid; }
+    bool shared() const { return folder ? folder->shared : file->shared; }
+};
+
+// Strings go out as the service writes them: ASCII only, every other UTF-16 unit as \uXXXX.
+QByteArray JsonString(const QString& text)
+{
+    QByteArray out = "\"";
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit == u'"' || unit == u'\\') {
+            out += '\\';
+            out += char(unit);
+        } else if (unit >= 0x20 && unit < 0x7f) {
+            out += char(unit);
+        } else {
+            out += "\\u" + QByteArray::number(unit, 16).rightJustified(4, '0');
+        }
+    }
+    return out + "\"";
+}
+
+QByteArray Member(const char* key, const QByteArray& jsonValue)
+{
+    return JsonString(QString::fromLatin1(key)) + ":" + jsonValue;
+}
+
+QByteArray Number(qint64 value)
+{
+    return QByteArray::number(value);
+}
+
+QByteArray FolderJson(const DemoDrive& drive, const DemoFolder& folder)
+{
+    const QList<QByteArray> members = {
+        Member("cid", JsonString(folder.cid)),
+        Member("pid", JsonString(folder.parentCid)),
+        Member("n", JsonString(folder.name)),
+        Member("t", Number(folder.time)),
+        Member("sh", Number(folder.shared ? 1 : 0)),
+        Member("category_file_count", Number(drive.filesIn(folder.cid).size())),
+    };
+    return "{" + members.join(',') + "}";
+}
+
+QByteArray FileJson(const DemoFile& file)
+{
+    const QList<QByteArray> members = {
+        Member("fid", JsonString(file.fid)),
+        Member("cid", JsonString(file.cid)),
+        Member("n", JsonString(file.name)),
+        Member("s", Number(file.size)),
+        Member("t", JsonString(DemoDrive::fileTimeText(file.time))),
+        Member("pc", JsonString(file.pickCode)),
+        Member("sh", Number(file.shared ? 1 : 0)),
+        Member("ico", JsonString(QFileInfo(file.name).suffix().toLower())),
+    };
+    return "{" + members.join(',') + "}";
+}
+
+QByteArray EntryJson(const DemoDrive& drive, const Entry& entry)
+{
+    return entry.folder ? FolderJson(drive, *entry.folder) : FileJson(*entry.file);
+}
+
+bool Before(const Entry& a, const Entry& b, ListingQuery::SortKey key)
+{
+    switch (key) {
+    case ListingQuery::SortKey::Name:
+        if (const int order = a.name().compare(b.name(), Qt::CaseInsensitive))
+            return order < 0;
+        break;
+    case ListingQuery::SortKey::Time:
+        if (a.time() != b.time())
+            return a.time() < b.time();
+        break;
+    case ListingQuery::SortKey::Size:
+        if (a.size() != b.size())
+            return a.size() < b.size();
+        break;
+    }
+    // Equal keys: a fixed order, so that pages never overlap.
+    if (const int order = a.name().compare(b.name()))
+        return order < 0;
+    return a.id().toLongLong() < b.id().toLongLong();
+}
+
+// Folders come before files, as the service lists them; each group in the requested order.
+void Sort(QList<Entry>& entries, const ListingQuery& query)
+{
+    std::stable_sort(entries.begin(), entries.end(), [&query](const Entry& a, const Entry& b) {
+        const bool aFolder = a.folder != nullptr;
+        const bool bFolder = b.folder != nullptr;
+        if (aFolder != bFolder)
+            return aFolder;
+        return query.ascending ? Before(a, b, query.sortKey) : Before(b, a, query.sortKey);
+    });
+}
+
+QList<Entry> FolderEntries(const DemoDrive& drive, const QString& cid)
+{
+    QList<Entry> entries;
+    for (const DemoFolder* folder : drive.subfoldersOf(cid))
+        entries.append({folder, nullptr});
+    for (const DemoFile* file : drive.filesIn(cid))
+        entries.append({nullptr, file});
+    return entries;
+}
+
+QList<Entry> SharedEntries(const DemoDrive& drive)
+{
+    QList<Entry> entries;
+    for (const DemoFolder& folder : drive.folders()) {
+        if (folder.shared)
+            entries.append({&folder, nullptr});
+    }
+    for (const DemoFile& file : drive.files()) {
+        if (file.shared)
+            entries.append({nullptr, &file});
+    }
+    return entries;
+}
+
+QList<Entry> NewestFiles(const DemoDrive& drive)
+{
+    QList<Entry> entries;
+    for (const DemoFile& file : drive.files())
+        entries.append({nullptr, &file});
+    ListingQuery newestFirst;
+    Sort(entries, newestFirst);
+    return entries.mid(0, DemoDriveIds::NewestFileCount);
+}
+
+QList<Entry> OnlyShared(const QList<Entry>& entries)
+{
+    QList<Entry> shared;
+    std::copy_if(entries.begin(), entries.end(), std::back_inserter(shared),
+                 [](const Entry& entry) { return entry.shared(); });
+    return shared;
+}
+
+QByteArray DataJson(const DemoDrive& drive, const QList<Entry>& page, DemoService::ListingForm form)
+{
+    QList<QByteArray> items;
+    for (qsizetype i = 0; i < page.size(); ++i) {
+        const QByteArray entry = EntryJson(drive, page[i]);
+        items.append(form == DemoService::ListingForm::Keyed
+                         ? JsonString(QString::number(i)) + ":" + entry
+                         : entry);
+    }
+    if (form == DemoService::ListingForm::Keyed)
+        return "{" + items.join(',') + "}";
+    return "[" + items.join(',') + "]";
+}
+
+const char* SortKeyName(ListingQuery::SortKey key)
+{
+    switch (key) {
+    case ListingQuery::SortKey::Name:
+        return "file_name";
+    case ListingQuery::SortKey::Size:
+        return "file_size";
+    case ListingQuery::SortKey::Time:
+        break;
+    }
+    return "user_ptime";
+}
+
+int AidOf(ListingQuery::Scope scope)
+{
+    switch (scope) {
+    case ListingQuery::Scope::Shared:
+        return 30;
+    case ListingQuery::Scope::Newest:
+        return 32;
+    case ListingQuery::Scope::Folder:
+        break;
+    }
+    return 1;
+}
+
+int NumberOr(const QMap<QString, QString>& parameters, const QString& key, int fallback)
+{
+    bool ok = false;
+    const int value = parameters.value(key).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+ListingQuery ListingQuery::fromParameters(const QMap<QString, QString>& parameters, bool listsPath)
+{
+    ListingQuery query;
+    if (listsPath) {
+        const QString aid = parameters.value(QStringLiteral("aid"));
+        if (aid == QLatin1String("30"))
+            query.scope = Scope::Shared;
+        else if (aid == QLatin1String("32"))
+            query.scope = Scope::Newest;
+    }
+    if (parameters.contains(QStringLiteral("cid")))
+        query.cid = parameters.value(QStringLiteral("cid"));
+    const QString order = parameters.value(QStringLiteral("o"));
+    if (order == QLatin1String("file_name"))
+        query.sortKey = SortKey::Name;
+    else if (order == QLatin1String("file_size"))
+        query.sortKey = SortKey::Size;
+    query.ascending = parameters.value(QStringLiteral("asc")) == QLatin1String("1");
+    query.sharedOnly = parameters.value(QStringLiteral("is_share")) == QLatin1String("1");
+    query.offset = std::max(0, NumberOr(parameters, QStringLiteral("offset"), 0));
+    const int limit = NumberOr(parameters, QStringLiteral("limit"), query.limit);
+    if (limit > 0)
+        query.limit = std::min(limit, MaximumLimit);
+    return query;
+}
+
+std::optional<QByteArray> RenderListing(const DemoDrive& drive, const ListingQuery& query,
+                                        DemoService::ListingForm form)
+{
+    QList<Entry> entries;
+    switch (query.scope) {
+    case ListingQuery::Scope::Shared:
+        entries = SharedEntries(drive);
+        break;
+    case ListingQuery::Scope::Newest:
+        entries = NewestFiles(drive);
+        break;
+    case ListingQuery::Scope::Folder:
+        if (query.cid != QLatin1String(DemoDriveIds::Root) && !drive.folder(query.cid))
+            return std::nullopt;
+        entries = FolderEntries(drive, query.cid);
+        break;
+    }
+    if (query.sharedOnly)
+        entries = OnlyShared(entries);
+    Sort(entries, query);
+    const QList<Entry> page =
+        entries.mid(std::min<qsizetype>(query.offset, entries.size()), query.limit);
+    const QList<QByteArray> members = {
+        Member("data", DataJson(drive, page, form)),
+        Member("count", Number(entries.size())),
+        Member("offset", Number(query.offset)),
+        Member("limit", Number(query.limit)),
+        Member("aid", Number(AidOf(query.scope))),
+        Member("cid", JsonString(query.cid)),
+        Member("order", JsonString(QString::fromLatin1(SortKeyName(query.sortKey)))),
+        Member("is_asc", Number(query.ascending ? 1 : 0)),
+        Member("state", "true"),
+        Member("error", JsonString(QString())),
+    };
+    return "{" + members.join(',') + "}";
+}

@@ -1,0 +1,127 @@
+#include "OneRequestServer.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr auto IoTimeout = std::chrono::seconds(5);
+constexpr int PollSliceMs = 50;
+
+std::string AddressText(const sockaddr_storage& address, int& port)
+{
+    char text[INET6_ADDRSTRLEN] = {};
+    if (address.ss_family == AF_INET) {
+        const auto& ipv4 = reinterpret_cast<const sockaddr_in&>(address);
+        inet_ntop(AF_INET, &ipv4.sin_addr, text, sizeof text);
+        port = ntohs(ipv4.sin_port);
+    } else if (address.ss_family == AF_INET6) {
+        const auto& ipv6 = reinterpret_cast<const sockaddr_in6&>(address);
+        inet_ntop(AF_INET6, &ipv6.sin6_addr, text, sizeof text);
+        port = ntohs(ipv6.sin6_port);
+    }
+    return text;
+}
+
+// A blocking socket stream with time limits. Once muted it sends nothing more, so the
+// connection ends without an answer.
+class SocketStream final : public httplib::Stream
+{
+public:
+    SocketStream(int socket, const std::atomic<socket_t>& listener)
+        : m_socket(socket), m_listener(listener)
+    {
+    }
+
+    void mute() { m_muted = true; }
+
+    bool is_readable() const override { return waitFor(POLLIN); }
+    bool is_writable() const override { return !m_muted && waitFor(POLLOUT); }
+
+    ssize_t read(char* ptr, size_t size) override
+    {
+        if (!is_readable())
+            return -1;
+        ssize_t received;
+        do {
+            received = ::recv(m_socket, ptr, size, 0);
+        } while (received < 0 && errno == EINTR);
+        return received;
+    }
+
+    ssize_t write(const char* ptr, size_t size) override
+    {
+        if (!is_writable())
+            return -1;
+        ssize_t sent;
+        do {
+            sent = ::send(m_socket, ptr, size, MSG_NOSIGNAL);
+        } while (sent < 0 && errno == EINTR);
+        return sent;
+    }
+
+    void get_remote_ip_and_port(std::string& ip, int& port) const override
+    {
+        sockaddr_storage address{};
+        socklen_t length = sizeof address;
+        if (::getpeername(m_socket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            ip = AddressText(address, port);
+    }
+
+    void get_local_ip_and_port(std::string& ip, int& port) const override
+    {
+        sockaddr_storage address{};
+        socklen_t length = sizeof address;
+        if (::getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            ip = AddressText(address, port);
+    }
+
+    socket_t socket() const override { return m_socket; }
+
+private:
+    // Waits in short slices, so that a silent client cannot hold up the server's stop.
+    bool waitFor(short events) const
+    {
+        const auto deadline = std::chrono::steady_clock::now() + IoTimeout;
+        while (m_listener != INVALID_SOCKET && std::chrono::steady_clock::now() < deadline) {
+            pollfd request{m_socket, events, 0};
+            const int ready = ::poll(&request, 1, PollSliceMs);
+            if (ready > 0)
+                return true;
+            if (ready < 0 && errno != EINTR)
+                return false;
+        }
+        return false;
+    }
+
+    int m_socket;
+    const std::atomic<socket_t>& m_listener;
+    bool m_muted = false;
+};
+
+thread_local SocketStream* t_currentStream = nullptr;
+
+} // namespace
+
+void OneRequestServer::dropCurrentConnection()
+{
+    if (t_currentStream)
+        t_currentStream->mute();
+}
+
+bool OneRequestServer::process_and_close_socket(socket_t sock)
+{
+    SocketStream stream(sock, svr_sock_);
+    t_currentStream = &stream;
+    bool connectionClosed = false;
+    const bool answered = process_request(stream, true, connectionClosed, nullptr);
+    t_currentStream = nullptr;
+    ::shutdown(sock, SHUT_RDWR);
+    ::close(sock);
+    return answered;
+}
