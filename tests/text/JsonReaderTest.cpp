@@ -1,27 +1,9 @@
-#include "JsonDescribe.h"
+#include "JsonTestSupport.h"
 #include "text/JSON.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// One parse: the text, the tree as Describe() draws it, and the exact log.
-struct ParseCase
-{
-    const char* name;
-    const char16_t* text;
-    const char16_t* tree;
-    const char16_t* log;
-};
-
-std::ostream& operator<<(std::ostream& out, const ParseCase& c)
-{
-    return out << c.name;
-}
-
-class ParseJsonCases : public ::testing::TestWithParam<ParseCase>
-{
-};
 
 TEST_P(ParseJsonCases, GivesTreeAndLog)
 {
@@ -29,11 +11,6 @@ TEST_P(ParseJsonCases, GivesTreeAndLog)
     const std::optional<JsonValue> root = ParseJson(QString::fromUtf16(c.text));
     EXPECT_EQ(Describe(root), QString::fromUtf16(c.tree));
     EXPECT_EQ(ParseErrors(), QString::fromUtf16(c.log));
-}
-
-std::string caseName(const ::testing::TestParamInfo<ParseCase>& info)
-{
-    return info.param.name;
 }
 
 const ParseCase RootCases[] = {
@@ -50,7 +27,7 @@ const ParseCase RootCases[] = {
     {"TextAfterRootIgnored", u"[1] trailing {garbage", u"[i:1]", u""},
     {"ObjectInArray", u"[{'a':[]},{}]", u"[{a=[]},{}]", u""},
 };
-INSTANTIATE_TEST_SUITE_P(Root, ParseJsonCases, ::testing::ValuesIn(RootCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Root, ParseJsonCases, ::testing::ValuesIn(RootCases), ParseCaseName);
 
 const ParseCase FillerCases[] = {
     {"StarSlashOpensLineComment", u"*/ comment\n[1]", u"[i:1]", u""},
@@ -67,7 +44,7 @@ const ParseCase FillerCases[] = {
     // Keys do not skip filler inside themselves.
     {"CommentInsideKeyIsKeyText", u"{a /*x*/ :1}", u"{a/*x*/=i:1}", u""},
 };
-INSTANTIATE_TEST_SUITE_P(Filler, ParseJsonCases, ::testing::ValuesIn(FillerCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Filler, ParseJsonCases, ::testing::ValuesIn(FillerCases), ParseCaseName);
 
 const ParseCase ContainerCases[] = {
     {"OptionalCommas", u"[1 2,3]", u"[i:1,i:2,i:3]", u""},
@@ -88,7 +65,8 @@ const ParseCase ContainerCases[] = {
     {"ArrayRunsIntoEnd", u"[1", u"[E,E]", u"Unreadable array member at position 3 : \r\n"},
     {"ArrayOpenAtEnd", u"[", u"[E]", u"Unreadable array member at position 2 : \r\n"},
 };
-INSTANTIATE_TEST_SUITE_P(Containers, ParseJsonCases, ::testing::ValuesIn(ContainerCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Containers, ParseJsonCases, ::testing::ValuesIn(ContainerCases),
+                         ParseCaseName);
 
 const ParseCase KeyCases[] = {
     {"UnquotedKey", u"{a:1}", u"{a=i:1}", u""},
@@ -106,7 +84,7 @@ const ParseCase KeyCases[] = {
     {"OtherQuoteInsideKey", u"{'it\"s':1}", u"{its:1}=E,=E}", u"Duplicate key: \r\n"},
     {"CaseSensitiveKeys", u"{a:1,A:2}", u"{a=i:1,A=i:2}", u""},
 };
-INSTANTIATE_TEST_SUITE_P(Keys, ParseJsonCases, ::testing::ValuesIn(KeyCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Keys, ParseJsonCases, ::testing::ValuesIn(KeyCases), ParseCaseName);
 
 const ParseCase StringCases[] = {
     {"SingleAndDoubleQuotes", u"['a',\"b\"]", u"[\"a\",\"b\"]", u""},
@@ -126,7 +104,7 @@ const ParseCase StringCases[] = {
     {"BackslashAtEnd", u"['ab\\", u"[\"ab\",E]", u"Unreadable array member at position 6 : \r\n"},
     {"EmptyStrings", u"['',\"\"]", u"[\"\",\"\"]", u""},
 };
-INSTANTIATE_TEST_SUITE_P(Strings, ParseJsonCases, ::testing::ValuesIn(StringCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Strings, ParseJsonCases, ::testing::ValuesIn(StringCases), ParseCaseName);
 
 const ParseCase NumberCases[] = {
     {"Integer", u"{'n':12}", u"{n=i:12}", u""},
@@ -148,7 +126,7 @@ const ParseCase NumberCases[] = {
     {"LetterAtValue", u"{'a':1,'b':x}", u"{a=i:1}", u"Number conversion failed: b\r\n"},
     {"ClosingBracketAtValue", u"{'a':}", u"{}", u"Number conversion failed: a\r\n"},
 };
-INSTANTIATE_TEST_SUITE_P(Numbers, ParseJsonCases, ::testing::ValuesIn(NumberCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Numbers, ParseJsonCases, ::testing::ValuesIn(NumberCases), ParseCaseName);
 
 const ParseCase LiteralCases[] = {
     {"AllLiterals", u"[true,false,null]", u"[true,false,N]", u""},
@@ -164,7 +142,8 @@ const ParseCase LiteralCases[] = {
     {"BadNullInObject", u"{'a':nil,'b':1}", u"{a=E,nil,b=i:1}",
      u"Invalid null value at position 6 : nil,'b':1}\r\n"},
 };
-INSTANTIATE_TEST_SUITE_P(Literals, ParseJsonCases, ::testing::ValuesIn(LiteralCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Literals, ParseJsonCases, ::testing::ValuesIn(LiteralCases),
+                         ParseCaseName);
 
 TEST(ParseJson, LooksUpMembersExactly)
 {

@@ -3,6 +3,7 @@
 #include "text/JSON.h"
 
 #include <QString>
+#include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
 
@@ -14,3 +15,20 @@ QString Describe(const std::optional<JsonValue>& root);
 
 /** Readable QString values in GoogleTest messages. */
 void PrintTo(const QString& text, std::ostream* out);
+
+/** One parse for a table: the text, the tree as Describe() draws it, the exact log. */
+struct ParseCase
+{
+    const char* name;
+    const char16_t* text;
+    const char16_t* tree;
+    const char16_t* log;
+};
+
+std::ostream& operator<<(std::ostream& out, const ParseCase& parseCase);
+std::string ParseCaseName(const ::testing::TestParamInfo<ParseCase>& info);
+
+/** Tables of ParseCase are instantiated against this suite. */
+class ParseJsonCases : public ::testing::TestWithParam<ParseCase>
+{
+};

@@ -1,4 +1,4 @@
-#include "JsonDescribe.h"
+#include "JsonTestSupport.h"
 
 #include <QStringList>
 
@@ -41,4 +41,14 @@ QString Describe(const std::optional<JsonValue>& root)
 void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
+}
+
+std::ostream& operator<<(std::ostream& out, const ParseCase& parseCase)
+{
+    return out << parseCase.name;
+}
+
+std::string ParseCaseName(const ::testing::TestParamInfo<ParseCase>& info)
+{
+    return info.param.name;
 }
