@@ -96,14 +96,14 @@ inline constexpr char SharedFolder[] = "1008";
 inline constexpr char SharedFolderName[] = "共享资料";
 
 // Download pages.
-inline constexpr char UnicomFirstFile[] = "20101";     // SHA1, buttons 联通 then 电信
-inline constexpr char TelecomFirstFile[] = "20102";    // SHA1, buttons 电信 then 联通
-inline constexpr char ThreeButtonsFile[] = "20103";    // SHA1, 联通 移动 网通 (no 电信)
-inline constexpr char TelecomThirdFile[] = "20104";    // SHA1, 联通 移动 电信
-inline constexpr char OnlyTelecomFile[] = "20105";     // SHA1, one button: 电信
-inline constexpr char LowerCaseSha1File[] = "20109";   // lower-case SHA1, two buttons
-inline constexpr char NoSha1File[] = "20113";          // no SHA1, buttons 联通 then 电信
-inline constexpr char NoButtonsFile[] = "20609";       // SHA1, no buttons (the 1 TiB file)
+inline constexpr char UnicomFirstFile[] = "20101";   // SHA1, buttons 联通 then 电信
+inline constexpr char TelecomFirstFile[] = "20102";  // SHA1, buttons 电信 then 联通
+inline constexpr char ThreeButtonsFile[] = "20103";  // SHA1, 联通 移动 网通 (no 电信)
+inline constexpr char TelecomThirdFile[] = "20104";  // SHA1, 联通 移动 电信
+inline constexpr char OnlyTelecomFile[] = "20105";   // SHA1, one button: 电信
+inline constexpr char LowerCaseSha1File[] = "20109"; // lower-case SHA1, buttons 电信 then 联通
+inline constexpr char NoSha1File[] = "20113";        // no SHA1, buttons 电信 then 联通
+inline constexpr char NoButtonsFile[] = "20609";     // SHA1, no buttons (the 1 TiB file)
 inline constexpr char NoSha1NoButtonsFile[] = "20114"; // neither
 
 // Sizes.

@@ -145,21 +145,21 @@ std::optional<DemoService::Endpoint> EndpointOf(const httplib::Request& request)
     return std::nullopt;
 }
 
-void ApplyFault(const DemoService::Fault& fault, httplib::Response& response)
+// A fault's status stands for the whole answer: nothing of the usual one (no session) is given.
+void AnswerStatus(const DemoService::Fault& fault, httplib::Response& response)
 {
-    if (fault.status != 0) {
-        response.status = fault.status;
-        response.set_content(StatusPage(fault.status), HtmlType);
-        if (fault.status >= 300 && fault.status < 400)
-            response.set_header("Location",
-                                fault.location.isEmpty() ? "/" : fault.location.toStdString());
-    }
-    if (fault.body) {
-        const std::string type = fault.contentType.isEmpty()
-                                     ? response.get_header_value("Content-Type")
-                                     : fault.contentType.toStdString();
-        response.set_content(fault.body->toStdString(), type.c_str());
-    }
+    response.status = fault.status;
+    response.set_content(StatusPage(fault.status), HtmlType);
+    if (fault.status >= 300 && fault.status < 400)
+        response.set_header("Location",
+                            fault.location.isEmpty() ? "/" : fault.location.toStdString());
+}
+
+void ReplaceBody(const DemoService::Fault& fault, httplib::Response& response)
+{
+    const std::string type = fault.contentType.isEmpty() ? response.get_header_value("Content-Type")
+                                                         : fault.contentType.toStdString();
+    response.set_content(fault.body->toStdString(), type.c_str());
 }
 
 } // namespace
@@ -177,9 +177,12 @@ void DemoService::Impl::handle(const httplib::Request& request, httplib::Respons
         OneRequestServer::dropCurrentConnection();
         return;
     }
-    answer(endpoint, request, response);
-    if (fault)
-        ApplyFault(*fault, response);
+    if (fault && fault->status != 0)
+        AnswerStatus(*fault, response);
+    else
+        answer(endpoint, request, response);
+    if (fault && fault->body)
+        ReplaceBody(*fault, response);
 }
 
 void DemoService::Impl::record(const httplib::Request& request)
@@ -371,6 +374,11 @@ QString DemoService::baseUrl() const
     if (!m_impl->server)
         return {};
     return QStringLiteral("http://127.0.0.1:%1").arg(m_impl->port);
+}
+
+int DemoService::port() const
+{
+    return m_impl->port;
 }
 
 void DemoService::setFault(Endpoint endpoint, const Fault& fault)

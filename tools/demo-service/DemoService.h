@@ -9,8 +9,12 @@
 #include <optional>
 
 /** A local HTTP server that answers like the cloud drive service: login,
- *  listings (/files, /lists) and download pages, over a sample drive.
- *  Binds to 127.0.0.1 only. Thread-safe: handlers run on the server's pool. */
+ *  listings (/files, /lists) and download pages, over DemoDrive::sample().
+ *  Binds to 127.0.0.1 only. Thread-safe: handlers run on the server's pool.
+ *  Refusals: wrong credentials get status 200 without the "OOFA" cookie; a listing without a
+ *  valid "OOFA" cookie gets status 200 with {"state":false,"error":"login required",...} (no
+ *  "count"); a download page without one gets 403, an unknown pick code 404. Every connection
+ *  serves one request ("Connection: close"). */
 class DemoService
 {
 public:
@@ -33,9 +37,9 @@ public:
         int status = 0;                     // answer with this status (0: normal status)
         std::chrono::milliseconds delay{0}; // wait this long before answering
         bool dropConnection = false;        // close the connection without an answer
-        std::optional<QByteArray> body;     // answer with this body
-        QByteArray contentType;             // Content-Type for `body` (empty: the usual one)
-        QByteArray location;                // Location of a 3xx `status` (empty: "/")
+        std::optional<QByteArray> body{};   // answer with this body
+        QByteArray contentType{};           // Content-Type for `body` (empty: the usual one)
+        QByteArray location{};              // Location of a 3xx `status` (empty: "/")
     };
 
     /** One request as the server saw it. Header names are as received; order is not kept. */
@@ -58,6 +62,8 @@ public:
     void stop();
     /** "http://127.0.0.1:<port>" once started. */
     QString baseUrl() const;
+    /** The port listened on once started; 0 before. */
+    int port() const;
 
     void setFault(Endpoint endpoint, const Fault& fault);
     void clearFaults();

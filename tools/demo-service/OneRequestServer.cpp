@@ -108,6 +108,15 @@ thread_local SocketStream* t_currentStream = nullptr;
 
 } // namespace
 
+OneRequestServer::OneRequestServer()
+{
+    // httplib's default also sets SO_REUSEPORT, which lets a second server share the port.
+    set_socket_options([](socket_t sock) {
+        const int on = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    });
+}
+
 void OneRequestServer::dropCurrentConnection()
 {
     if (t_currentStream)

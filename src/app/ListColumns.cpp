@@ -1,0 +1,64 @@
+#include "ListColumns.h"
+
+#include "Twips.h"
+#include "browser/FileList.h"
+
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace {
+
+struct ColumnSetup
+{
+    const char16_t* header;
+    int widthTwips;
+};
+
+constexpr ColumnSetup columnSetups[ColumnCount] = {
+    {u"文件名", 5000}, {u"大小", 1000},   {u"提取码", 1000}, {u"更新时间", 1800},
+    {u"标准式", 3000}, {u"文件ID", 1000}, {u"共享", 600},
+};
+
+constexpr int timeColumnMarginTwips = 1500;
+constexpr int timeColumnMinimumPixels = 60;
+
+int index(Column column)
+{
+    return static_cast<int>(column) - 1;
+}
+
+void setWidth(QTreeWidget& list, Column column, int twips)
+{
+    list.setColumnWidth(index(column), TwipsToPixels(twips));
+}
+
+} // namespace
+
+void SetUpListColumns(QTreeWidget& list)
+{
+    QStringList headers;
+    for (const ColumnSetup& setup : columnSetups)
+        headers << QString::fromUtf16(setup.header);
+    list.setColumnCount(ColumnCount);
+    list.setHeaderLabels(headers);
+    for (int i = 0; i < ColumnCount; ++i)
+        list.setColumnWidth(i, TwipsToPixels(columnSetups[i].widthTwips));
+}
+
+void FitListColumns(QTreeWidget& list)
+{
+    if (list.topLevelItemCount() == 0) {
+        setWidth(list, Column::Name, 3000);
+        setWidth(list, Column::Size, 1000);
+        setWidth(list, Column::PickCode, 1000);
+        setWidth(list, Column::StandardForm, 5000);
+        return;
+    }
+    int fitted = 0;
+    for (Column column : {Column::Name, Column::Size, Column::PickCode}) {
+        list.resizeColumnToContents(index(column));
+        fitted += list.columnWidth(index(column));
+    }
+    const int remaining = list.width() - fitted - TwipsToPixels(timeColumnMarginTwips);
+    list.setColumnWidth(index(Column::Time), std::max(remaining, timeColumnMinimumPixels));
+}

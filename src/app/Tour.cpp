@@ -1,0 +1,273 @@
+#include "Tour.h"
+
+#include "WidgetDriver.h"
+#include "browser/FileList.h"
+#include "browser/FileRow.h"
+#include "browser/VideoNames.h"
+#include "frmTest.h"
+#include "service/session.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextStream>
+#include <QTreeWidget>
+
+namespace {
+
+// The demo service's sample account and the folders of its sample drive that
+// the tour walks through.
+const QString demoAccount = QStringLiteral("demo");
+const QString demoPassword = QStringLiteral("zorbel-demo");
+const QString documentsFolder = QStringLiteral("我的文档");
+const QString photosFolder = QStringLiteral("相册 2012");
+constexpr int photosEntryCount = 95;
+const QString moviesFolder = QStringLiteral("电影");
+
+constexpr int pageSize = 30;
+
+void print(const QString& line)
+{
+    QTextStream out(stdout);
+    out << line << Qt::endl;
+}
+
+QString folderRowName(const QString& name)
+{
+    return FolderMarker + name;
+}
+
+} // namespace
+
+Tour::Tour(frmTest& window, const QString& directory)
+    : m_window(window), m_directory(QDir(directory).absolutePath())
+{
+}
+
+bool Tour::run()
+{
+    if (!QDir().mkpath(m_directory)) {
+        print(QStringLiteral("tour: cannot create %1").arg(m_directory));
+        return false;
+    }
+    runStep("start-up", &Tour::startUp);
+    runStep("wrong-password", &Tour::wrongPassword);
+    runStep("login", &Tour::logIn);
+    runStep("root-listing", &Tour::rootListing);
+    runStep("enter-folder", &Tour::enterFolder);
+    runStep("folder-of-95", &Tour::bigFolder);
+    runStep("next-page", &Tour::nextPage);
+    runStep("last-page", &Tour::lastPage);
+    runStep("up", &Tour::goUp);
+    runStep("shared-category", &Tour::sharedCategory);
+    runStep("video-marking", &Tour::videoMarking);
+    runStep("ticked-rows", &Tour::tickRows);
+    print(QStringLiteral("tour: %1 steps, %2 failed; screenshots in %3")
+              .arg(m_stepNumber)
+              .arg(m_failedSteps)
+              .arg(m_directory));
+    return m_failedSteps == 0;
+}
+
+void Tour::runStep(const char* name, Action action)
+{
+    ++m_stepNumber;
+    m_stepFailures.clear();
+    const QString label =
+        QStringLiteral("%1-%2").arg(m_stepNumber, 2, 10, QLatin1Char('0')).arg(QLatin1String(name));
+    print(QStringLiteral("tour: %1").arg(label));
+    (this->*action)();
+    saveScreenshot(label + QStringLiteral(".png"));
+    if (m_stepFailures.isEmpty())
+        return;
+    ++m_failedSteps;
+    for (const QString& failure : std::as_const(m_stepFailures))
+        print(QStringLiteral("  FAILED: %1").arg(failure));
+}
+
+void Tour::saveScreenshot(const QString& fileName)
+{
+    QApplication::processEvents();
+    const QString path = QDir(m_directory).filePath(fileName);
+    expect(m_window.grab().save(path), QStringLiteral("screenshot saved to %1").arg(path));
+}
+
+void Tour::startUp()
+{
+    expect(m_window.findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText() ==
+               QStringLiteral("时间从新到久"),
+           QStringLiteral("the sort choice shows 时间从新到久"));
+    expectText("Text2", QStringLiteral("user_ptime&asc=0"));
+    expectText("Text8", QStringLiteral("/0"));
+    expect(SessionCookie().isEmpty(), QStringLiteral("no session before login"));
+    expect(list().topLevelItemCount() == 0, QStringLiteral("the list is empty"));
+}
+
+void Tour::wrongPassword()
+{
+    typeAndLogIn(demoPassword + QStringLiteral("-wrong"));
+    expect(!m_desktop.messages().isEmpty() && m_desktop.messages().constLast().text ==
+                                                  QStringLiteral("登陆失败！请确认账户和密码"),
+           QStringLiteral("the refusal is shown"));
+    expect(SessionCookie().isEmpty(), QStringLiteral("still signed out"));
+    expect(list().topLevelItemCount() == 0, QStringLiteral("the list stays empty"));
+}
+
+void Tour::logIn()
+{
+    typeAndLogIn(demoPassword);
+    expect(SessionCookie().startsWith(QStringLiteral("OOFA=")), QStringLiteral("signed in"));
+    expect(list().topLevelItemCount() > 0, QStringLiteral("the root folder is listed"));
+}
+
+void Tour::rootListing()
+{
+    click("Command2");
+    expectText("Text8", QStringLiteral("/0"));
+    expectText("Text5", QStringLiteral("0"));
+    expect(!textOf("Text6").isEmpty(), QStringLiteral("the total count is shown"));
+    expect(m_window.findChild<QLabel*>(QStringLiteral("Label2"))->text() ==
+               QString::number(list().topLevelItemCount()),
+           QStringLiteral("the page item count matches the rows"));
+    expect(rowNamed(folderRowName(documentsFolder)) != nullptr,
+           QStringLiteral("the folder %1 is listed").arg(documentsFolder));
+}
+
+void Tour::enterFolder()
+{
+    QTreeWidgetItem* row = rowNamed(folderRowName(documentsFolder));
+    const QString id = row ? row->text(static_cast<int>(Column::Id) - 1) : QString();
+    enterFolderNamed(documentsFolder);
+    expectText("Text8", QStringLiteral("/0/") + id);
+    expectText("Text7", QLatin1Char('/') + folderRowName(documentsFolder));
+}
+
+void Tour::bigFolder()
+{
+    click("Command10");
+    enterFolderNamed(photosFolder);
+    expectText("Text6", QString::number(photosEntryCount));
+    expectText("Text5", QStringLiteral("0"));
+    expect(list().topLevelItemCount() == pageSize, QStringLiteral("a full page is listed"));
+}
+
+void Tour::nextPage()
+{
+    click("Command6");
+    expectText("Text5", QString::number(pageSize));
+    expect(list().topLevelItemCount() == pageSize, QStringLiteral("a full page is listed"));
+}
+
+void Tour::lastPage()
+{
+    click("Command8");
+    expectText("Text5", QString::number(photosEntryCount - pageSize));
+    expect(list().topLevelItemCount() == pageSize,
+           QStringLiteral("the last 30 entries are listed"));
+}
+
+void Tour::goUp()
+{
+    click("Command9");
+    expectText("Text8", QStringLiteral("/0"));
+    expectText("Text7", QString());
+    expectText("Text5", QStringLiteral("0"));
+    expect(rowNamed(folderRowName(photosFolder)) != nullptr,
+           QStringLiteral("the root folder is listed again"));
+}
+
+void Tour::sharedCategory()
+{
+    m_window.findChild<QRadioButton*>(QStringLiteral("Option6"))->click();
+    expectText("Text12", QStringLiteral("30"));
+    const int rows = list().topLevelItemCount();
+    expect(rows > 0, QStringLiteral("shared entries are listed"));
+    for (int row = 0; row < rows; ++row) {
+        expect(m_window.fileList().text(row, Column::Shared) == QStringLiteral("是"),
+               QStringLiteral("row %1 is shared").arg(row + 1));
+    }
+}
+
+void Tour::videoMarking()
+{
+    m_window.findChild<QRadioButton*>(QStringLiteral("Option5"))->click();
+    expectText("Text12", QStringLiteral("1"));
+    enterFolderNamed(moviesFolder);
+    m_window.findChild<QCheckBox*>(QStringLiteral("Check2"))->click();
+    const FileList& rows = m_window.fileList();
+    int marked = 0;
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        const QString name = rows.text(row, Column::Name);
+        const bool red = rows.textColour(row, Column::Name) == QColor(Qt::red);
+        expect(red == IsVideoName(name),
+               QStringLiteral("%1 is %2").arg(name, red ? "red" : "not red"));
+        marked += red ? 1 : 0;
+    }
+    expect(marked > 0, QStringLiteral("some video names are marked"));
+}
+
+void Tour::tickRows()
+{
+    FileList& rows = m_window.fileList();
+    for (int row = 0; row < rows.rowCount(); row += 2)
+        rows.setTicked(row, true);
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        expect(list().topLevelItem(row)->checkState(0) ==
+                   (row % 2 == 0 ? Qt::Checked : Qt::Unchecked),
+               QStringLiteral("row %1 shows its tick").arg(row + 1));
+    }
+}
+
+void Tour::typeAndLogIn(const QString& password)
+{
+    m_window.findChild<QLineEdit*>(QStringLiteral("user"))->setText(demoAccount);
+    m_window.findChild<QLineEdit*>(QStringLiteral("pass"))->setText(password);
+    click("Command11");
+}
+
+void Tour::enterFolderNamed(const QString& name)
+{
+    QTreeWidgetItem* row = rowNamed(folderRowName(name));
+    expect(row != nullptr, QStringLiteral("the folder %1 is listed").arg(name));
+    if (row)
+        DoubleClickRow(list(), row);
+}
+
+void Tour::click(const char* buttonName)
+{
+    m_window.findChild<QPushButton*>(QLatin1String(buttonName))->click();
+}
+
+QString Tour::textOf(const char* fieldName) const
+{
+    return m_window.findChild<QLineEdit*>(QLatin1String(fieldName))->text();
+}
+
+QTreeWidget& Tour::list() const
+{
+    return *m_window.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+}
+
+QTreeWidgetItem* Tour::rowNamed(const QString& name) const
+{
+    const QList<QTreeWidgetItem*> found = list().findItems(name, Qt::MatchExactly, 0);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+void Tour::expect(bool condition, const QString& what)
+{
+    if (!condition)
+        m_stepFailures.append(what);
+}
+
+void Tour::expectText(const char* fieldName, const QString& expected)
+{
+    const QString actual = textOf(fieldName);
+    expect(actual == expected, QStringLiteral("%1 is \"%2\" (expected \"%3\")")
+                                   .arg(QLatin1String(fieldName), actual, expected));
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "TourDesktop.h"
+
+#include <QString>
+#include <QStringList>
+
+class frmTest;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+/** Drives a shown window through the main use against the demo service's
+ *  sample drive and saves a PNG of the window after every step into a folder
+ *  (created when missing). Message boxes, clipboard and shell-open go to a
+ *  TourDesktop, so nothing waits for a person. Progress and failed
+ *  expectations are printed to standard output. */
+class Tour
+{
+public:
+    Tour(frmTest& window, const QString& directory);
+
+    /** Runs every step; true when each one reached its expected state. */
+    bool run();
+
+private:
+    using Action = void (Tour::*)();
+
+    void runStep(const char* name, Action action);
+    void saveScreenshot(const QString& fileName);
+
+    void startUp();
+    void wrongPassword();
+    void logIn();
+    void rootListing();
+    void enterFolder();
+    void bigFolder();
+    void nextPage();
+    void lastPage();
+    void goUp();
+    void sharedCategory();
+    void videoMarking();
+    void tickRows();
+
+    void typeAndLogIn(const QString& password);
+    void enterFolderNamed(const QString& name);
+    void click(const char* buttonName);
+    QString textOf(const char* fieldName) const;
+    QTreeWidget& list() const;
+    QTreeWidgetItem* rowNamed(const QString& name) const;
+
+    void expect(bool condition, const QString& what);
+    void expectText(const char* fieldName, const QString& expected);
+
+    frmTest& m_window;
+    QString m_directory;
+    TourDesktop m_desktop;
+    int m_stepNumber = 0;
+    QStringList m_stepFailures;
+    int m_failedSteps = 0;
+};

@@ -1,0 +1,400 @@
+#include "frmTest.h"
+
+#include "AppIcon.h"
+#include "ClickableLabel.h"
+#include "GridItemDelegate.h"
+#include "ListColumns.h"
+#include "Twips.h"
+#include "browser/Login.h"
+#include "platform/Desktop.h"
+#include "service/endpoints.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace {
+
+constexpr int clientWidthTwips = 13920;
+constexpr int clientHeightTwips = 9105;
+// Left edge of the controls that lie right of the initial client area; the
+// list never grows into them.
+constexpr int sidePanelLeftTwips = 15240;
+constexpr int listLeftTwips = 120;
+constexpr int listTopTwips = 840;
+constexpr int listWidthTwips = 13695;
+constexpr int listHeightTwips = 8175;
+constexpr int listMinimumWidth = 120;
+constexpr int listMinimumHeight = 60;
+
+const char16_t* const sortChoices[] = {
+    u"按文件名顺序", u"按文件名倒序", u"时间从新到久",
+    u"时间从久到新", u"文件从大到小", u"文件从小到大",
+};
+constexpr int startUpSortChoice = 2;
+
+template <class Control> Control* place(Control* control, const char* name, const QRect& geometry)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+template <class Control>
+Control* make(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    return place(new Control(caption, parent), name, geometry);
+}
+
+// A field may hold a whole listing response, far beyond the default 32767.
+QLineEdit* makeField(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* field = make<QLineEdit>(parent, name, QString(), geometry);
+    field->setMaxLength(std::numeric_limits<int>::max());
+    return field;
+}
+
+// Assigning the text a field already holds would still move its cursor.
+void showText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+} // namespace
+
+frmTest::frmTest(QWidget* parent)
+    : QWidget(parent), m_ListView1(new QTreeWidget), m_fileList(m_ListView1),
+      m_browser(m_fileList, this)
+{
+    setWindowTitle(QStringLiteral("Zorbel 提取助手"));
+    setWindowIcon(MakeAppIcon());
+    QFont smallFont = font();
+    smallFont.setPixelSize(12);
+    setFont(smallFont);
+    resize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
+
+    createLoginRow();
+    createNavigationRow();
+    createPagingStrip();
+    createFileList();
+    createStateFields();
+    createLinkFields();
+    createCategoryOptions();
+
+    wireStateToFields();
+    wireFieldsToState();
+    wireCommands();
+    wireChoices();
+    wireFileList();
+    load();
+}
+
+frmTest::~frmTest() = default;
+
+void frmTest::createLoginRow()
+{
+    // Captions end one pixel short of the next control so that no two overlap.
+    m_Label3 = make<QLabel>(this, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
+    m_user = makeField(this, "user", TwipsRect(600, 120, 1215, 270));
+    m_Label4 = make<QLabel>(this, "Label4", QStringLiteral("密码"), TwipsRect(1920, 120, 480, 255));
+    m_pass = makeField(this, "pass", TwipsRect(2400, 120, 1215, 270));
+    m_pass->setEchoMode(QLineEdit::Password);
+    m_pass->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
+    m_Command11 = make<QPushButton>(this, "Command11", QStringLiteral("登陆"),
+                                    TwipsRect(3720, 120, 615, 255));
+    m_Check2 = make<QCheckBox>(this, "Check2", QStringLiteral("标出视频"),
+                               TwipsRect(4440, 120, 1080, 255));
+    m_Command16 = make<QPushButton>(this, "Command16", QStringLiteral("导出选中文件"),
+                                    TwipsRect(5520, 120, 1335, 255));
+    m_Check3 =
+        make<QCheckBox>(this, "Check3", QStringLiteral("已分享"), TwipsRect(9240, 120, 855, 255));
+    m_Combo1 = place(new QComboBox(this), "Combo1", TwipsRect(10200, 120, 2055, 300));
+    m_Combo1->setEditable(false);
+    m_Label5 = make<ClickableLabel>(this, "Label5", QStringLiteral("※去作者博客※"),
+                                    TwipsRect(12480, 120, 1335, 255));
+}
+
+void frmTest::createNavigationRow()
+{
+    m_Check1 =
+        make<QCheckBox>(this, "Check1", QStringLiteral("全选"), TwipsRect(120, 480, 720, 255));
+    m_Command10 = make<QPushButton>(this, "Command10", QStringLiteral("根目录"),
+                                    TwipsRect(840, 480, 735, 255));
+    m_Command9 =
+        make<QPushButton>(this, "Command9", QStringLiteral("↑"), TwipsRect(1680, 480, 495, 255));
+    m_Text7 = makeField(this, "Text7", TwipsRect(2280, 480, 8535, 270));
+}
+
+void frmTest::createPagingStrip()
+{
+    // The frame ends one pixel above the list so that the two do not overlap.
+    m_Frame1 = place(new QFrame(this), "Frame1", TwipsRect(10920, 480, 2895, 360));
+    m_Frame1->setAccessibleName(QStringLiteral("Frame1"));
+    m_Frame1->setFrameShape(QFrame::NoFrame);
+
+    m_Text5 = makeField(m_Frame1, "Text5", TwipsRect(0, 0, 495, 270));
+    m_Text5->setFrame(false);
+    m_Label1 = make<QLabel>(m_Frame1, "Label1", QStringLiteral("/"), TwipsRect(600, 0, 120, 255));
+    m_Text6 = makeField(m_Frame1, "Text6", TwipsRect(720, 0, 615, 270));
+    m_Text6->setFrame(false);
+    m_Command7 =
+        make<QPushButton>(m_Frame1, "Command7", QStringLiteral("<<"), TwipsRect(1440, 0, 300, 255));
+    m_Command5 =
+        make<QPushButton>(m_Frame1, "Command5", QStringLiteral("<"), TwipsRect(1860, 0, 200, 255));
+    m_Command6 =
+        make<QPushButton>(m_Frame1, "Command6", QStringLiteral(">"), TwipsRect(2190, 0, 200, 255));
+    m_Command8 =
+        make<QPushButton>(m_Frame1, "Command8", QStringLiteral(">>"), TwipsRect(2520, 0, 300, 255));
+}
+
+void frmTest::createFileList()
+{
+    m_ListView1->setParent(this);
+    place(m_ListView1, "ListView1",
+          TwipsRect(listLeftTwips, listTopTwips, listWidthTwips, listHeightTwips));
+}
+
+void frmTest::createStateFields()
+{
+    m_Text8 = makeField(this, "Text8", TwipsRect(15240, 480, 1455, 270));
+    m_Text12 = makeField(this, "Text12", TwipsRect(15240, 840, 255, 270));
+    m_Text3 = makeField(this, "Text3", TwipsRect(15600, 840, 855, 270));
+    m_Command3 = make<QPushButton>(this, "Command3", QStringLiteral("读取"),
+                                   TwipsRect(16560, 840, 615, 255));
+    m_Label2 = make<QLabel>(this, "Label2", QString(), TwipsRect(17280, 840, 375, 255));
+    m_Command2 = make<QPushButton>(this, "Command2", QStringLiteral("列宽"),
+                                   TwipsRect(17760, 840, 495, 255));
+    m_Text2 = makeField(this, "Text2", TwipsRect(15480, 1320, 1695, 270));
+    m_Text1 = makeField(this, "Text1", TwipsRect(15240, 1920, 1215, 270));
+    m_Command1 = make<QPushButton>(this, "Command1", QStringLiteral("解析"),
+                                   TwipsRect(16560, 1920, 615, 255));
+}
+
+void frmTest::createLinkFields()
+{
+    m_Command17 = make<QPushButton>(this, "Command17", QStringLiteral("打开"),
+                                    TwipsRect(15240, 3360, 495, 255));
+    m_Text10 = makeField(this, "Text10", TwipsRect(15885, 3360, 975, 270));
+    m_Command13 = make<QPushButton>(this, "Command13", QStringLiteral("获取"),
+                                    TwipsRect(16920, 3360, 615, 255));
+    m_Text11 = makeField(this, "Text11", TwipsRect(17640, 3360, 1695, 270));
+    // The link field is wide enough to read a link; its two buttons follow it
+    // instead of lying under it.
+    m_Command14 = make<QPushButton>(this, "Command14", QStringLiteral("复制"),
+                                    TwipsRect(19440, 3360, 615, 255));
+    m_Command15 = make<QPushButton>(this, "Command15", QStringLiteral("下载"),
+                                    TwipsRect(20160, 3360, 615, 255));
+}
+
+void frmTest::createCategoryOptions()
+{
+    struct OptionSetup
+    {
+        const char* name;
+        const char16_t* caption;
+        QRect geometry;
+        CategoryOption option;
+    };
+    // Options of one row end one pixel short of their right neighbour.
+    const OptionSetup setups[] = {
+        {"Option5", u"我的网盘", TwipsRect(15240, 3960, 1095, 255), CategoryOption::MyDrive},
+        {"Option1", u"文档", TwipsRect(15840, 4320, 720, 255), CategoryOption::Documents},
+        {"Option2", u"相册", TwipsRect(16560, 4320, 720, 255), CategoryOption::Photos},
+        {"Option3", u"音乐", TwipsRect(17280, 4320, 720, 255), CategoryOption::Music},
+        {"Option4", u"视频", TwipsRect(18000, 4320, 735, 255), CategoryOption::Videos},
+        {"Option7", u"最新", TwipsRect(16320, 5040, 735, 255), CategoryOption::Newest},
+        {"Option6", u"已分享", TwipsRect(17160, 5040, 975, 255), CategoryOption::Shared},
+    };
+    m_options = new QButtonGroup(this);
+    m_options->setExclusive(true);
+    for (const OptionSetup& setup : setups) {
+        auto* option =
+            make<QRadioButton>(this, setup.name, QString::fromUtf16(setup.caption), setup.geometry);
+        m_options->addButton(option);
+        connect(option, &QRadioButton::toggled, this, [this, category = setup.option](bool on) {
+            if (on)
+                m_browser.chooseCategory(category);
+        });
+    }
+}
+
+void frmTest::wireStateToFields()
+{
+    ListingState& state = m_browser.state();
+    struct TextBinding
+    {
+        QLineEdit* field;
+        const QString& (ListingState::*value)() const;
+        void (ListingState::*changed)(const QString&);
+        void (ListingState::*assign)(const QString&);
+    };
+    const TextBinding bindings[] = {
+        {m_Text12, &ListingState::categoryCode, &ListingState::categoryCodeChanged,
+         &ListingState::setCategoryCode},
+        {m_Text3, &ListingState::folderId, &ListingState::folderIdChanged,
+         &ListingState::setFolderId},
+        {m_Text2, &ListingState::sortOrder, &ListingState::sortOrderChanged,
+         &ListingState::setSortOrder},
+        {m_Text5, &ListingState::offset, &ListingState::offsetChanged, &ListingState::setOffset},
+        {m_Text6, &ListingState::totalCount, &ListingState::totalCountChanged,
+         &ListingState::setTotalCount},
+        {m_Text8, &ListingState::idPath, &ListingState::idPathChanged, &ListingState::setIdPath},
+        {m_Text7, &ListingState::namePath, &ListingState::namePathChanged,
+         &ListingState::setNamePath},
+        {m_Text1, &ListingState::responseText, &ListingState::responseTextChanged,
+         &ListingState::setResponseText},
+    };
+    for (const TextBinding& binding : bindings) {
+        QLineEdit* field = binding.field;
+        field->setText((state.*binding.value)());
+        connect(&state, binding.changed, field,
+                [field](const QString& text) { showText(field, text); });
+        // A typed or assigned text reaches the state, whose setter ignores an
+        // unchanged value, so the echo of the line above stops there.
+        connect(field, &QLineEdit::textChanged, &state,
+                [&state, assign = binding.assign](const QString& text) { (state.*assign)(text); });
+    }
+
+    m_Label2->setText(state.pageItemCount());
+    connect(&state, &ListingState::pageItemCountChanged, m_Label2, &QLabel::setText);
+    m_Check3->setChecked(state.sharedOnly());
+    connect(&state, &ListingState::sharedOnlyChanged, m_Check3, [this](bool on) {
+        if (m_Check3->isChecked() != on)
+            m_Check3->setChecked(on);
+    });
+}
+
+void frmTest::wireFieldsToState()
+{
+    connect(m_Check3, &QCheckBox::toggled, &m_browser, &FileBrowser::chooseSharedOnly);
+    connect(m_Check2, &QCheckBox::toggled, &m_browser, &FileBrowser::setVideoMarking);
+    connect(&m_browser, &FileBrowser::selectAllUntickRequested, m_Check1,
+            [this] { m_Check1->setChecked(false); });
+}
+
+void frmTest::wireCommands()
+{
+    connect(m_Command11, &QPushButton::clicked, this, &frmTest::logIn);
+    connect(m_Command3, &QPushButton::clicked, &m_browser, &FileBrowser::RequestListing);
+    connect(m_Command1, &QPushButton::clicked, &m_browser, &FileBrowser::ParseListing);
+    connect(m_Command7, &QPushButton::clicked, &m_browser, &FileBrowser::FirstPage);
+    connect(m_Command5, &QPushButton::clicked, &m_browser, &FileBrowser::PreviousPage);
+    connect(m_Command6, &QPushButton::clicked, &m_browser, &FileBrowser::NextPage);
+    connect(m_Command8, &QPushButton::clicked, &m_browser, &FileBrowser::LastPage);
+    connect(m_Command9, &QPushButton::clicked, &m_browser, &FileBrowser::GoUp);
+    connect(m_Command10, &QPushButton::clicked, &m_browser, &FileBrowser::GoRoot);
+    connect(m_Command2, &QPushButton::clicked, this, &frmTest::SetColumnWidths);
+    connect(m_Label5, &ClickableLabel::clicked, this, [this] { ShellOpen(AuthorPageAddress()); });
+}
+
+void frmTest::wireChoices()
+{
+    connect(m_Combo1, &QComboBox::currentIndexChanged, this, &frmTest::runSortChoice);
+    connect(m_Combo1, &QComboBox::activated, this, &frmTest::onSortChoiceActivated);
+}
+
+void frmTest::wireFileList()
+{
+    connect(m_ListView1, &QTreeWidget::itemPressed, this, &frmTest::onRowPressed);
+    connect(m_ListView1, &QTreeWidget::itemClicked, this, &frmTest::onRowClicked);
+    connect(m_ListView1, &QTreeWidget::itemDoubleClicked, &m_browser, &FileBrowser::EnterFolder);
+}
+
+void frmTest::load()
+{
+    m_ListView1->setRootIsDecorated(false);
+    m_ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ListView1->setUniformRowHeights(true);
+    m_ListView1->setItemDelegate(new GridItemDelegate(m_ListView1));
+    m_ListView1->header()->setStretchLastSection(false);
+    SetUpListColumns(*m_ListView1);
+
+    {
+        // Filling the box selects nothing yet; the one selection below runs the
+        // sort choice exactly once.
+        const QSignalBlocker quiet(m_Combo1);
+        for (const char16_t* choice : sortChoices)
+            m_Combo1->addItem(QString::fromUtf16(choice));
+        m_Combo1->setCurrentIndex(-1);
+    }
+    m_Combo1->setCurrentIndex(startUpSortChoice);
+    m_sortRanForIndexChange = false;
+}
+
+void frmTest::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeFileList();
+}
+
+void frmTest::placeFileList()
+{
+    // The list keeps its margins to the window's right and bottom edges as the
+    // window grows, up to the controls right of the initial client area.
+    const int left = TwipsToPixels(listLeftTwips);
+    const int top = TwipsToPixels(listTopTwips);
+    const int rightMargin = TwipsToPixels(clientWidthTwips) - left - TwipsToPixels(listWidthTwips);
+    const int bottomMargin =
+        TwipsToPixels(clientHeightTwips) - top - TwipsToPixels(listHeightTwips);
+    const int rightLimit = TwipsToPixels(sidePanelLeftTwips) - left;
+    const int right = std::min(width() - rightMargin, rightLimit);
+    m_ListView1->setGeometry(left, top, std::max(right - left, listMinimumWidth),
+                             std::max(height() - bottomMargin - top, listMinimumHeight));
+}
+
+void frmTest::ShellOpen(const QString& target)
+{
+    CurrentDesktop().shellOpen(target);
+}
+
+void frmTest::SetColumnWidths()
+{
+    FitListColumns(*m_ListView1);
+}
+
+void frmTest::logIn()
+{
+    LogIn(m_user->text(), m_pass->text(), m_browser);
+}
+
+void frmTest::runSortChoice(int index)
+{
+    m_sortRanForIndexChange = true;
+    m_browser.chooseSort(index);
+}
+
+void frmTest::onSortChoiceActivated(int index)
+{
+    // Choosing the entry already shown raises no index change, yet it is a
+    // choice of its own and lists again.
+    if (!std::exchange(m_sortRanForIndexChange, false))
+        m_browser.chooseSort(index);
+}
+
+void frmTest::onRowPressed(QTreeWidgetItem* item)
+{
+    m_pressedRow = item;
+    m_pressedTick = item->checkState(0);
+}
+
+void frmTest::onRowClicked(QTreeWidgetItem* item)
+{
+    const bool tickOnly =
+        item == std::exchange(m_pressedRow, nullptr) && item->checkState(0) != m_pressedTick;
+    if (tickOnly)
+        return;
+}

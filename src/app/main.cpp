@@ -1,0 +1,45 @@
+#include "Tour.h"
+#include "frmTest.h"
+#include "platform/HttpTransport.h"
+#include "service/endpoints.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char** argv)
+{
+    InitializeHttpTransport();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zorbel-extract"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Browse a Zorbel cloud drive and export "
+                       "its files in the standard extraction format."));
+    parser.addHelpOption();
+    const QCommandLineOption serviceOption(
+        QStringLiteral("service"),
+        QStringLiteral("Talk to the service at <url> (e.g. http://127.0.0.1:8123) instead of the "
+                       "built-in hosts."),
+        QStringLiteral("url"));
+    parser.addOption(serviceOption);
+    const QCommandLineOption tourOption(
+        QStringLiteral("tour"),
+        QStringLiteral("Walk the window through the demo service's sample drive without waiting "
+                       "for input, save a screenshot of every step into <dir>, then exit "
+                       "(non-zero when a step went wrong)."),
+        QStringLiteral("dir"));
+    parser.addOption(tourOption);
+    parser.process(app);
+
+    if (parser.isSet(serviceOption))
+        SetServiceBase(parser.value(serviceOption));
+
+    frmTest window;
+    window.show();
+    if (parser.isSet(tourOption)) {
+        Tour tour(window, parser.value(tourOption));
+        return tour.run() ? 0 : 1;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,73 @@
+#include "WindowFixture.h"
+
+#include "app/WidgetDriver.h"
+#include "browser/FileRow.h"
+#include "service/endpoints.h"
+#include "service/session.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+void WindowFixture::SetUp()
+{
+    ASSERT_TRUE(service.start());
+    SetServiceBase(service.baseUrl());
+    SetSessionCookie(QString());
+    window = std::make_unique<frmTest>();
+}
+
+void WindowFixture::TearDown()
+{
+    window.reset();
+    SetSessionCookie(QString());
+    ResetServiceBase();
+}
+
+void WindowFixture::logIn(const QString& account, const QString& password)
+{
+    control<QLineEdit>("user").setText(account);
+    control<QLineEdit>("pass").setText(password);
+    control<QPushButton>("Command11").click();
+}
+
+void WindowFixture::logInAsDemo()
+{
+    logIn(DemoService::account(), DemoService::password());
+    ASSERT_FALSE(SessionCookie().isEmpty());
+    ASSERT_GT(control<QTreeWidget>("ListView1").topLevelItemCount(), 0);
+}
+
+QStringList WindowFixture::listingTargets() const
+{
+    QStringList targets;
+    for (const DemoService::LoggedRequest& request : service.requests()) {
+        if (request.target.startsWith(QLatin1String("/files")) ||
+            request.target.startsWith(QLatin1String("/lists")))
+            targets.append(request.target);
+    }
+    return targets;
+}
+
+void WindowFixture::enterFolder(const QString& name)
+{
+    auto& list = control<QTreeWidget>("ListView1");
+    const QList<QTreeWidgetItem*> rows = list.findItems(FolderMarker + name, Qt::MatchExactly, 0);
+    ASSERT_EQ(rows.size(), 1) << "no folder row " << name.toStdString();
+    DoubleClickRow(list, rows.first());
+}
+
+QStringList WindowFixture::rowNames() const
+{
+    QStringList names;
+    const auto& list = control<QTreeWidget>("ListView1");
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        names.append(list.topLevelItem(row)->text(0));
+    return names;
+}
+
+void WindowFixture::forgetTraffic()
+{
+    service.clearRequests();
+    desktop.messages.clear();
+}

@@ -1,0 +1,89 @@
+#include "DemoService.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+namespace {
+
+const QString Program = QStringLiteral(DEMO_SERVICE_PROGRAM);
+
+TEST(DemoServiceProgramTest, PrintsAddressAndAccountServesAndStopsOnSigterm)
+{
+    QProcess process;
+    process.start(Program, {});
+    ASSERT_TRUE(process.waitForStarted());
+    QByteArray output;
+    while (output.count('\n') < 3 && process.waitForReadyRead(10000))
+        output += process.readAllStandardOutput();
+    const QList<QByteArray> lines = output.split('\n');
+    ASSERT_GE(lines.size(), 3) << output.constData();
+    EXPECT_TRUE(lines[0].startsWith("http://127.0.0.1:")) << lines[0].constData();
+    EXPECT_EQ(lines[1], "account: " + DemoService::account().toUtf8());
+    EXPECT_EQ(lines[2], "password: " + DemoService::password().toUtf8());
+
+    httplib::Client client(lines[0].toStdString());
+    const httplib::Result login =
+        client.Post("/?ac=login", "login[account]=demo&login[passwd]=zorbel-demo",
+                    "application/x-www-form-urlencoded");
+    ASSERT_TRUE(login);
+    EXPECT_TRUE(login->has_header("Set-Cookie"));
+
+    process.terminate();
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+}
+
+TEST(DemoServiceProgramTest, ListensOnTheGivenPort)
+{
+    DemoService probe; // finds a free port, then gives it back
+    ASSERT_TRUE(probe.start());
+    const int port = probe.port();
+    probe.stop();
+
+    QProcess process;
+    process.start(Program, {"--port", QString::number(port)});
+    ASSERT_TRUE(process.waitForReadyRead(10000));
+    EXPECT_EQ(process.readLine().trimmed(), QStringLiteral("http://127.0.0.1:%1").arg(port));
+    process.terminate();
+    EXPECT_TRUE(process.waitForFinished(10000));
+}
+
+struct BadStart
+{
+    QStringList arguments;
+    int exitCode;
+};
+
+class DemoServiceProgramArgumentsTest : public ::testing::TestWithParam<BadStart>
+{
+};
+
+TEST_P(DemoServiceProgramArgumentsTest, ExitsWithAMessage)
+{
+    QProcess process;
+    process.start(Program, GetParam().arguments);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), GetParam().exitCode);
+    EXPECT_FALSE(process.readAllStandardError().isEmpty());
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, DemoServiceProgramArgumentsTest,
+                         ::testing::Values(BadStart{{"--port"}, 2}, BadStart{{"--port", "x"}, 2},
+                                           BadStart{{"--port=70000"}, 2},
+                                           BadStart{{"--verbose"}, 2}));
+
+TEST(DemoServiceProgramTest, TakenPortIsReported)
+{
+    DemoService occupant;
+    ASSERT_TRUE(occupant.start());
+    QProcess process;
+    process.start(Program, {QStringLiteral("--port=%1").arg(occupant.port())});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("cannot listen"));
+}
+
+} // namespace
