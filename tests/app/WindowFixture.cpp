@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 void WindowFixture::SetUp()
@@ -41,12 +42,10 @@ void WindowFixture::logInAsDemo()
 QStringList WindowFixture::listingTargets() const
 {
     QStringList targets;
-    for (const DemoService::LoggedRequest& request : service.requests()) {
-        if (request.target.startsWith(QLatin1String("/files")) ||
-            request.target.startsWith(QLatin1String("/lists")))
-            targets.append(request.target);
-    }
-    return targets;
+    for (const DemoService::LoggedRequest& request : service.requests())
+        targets.append(request.target);
+    static const QRegularExpression listing(QStringLiteral("^/(files|lists)\\?"));
+    return targets.filter(listing);
 }
 
 void WindowFixture::enterFolder(const QString& name)
