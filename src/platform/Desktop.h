@@ -8,7 +8,11 @@
 class Desktop
 {
 public:
-    enum class Icon { None, Information };
+    enum class Icon
+    {
+        None,
+        Information
+    };
 
     virtual ~Desktop();
 

@@ -32,7 +32,8 @@ bool isWebAddress(const QString& target)
 
 void QtDesktop::shellOpen(const QString& target)
 {
-    const QUrl url = isWebAddress(target) ? QUrl(target)
-                                          : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+    const QUrl url = isWebAddress(target)
+                         ? QUrl(target)
+                         : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
     QDesktopServices::openUrl(url);
 }

@@ -91,6 +91,6 @@ QString ServiceUserAgent()
 
 QString LoginUserAgent()
 {
-    return QStringLiteral(
-        "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; .NET CLR 2.0.50727; .NET4.0C; .NET4.0E)");
+    return QStringLiteral("Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; .NET CLR 2.0.50727; "
+                          ".NET4.0C; .NET4.0E)");
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+/** The outcome of one request, as a value: either the answer (any status) or a failure. */
+struct HttpResult
+{
+    int status = 0;
+    QString body;    // decoded by the charset the answer declares, UTF-8 when none
+    QString headers; // the final answer's header lines as received, status line first
+    QString failure; // why no answer arrived; empty when one did
+
+    bool failed() const { return !failure.isEmpty(); }
+};

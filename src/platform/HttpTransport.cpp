@@ -1,0 +1,273 @@
+#include "HttpTransport.h"
+
+#include "CurlHandle.h"
+#include "ResponseText.h"
+#include "ResponsiveWait.h"
+
+#include <QByteArrayView>
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+constexpr qsizetype MaxHeaderBlockBytes = 1024 * 1024;
+constexpr long MaxRedirects = 10;
+
+CURLcode g_globalInitResult = CURLE_OK;
+
+/** What the callbacks collect during one transfer. */
+struct Reception
+{
+    QByteArray body;
+    QByteArray headers;
+    bool bodyTooLarge = false;
+    bool headersTooLarge = false;
+};
+
+size_t receiveBody(char* data, size_t size, size_t count, void* userData)
+{
+    auto* reception = static_cast<Reception*>(userData);
+    const auto bytes = static_cast<qsizetype>(size * count);
+    if (reception->body.size() + bytes > MaxResponseBodyBytes) {
+        reception->bodyTooLarge = true;
+        return CURL_WRITEFUNC_ERROR;
+    }
+    reception->body.append(data, bytes);
+    return size * count;
+}
+
+// curl delivers one whole header line per call, status line included.
+size_t receiveHeaderLine(char* data, size_t size, size_t count, void* userData)
+{
+    auto* reception = static_cast<Reception*>(userData);
+    const QByteArrayView line(data, static_cast<qsizetype>(size * count));
+    // A status line starts a new answer (after a redirect): keep only the final one.
+    if (line.startsWith("HTTP/"))
+        reception->headers.clear();
+    if (reception->headers.size() + line.size() > MaxHeaderBlockBytes) {
+        reception->headersTooLarge = true;
+        return CURL_WRITEFUNC_ERROR;
+    }
+    reception->headers.append(line);
+    return size * count;
+}
+
+bool breaksLine(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c == u'\r' || c == u'\n' || c == u'\0'; });
+}
+
+bool hasControlCharacter(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+}
+
+/** Why the request must not be sent, or empty when it may. */
+QString refusalReason(const HttpRequest& request)
+{
+    for (const HttpHeader& header : request.headers) {
+        if (breaksLine(header.name) || breaksLine(header.value)) {
+            QString name = header.name;
+            name.remove(u'\r').remove(u'\n').remove(u'\0');
+            return QStringLiteral("请求头“%1”含有回车或换行符，请求未发送").arg(name);
+        }
+    }
+    if (hasControlCharacter(request.url))
+        return QStringLiteral("请求地址含有控制字符，请求未发送");
+    return {};
+}
+
+/** The address as curl expects it: spaces and non-ASCII characters percent-encoded
+ *  as UTF-8, everything else as given. */
+QByteArray wireUrl(const QString& url)
+{
+    const QByteArray utf8 = url.toUtf8();
+    QByteArray wire;
+    wire.reserve(utf8.size());
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == ' ' || byte > 0x7e) {
+            wire.append('%');
+            wire.append(QByteArray::number(byte, 16).toUpper().rightJustified(2, '0'));
+        } else {
+            wire.append(c);
+        }
+    }
+    return wire;
+}
+
+bool namesHeader(const HttpRequest& request, QLatin1StringView name)
+{
+    return std::any_of(request.headers.cbegin(), request.headers.cend(),
+                       [name](const HttpHeader& header) {
+                           return header.name.compare(name, Qt::CaseInsensitive) == 0;
+                       });
+}
+
+/** Fills the handle's header list: the caller's headers in order, then removals
+ *  of the headers curl would otherwise add on its own. */
+bool buildHeaderList(CurlHandle& handle, const HttpRequest& request)
+{
+    for (const HttpHeader& header : request.headers) {
+        // "Name:" would remove a header; "Name;" sends it with an empty value.
+        const QByteArray line = header.value.isEmpty()
+                                    ? header.name.toUtf8() + ';'
+                                    : header.name.toUtf8() + ": " + header.value.toUtf8();
+        if (!handle.appendHeader(line.constData()))
+            return false;
+    }
+    for (const char* own : {"Accept", "Content-Type"}) {
+        if (!namesHeader(request, QLatin1StringView(own)) &&
+            !handle.appendHeader((QByteArray(own) + ':').constData()))
+            return false;
+    }
+    if (!handle.appendHeader("Expect:"))
+        return false;
+    handle.applyHeaders();
+    return true;
+}
+
+long wholeSecondsAtLeastOne(std::chrono::milliseconds limit)
+{
+    return std::max<long>(1, static_cast<long>((limit.count() + 999) / 1000));
+}
+
+// Resolution and connection share curl's connect limit; a stalled send or
+// receive is one that moves less than a byte a second for the longer of the
+// two limits; the sum of all four bounds the whole exchange.
+void applyTimeouts(CURL* curl, const HttpTimeouts& limits)
+{
+    const auto connect = limits.resolve + limits.connect;
+    const auto transfer = std::max(limits.send, limits.receive);
+    const auto total = connect + limits.send + limits.receive;
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(connect.count()));
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, wholeSecondsAtLeastOne(transfer));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(total.count()));
+}
+
+void applyMethodAndBody(CURL* curl, const HttpRequest& request)
+{
+    if (request.method == HttpMethod::Get && request.body.isEmpty()) {
+        curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
+        return;
+    }
+    curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request.body.constData());
+    curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE,
+                     static_cast<curl_off_t>(request.body.size()));
+    if (request.method == HttpMethod::Get)
+        curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "GET");
+}
+
+bool configure(CurlHandle& handle, const HttpRequest& request, const QByteArray& url,
+               Reception& reception)
+{
+    CURL* curl = handle.get();
+    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, request.followRedirects ? 1L : 0L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, MaxRedirects);
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE,
+                     static_cast<curl_off_t>(MaxResponseBodyBytes));
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &receiveBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reception);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &receiveHeaderLine);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &reception);
+    applyTimeouts(curl, request.timeouts);
+    applyMethodAndBody(curl, request);
+    return buildHeaderList(handle, request);
+}
+
+QString plainReason(CURLcode code, const Reception& reception)
+{
+    if (reception.bodyTooLarge || code == CURLE_FILESIZE_EXCEEDED)
+        return QStringLiteral("响应内容超过 %1 MiB 上限，已停止接收")
+            .arg(MaxResponseBodyBytes / (1024 * 1024));
+    if (reception.headersTooLarge)
+        return QStringLiteral("响应头超过 %1 MiB 上限，已停止接收")
+            .arg(MaxHeaderBlockBytes / (1024 * 1024));
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return QStringLiteral("无法解析服务器名称");
+    case CURLE_COULDNT_CONNECT:
+        return QStringLiteral("无法连接到服务器");
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("操作超时");
+    case CURLE_GOT_NOTHING:
+        return QStringLiteral("服务器未作应答就关闭了连接");
+    case CURLE_PARTIAL_FILE:
+        return QStringLiteral("服务器的应答不完整");
+    case CURLE_SEND_ERROR:
+        return QStringLiteral("发送请求失败");
+    case CURLE_RECV_ERROR:
+        return QStringLiteral("接收应答失败");
+    case CURLE_TOO_MANY_REDIRECTS:
+        return QStringLiteral("重定向次数过多");
+    case CURLE_URL_MALFORMAT:
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return QStringLiteral("请求地址无效");
+    default:
+        return QStringLiteral("网络请求失败");
+    }
+}
+
+/** A readable reason first, then curl's own words for whoever must look closer. */
+QString describeFailure(CURLcode code, const CurlHandle& handle, const Reception& reception)
+{
+    const QString detail = *handle.errorText() ? QString::fromUtf8(handle.errorText())
+                                               : QString::fromUtf8(curl_easy_strerror(code));
+    return plainReason(code, reception) + QStringLiteral(" (") + detail + u')';
+}
+
+HttpResult failure(const QString& reason)
+{
+    HttpResult result;
+    result.failure = reason;
+    return result;
+}
+
+HttpResult answerOf(CURL* curl, const Reception& reception)
+{
+    long status = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    const char* contentType = nullptr;
+    curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &contentType);
+    HttpResult result;
+    result.status = static_cast<int>(status);
+    result.body = DecodeResponseText(reception.body, QByteArray(contentType));
+    result.headers = QString::fromUtf8(reception.headers);
+    return result;
+}
+
+} // namespace
+
+void InitializeHttpTransport()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { g_globalInitResult = curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+HttpResult SendHttpRequest(const HttpRequest& request)
+{
+    if (const QString reason = refusalReason(request); !reason.isEmpty())
+        return failure(reason);
+    InitializeHttpTransport();
+    if (g_globalInitResult != CURLE_OK)
+        return failure(QStringLiteral("无法初始化网络库 (%1)")
+                           .arg(QString::fromUtf8(curl_easy_strerror(g_globalInitResult))));
+    CurlHandle handle;
+    Reception reception;
+    const QByteArray url = wireUrl(request.url);
+    if (!handle || !configure(handle, request, url, reception))
+        return failure(QStringLiteral("无法创建网络请求"));
+    CURLcode code = CURLE_OK;
+    RunResponsively([&] { code = curl_easy_perform(handle.get()); });
+    if (code != CURLE_OK)
+        return failure(describeFailure(code, handle, reception));
+    return answerOf(handle.get(), reception);
+}

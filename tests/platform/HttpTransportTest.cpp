@@ -1,0 +1,280 @@
+#include "platform/HttpTransport.h"
+
+#include "CaptureListener.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class HttpTransportTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_listener.isListening()); }
+
+    HttpRequest requestFor(const QString& target) const
+    {
+        HttpRequest request;
+        request.url = m_listener.baseUrl() + target;
+        return request;
+    }
+
+    QByteArray hostLine() const
+    {
+        return "Host: 127.0.0.1:" + QByteArray::number(m_listener.port()) + "\r\n";
+    }
+
+    QByteArray onlyRequestBytes() const
+    {
+        const auto requests = m_listener.requests();
+        EXPECT_EQ(requests.size(), 1);
+        return requests.isEmpty() ? QByteArray() : requests.first().raw;
+    }
+
+    static CaptureListener::Response answerWith(const QByteArray& body,
+                                                const QByteArray& contentType = {})
+    {
+        CaptureListener::Response response;
+        if (!contentType.isEmpty())
+            response.headers.append({"Content-Type", contentType});
+        response.body = body;
+        return response;
+    }
+
+    CaptureListener m_listener;
+};
+
+TEST_F(HttpTransportTest, GetCarriesOnlyHostAndTheGivenHeadersInTheirOrder)
+{
+    HttpRequest request = requestFor("/list?a=1&b=2");
+    request.headers = {{"X-Second", "2"}, {"Cookie", "OOFA=v"}, {"X-First", "1"}};
+    const HttpResult result = SendHttpRequest(request);
+    ASSERT_FALSE(result.failed()) << result.failure.toStdString();
+    EXPECT_EQ(onlyRequestBytes(), "GET /list?a=1&b=2 HTTP/1.1\r\n" + hostLine() +
+                                      "X-Second: 2\r\nCookie: OOFA=v\r\nX-First: 1\r\n\r\n");
+}
+
+TEST_F(HttpTransportTest, PostAddsContentLengthButNoContentTypeOrExpect)
+{
+    HttpRequest request = requestFor("/form");
+    request.method = HttpMethod::Post;
+    request.body = QByteArray(3000, 'x'); // long enough for curl to want "Expect: 100-continue"
+    request.headers = {{"X-Only", "yes"}};
+    ASSERT_FALSE(SendHttpRequest(request).failed());
+    EXPECT_EQ(onlyRequestBytes(), "POST /form HTTP/1.1\r\n" + hostLine() +
+                                      "X-Only: yes\r\nContent-Length: 3000\r\n\r\n" +
+                                      QByteArray(3000, 'x'));
+}
+
+TEST_F(HttpTransportTest, PostWithoutBodySaysContentLengthZero)
+{
+    HttpRequest request = requestFor("/");
+    request.method = HttpMethod::Post;
+    ASSERT_FALSE(SendHttpRequest(request).failed());
+    EXPECT_EQ(onlyRequestBytes(), "POST / HTTP/1.1\r\n" + hostLine() + "Content-Length: 0\r\n\r\n");
+}
+
+TEST_F(HttpTransportTest, GetSendsItsBodyAsGiven)
+{
+    HttpRequest request = requestFor("/q");
+    request.body = "a=1";
+    ASSERT_FALSE(SendHttpRequest(request).failed());
+    EXPECT_EQ(onlyRequestBytes(),
+              "GET /q HTTP/1.1\r\n" + hostLine() + "Content-Length: 3\r\n\r\na=1");
+}
+
+TEST_F(HttpTransportTest, GivenHostReplacesTheOwnAndOtherHeadersKeepTheirOrder)
+{
+    HttpRequest request = requestFor("/");
+    request.headers = {
+        {"Referer", "http://site.example/"}, {"Host", "site.example"}, {"Cookie", "c=1"}};
+    ASSERT_FALSE(SendHttpRequest(request).failed());
+    EXPECT_EQ(onlyRequestBytes(), "GET / HTTP/1.1\r\nHost: site.example\r\n"
+                                  "Referer: http://site.example/\r\nCookie: c=1\r\n\r\n");
+}
+
+TEST_F(HttpTransportTest, EmptyHeaderValueIsSentNotDropped)
+{
+    HttpRequest request = requestFor("/");
+    request.headers = {{"Cookie", ""}, {"Accept", "*/*"}};
+    ASSERT_FALSE(SendHttpRequest(request).failed());
+    EXPECT_EQ(onlyRequestBytes(),
+              "GET / HTTP/1.1\r\n" + hostLine() + "Cookie:\r\nAccept: */*\r\n\r\n");
+}
+
+TEST_F(HttpTransportTest, NonAsciiAndSpacesInTheAddressArePercentEncoded)
+{
+    ASSERT_FALSE(SendHttpRequest(requestFor(QStringLiteral("/a b?n=中"))).failed());
+    EXPECT_TRUE(onlyRequestBytes().startsWith("GET /a%20b?n=%E4%B8%AD HTTP/1.1\r\n"));
+}
+
+struct RefusedCase
+{
+    const char* name;
+    QString url;
+    QList<HttpHeader> headers;
+    const char* reasonPart;
+};
+
+class RefusedRequestTest : public HttpTransportTest,
+                           public ::testing::WithParamInterface<RefusedCase>
+{
+};
+
+TEST_P(RefusedRequestTest, IsNotSent)
+{
+    HttpRequest request = requestFor(GetParam().url);
+    request.headers = GetParam().headers;
+    const HttpResult result = SendHttpRequest(request);
+    EXPECT_TRUE(result.failed());
+    EXPECT_TRUE(result.failure.contains(QString::fromUtf8(GetParam().reasonPart)))
+        << result.failure.toStdString();
+    EXPECT_TRUE(m_listener.requests().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineBreaks, RefusedRequestTest,
+    ::testing::Values(
+        RefusedCase{"LineFeedInValue", "/", {{"Cookie", "OOFA=1\nX-Evil: 1"}}, "“Cookie”"},
+        RefusedCase{"CarriageReturnInValue", "/", {{"Cookie", "OOFA=1\r"}}, "回车或换行"},
+        RefusedCase{"NulInValue", "/", {{"Cookie", QString::fromLatin1("a\0b", 3)}}, "“Cookie”"},
+        RefusedCase{"LineBreakInName", "/", {{"X-A\r\nX-B", "1"}}, "“X-AX-B”"},
+        RefusedCase{"LineBreakInAddress", "/a\r\nX-Evil: 1", {}, "控制字符"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HttpTransportTest, RedirectIsFollowedWhenAsked)
+{
+    CaptureListener::Response moved;
+    moved.statusLine = "HTTP/1.1 302 Found";
+    moved.headers = {{"Location", "/final"}};
+    m_listener.setResponse("/start", moved);
+    m_listener.setResponse("/final", answerWith("arrived"));
+
+    const HttpResult result = SendHttpRequest(requestFor("/start"));
+    EXPECT_EQ(result.status, 200);
+    EXPECT_EQ(result.body, "arrived");
+    EXPECT_TRUE(result.headers.startsWith("HTTP/1.1 200 OK\r\n")) << result.headers.toStdString();
+    EXPECT_FALSE(result.headers.contains("302"));
+    EXPECT_EQ(m_listener.requests().size(), 2);
+}
+
+TEST_F(HttpTransportTest, RedirectIsReturnedWhenNotFollowed)
+{
+    CaptureListener::Response moved;
+    moved.statusLine = "HTTP/1.1 302 Found";
+    moved.headers = {{"Location", "/final"}, {"Set-Cookie", "OOFA=1; path=/"}};
+    m_listener.setResponse("/start", moved);
+
+    HttpRequest request = requestFor("/start");
+    request.followRedirects = false;
+    const HttpResult result = SendHttpRequest(request);
+    EXPECT_EQ(result.status, 302);
+    EXPECT_EQ(result.headers, "HTTP/1.1 302 Found\r\nLocation: /final\r\n"
+                              "Set-Cookie: OOFA=1; path=/\r\nContent-Length: 0\r\n"
+                              "Connection: close\r\n\r\n");
+    EXPECT_EQ(m_listener.requests().size(), 1);
+}
+
+TEST_F(HttpTransportTest, ErrorStatusIsAnAnswerNotAFailure)
+{
+    CaptureListener::Response missing = answerWith("gone");
+    missing.statusLine = "HTTP/1.1 404 Not Found";
+    m_listener.setResponse(missing);
+    const HttpResult result = SendHttpRequest(requestFor("/"));
+    EXPECT_FALSE(result.failed());
+    EXPECT_EQ(result.status, 404);
+    EXPECT_EQ(result.body, "gone");
+}
+
+TEST_F(HttpTransportTest, BodyIsDecodedByItsCharset)
+{
+    m_listener.setResponse(answerWith("\xD6\xD0\xCE\xC4", "text/html; charset=GBK"));
+    EXPECT_EQ(SendHttpRequest(requestFor("/")).body, QStringLiteral("中文"));
+}
+
+TEST_F(HttpTransportTest, RefusedConnectionIsAFailure)
+{
+    QString deadAddress;
+    {
+        const CaptureListener gone;
+        deadAddress = gone.baseUrl() + "/";
+    }
+    HttpRequest request;
+    request.url = deadAddress;
+    const HttpResult result = SendHttpRequest(request);
+    EXPECT_TRUE(result.failed());
+    EXPECT_TRUE(result.failure.startsWith(QStringLiteral("无法连接到服务器 (")))
+        << result.failure.toStdString();
+}
+
+struct ServerFailureCase
+{
+    const char* name;
+    CaptureListener::Behaviour behaviour;
+    const char* reason;
+};
+
+class ServerFailureTest : public HttpTransportTest,
+                          public ::testing::WithParamInterface<ServerFailureCase>
+{
+};
+
+TEST_P(ServerFailureTest, EndsTheRequestWithAFailure)
+{
+    CaptureListener::Response response;
+    response.behaviour = GetParam().behaviour;
+    m_listener.setResponse(response);
+    HttpRequest request = requestFor("/");
+    request.timeouts = {200ms, 200ms, 200ms, 200ms};
+    const HttpResult result = SendHttpRequest(request);
+    EXPECT_TRUE(result.failure.startsWith(QString::fromUtf8(GetParam().reason)))
+        << result.failure.toStdString();
+    EXPECT_EQ(m_listener.requests().size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Behaviours, ServerFailureTest,
+    ::testing::Values(
+        ServerFailureCase{"Drop", CaptureListener::Behaviour::Drop, "服务器未作应答就关闭了连接 ("},
+        ServerFailureCase{"NeverAnswer", CaptureListener::Behaviour::NeverAnswer, "操作超时 ("}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HttpTransportTest, BodyUpToTheCapIsAccepted)
+{
+    m_listener.setResponse(answerWith(QByteArray(MaxResponseBodyBytes, 'a')));
+    const HttpResult result = SendHttpRequest(requestFor("/"));
+    ASSERT_FALSE(result.failed()) << result.failure.toStdString();
+    EXPECT_EQ(result.body.size(), MaxResponseBodyBytes);
+}
+
+struct OversizeCase
+{
+    const char* name;
+    bool declareLength;
+};
+
+class OversizedBodyTest : public HttpTransportTest,
+                          public ::testing::WithParamInterface<OversizeCase>
+{
+};
+
+TEST_P(OversizedBodyTest, IsAFailure)
+{
+    CaptureListener::Response huge = answerWith(QByteArray(MaxResponseBodyBytes + 1, 'a'));
+    huge.declareLength = GetParam().declareLength;
+    m_listener.setResponse(huge);
+    const HttpResult result = SendHttpRequest(requestFor("/"));
+    EXPECT_TRUE(result.failed());
+    EXPECT_TRUE(result.failure.startsWith(QStringLiteral("响应内容超过 64 MiB 上限")))
+        << result.failure.toStdString();
+    EXPECT_TRUE(result.body.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, OversizedBodyTest,
+                         ::testing::Values(OversizeCase{"Declared", true},
+                                           OversizeCase{"UntilClose", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
