@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class JsonArray;
@@ -54,6 +55,10 @@ public:
     /** The shared-only box changed: stores it and requests the listing; the offset stays. */
     void chooseSharedOnly(bool sharedOnly);
 
+    /** Removes every row and forgets the held response, so that the next accepted
+     *  answer is shown even when it reads the same as the last one. */
+    void clearListing();
+
     /** Turns the response text into rows, page item count and total count. */
     void ParseListing();
     /** The keyed form of the listing ("data" members under digit keys). Expects the
@@ -81,11 +86,11 @@ signals:
     void selectAllUntickRequested();
 
 private:
-    void showRowsOfArray(const JsonArray& data);
-    void showRowsByDigitKeys(const JsonValue& data);
-    void appendRow(const JsonValue& entry);
+    void showListing(const std::optional<JsonValue>& root,
+                     const std::function<void(const JsonValue&)>& appendEntries);
     bool reportParseErrors();
-    void enterListedFolder(const QString& id, const QString& name);
+    void appendRow(const JsonValue& entry);
+    void moveOffset(const std::optional<QString>& offset);
 
     FileList& m_list;
     ListingState m_state;

@@ -1,0 +1,241 @@
+#include "FileBrowser.h"
+
+#include "DigitKeys.h"
+#include "FileRow.h"
+#include "JsonMember.h"
+#include "ListingAddress.h"
+#include "Paging.h"
+#include "SortChoices.h"
+#include "VideoNames.h"
+#include "platform/Desktop.h"
+#include "service/httpxml.h"
+#include "service/session.h"
+#include "text/JSON.h"
+
+#include <array>
+
+namespace {
+
+/** A parse log can run to any length; a message box must fit on the screen. */
+constexpr qsizetype parseMessageLimit = 1024;
+
+int entryCount(const JsonValue& data)
+{
+    if (const JsonArray* array = data.array())
+        return array->Count();
+    if (const JsonObject* object = data.object())
+        return object->Count();
+    return 0;
+}
+
+bool isUsableData(const JsonValue& data)
+{
+    return data.array() || data.object();
+}
+
+} // namespace
+
+QString CategoryCodeOf(CategoryOption option)
+{
+    static const std::array<QString, 7> codes{
+        QStringLiteral("1"), QStringLiteral("2"),  QStringLiteral("3"),  QStringLiteral("4"),
+        QStringLiteral("9"), QStringLiteral("30"), QStringLiteral("32"),
+    };
+    return codes.at(static_cast<std::size_t>(option));
+}
+
+FileBrowser::FileBrowser(FileList& list, QObject* parent) : QObject(parent), m_list(list)
+{
+    m_state.setReactions({[this] { RequestListing(); }, [this] { ParseListing(); }});
+}
+
+void FileBrowser::RequestListing()
+{
+    if (SessionCookie().isEmpty())
+        return;
+    const QString response =
+        ServiceRequest(QStringLiteral("GET"), ListingAddress(m_state), QString());
+    const bool accepted =
+        response.contains(QLatin1String("count")) || m_selectedCategory == CategoryOption::Shared;
+    if (accepted)
+        m_state.setResponseText(response);
+}
+
+void FileBrowser::chooseCategory(CategoryOption option)
+{
+    m_selectedCategory = option;
+    m_state.setCategoryCode(CategoryCodeOf(option));
+}
+
+void FileBrowser::chooseSort(int index)
+{
+    if (index >= 0 && index < SortChoices().size())
+        m_state.setSortOrder(SortChoices().at(index).order);
+    RequestListing();
+}
+
+void FileBrowser::chooseSharedOnly(bool sharedOnly)
+{
+    m_state.setSharedOnly(sharedOnly);
+    RequestListing();
+}
+
+void FileBrowser::clearListing()
+{
+    m_list.clearRows();
+    m_state.setResponseText(QString());
+}
+
+void FileBrowser::ParseListing()
+{
+    emit selectAllUntickRequested();
+    m_list.clearRows();
+    if (!DigitKeys(m_state.responseText()).isEmpty()) {
+        pipeilist();
+        return;
+    }
+    showListing(ParseJson(m_state.responseText()), [this](const JsonValue& data) {
+        if (const JsonArray* array = data.array()) {
+            for (int position = 1; position <= array->Count(); ++position)
+                appendRow(array->Item(position));
+            return;
+        }
+        const JsonObject* object = data.object();
+        const QStringList keys = object->keys();
+        for (const QString& key : keys)
+            appendRow(object->Item(key));
+    });
+}
+
+void FileBrowser::pipeilist()
+{
+    const QString text = m_state.responseText();
+    showListing(ParseJson(text), [this, &text](const JsonValue& data) {
+        const QStringList keys = DigitKeys(text);
+        for (const QString& key : keys)
+            appendRow(JsonMember(data, key));
+    });
+}
+
+void FileBrowser::showListing(const std::optional<JsonValue>& root,
+                              const std::function<void(const JsonValue&)>& appendEntries)
+{
+    if (!root) {
+        m_state.setPageItemCount(QStringLiteral("0"));
+    } else if (reportParseErrors()) {
+        m_state.setTotalCount(JsonMember(*root, QStringLiteral("count")).toString());
+    } else if (const JsonValue& data = JsonMember(*root, QStringLiteral("data"));
+               !isUsableData(data)) {
+        m_state.setPageItemCount(QStringLiteral("0"));
+    } else {
+        m_state.setPageItemCount(QString::number(entryCount(data)));
+        appendEntries(data);
+        m_state.setTotalCount(JsonMember(*root, QStringLiteral("count")).toString());
+    }
+    MarkVideoRows();
+}
+
+bool FileBrowser::reportParseErrors()
+{
+    const QString errors = ParseErrors();
+    if (errors.isEmpty())
+        return false;
+    CurrentDesktop().showMessage(errors.left(parseMessageLimit), QStringLiteral("解析出错"),
+                                 Desktop::Icon::Information);
+    return true;
+}
+
+void FileBrowser::appendRow(const JsonValue& entry)
+{
+    m_list.appendRow(FileRowTexts(entry));
+}
+
+void FileBrowser::GoRoot()
+{
+    m_state.setOffset(QStringLiteral("0"));
+    m_state.setFolderId(QStringLiteral("0"));
+    m_state.setNamePath(QString());
+    m_state.setIdPath(QStringLiteral("/0"));
+    RequestListing();
+}
+
+void FileBrowser::GoUp()
+{
+    const QString idPath = m_state.idPath();
+    if (idPath == QLatin1String("/0"))
+        return;
+    const QString namePath = m_state.namePath();
+    m_state.setNamePath(namePath.left(std::max<qsizetype>(namePath.lastIndexOf(u'/'), 0)));
+    const qsizetype cut = idPath.lastIndexOf(u'/');
+    const QString parentPath = cut > 0 ? idPath.left(cut) : QStringLiteral("/0");
+    m_state.setIdPath(parentPath);
+    m_state.setFolderId(parentPath.mid(parentPath.lastIndexOf(u'/') + 1));
+    m_state.setOffset(QStringLiteral("0"));
+    RequestListing();
+}
+
+void FileBrowser::EnterFolder()
+{
+    const int row = m_list.selectedRow();
+    if (row < 0 || row >= m_list.rowCount())
+        return;
+    const QString name = m_list.text(row, Column::Name);
+    if (!IsFolderName(name))
+        return;
+    const QString id = m_list.text(row, Column::Id);
+    // A folder already on the path is not entered again: that would only
+    // repeat its steps. Steps are compared whole, so folder 2 inside /0/12 opens.
+    if (!m_state.idPath().split(u'/').contains(id)) {
+        m_state.setIdPath(m_state.idPath() + u'/' + id);
+        m_state.setNamePath(m_state.namePath() + u'/' + name);
+        m_state.setFolderId(id);
+    }
+    RequestListing();
+}
+
+void FileBrowser::FirstPage()
+{
+    moveOffset(FirstPageOffset(m_state.offset(), m_state.totalCount()));
+}
+
+void FileBrowser::PreviousPage()
+{
+    moveOffset(PreviousPageOffset(m_state.offset(), m_state.totalCount()));
+}
+
+void FileBrowser::NextPage()
+{
+    moveOffset(NextPageOffset(m_state.offset(), m_state.totalCount()));
+}
+
+void FileBrowser::LastPage()
+{
+    moveOffset(LastPageOffset(m_state.offset(), m_state.totalCount()));
+}
+
+void FileBrowser::moveOffset(const std::optional<QString>& offset)
+{
+    if (offset)
+        m_state.setOffset(*offset);
+}
+
+void FileBrowser::setVideoMarking(bool ticked)
+{
+    m_videoMarking = ticked;
+    if (ticked) {
+        MarkVideoRows();
+        return;
+    }
+    for (int row = 0; row < m_list.rowCount(); ++row)
+        m_list.setTextColour(row, Column::Name, QColor(Qt::black));
+}
+
+void FileBrowser::MarkVideoRows()
+{
+    if (!m_videoMarking)
+        return;
+    for (int row = 0; row < m_list.rowCount(); ++row) {
+        if (IsVideoName(m_list.text(row, Column::Name)))
+            m_list.setTextColour(row, Column::Name, QColor(Qt::red));
+    }
+}

@@ -1,0 +1,88 @@
+#include "FileRow.h"
+
+#include "FieldNumbers.h"
+#include "JsonMember.h"
+#include "SizeText.h"
+#include "service/qita.h"
+#include "text/JSON.h"
+
+#include <QDateTime>
+
+namespace {
+
+/** Folder times come as Unix seconds and show as the wall clock at UTC+8. */
+const QString folderZoneHours = QStringLiteral("8");
+
+QString memberText(const JsonValue& entry, const char* key)
+{
+    return JsonMember(entry, QLatin1String(key)).toString();
+}
+
+bool isFolderEntry(const JsonValue& entry)
+{
+    const JsonValue& fid = JsonMember(entry, QStringLiteral("fid"));
+    return fid.kind() == JsonKind::Empty || fid.kind() == JsonKind::Null ||
+           (fid.kind() == JsonKind::String && fid.toString().isEmpty());
+}
+
+QString sharedText(const JsonValue& entry)
+{
+    return IsSharedFlag(JsonMember(entry, QStringLiteral("sh"))) ? QStringLiteral("是")
+                                                                 : QStringLiteral("否");
+}
+
+QStringList folderRowTexts(const JsonValue& entry)
+{
+    const QDateTime time = UnixSecondsToDate(memberText(entry, "t"), folderZoneHours);
+    return {FolderMarker + memberText(entry, "n"),
+            memberText(entry, "category_file_count"),
+            QString(),
+            DateTimeText(time),
+            QString(),
+            memberText(entry, "cid"),
+            sharedText(entry)};
+}
+
+QStringList fileRowTexts(const JsonValue& entry)
+{
+    const QString name = memberText(entry, "n");
+    const QString size = memberText(entry, "s");
+    return {name,
+            SizeText(JsonMember(entry, QStringLiteral("s"))),
+            memberText(entry, "pc"),
+            memberText(entry, "t"),
+            QLatin1Char('#') + size + QLatin1Char('#') + name,
+            memberText(entry, "fid"),
+            sharedText(entry)};
+}
+
+} // namespace
+
+bool IsFolderName(const QString& rowName)
+{
+    return rowName.startsWith(FolderMarker);
+}
+
+QStringList FileRowTexts(const JsonValue& entry)
+{
+    return isFolderEntry(entry) ? folderRowTexts(entry) : fileRowTexts(entry);
+}
+
+bool IsSharedFlag(const JsonValue& value)
+{
+    switch (value.kind()) {
+    case JsonKind::Boolean:
+        return value.toBool();
+    case JsonKind::Integer:
+    case JsonKind::Double:
+        return value.toDouble() != 0;
+    case JsonKind::String: {
+        const QString text = value.toString().trimmed();
+        if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return true;
+        return StrictNumber(text).value_or(0) != 0;
+    }
+    default:
+        return false;
+    }
+}

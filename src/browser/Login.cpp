@@ -1,0 +1,44 @@
+#include "Login.h"
+
+#include "FileBrowser.h"
+#include "platform/Desktop.h"
+#include "service/endpoints.h"
+#include "service/httpxml.h"
+#include "service/qita.h"
+#include "service/session.h"
+
+namespace {
+
+void showLoginError(const QString& text)
+{
+    CurrentDesktop().showMessage(text, QStringLiteral("错误"), Desktop::Icon::None);
+}
+
+} // namespace
+
+QString LoginBody(const QString& account, const QString& password)
+{
+    return QStringLiteral("login[account]=") + EncodeUtf8Percent(account) +
+           QStringLiteral("&login[passwd]=") + EncodeUtf8Percent(password) +
+           QStringLiteral("&login[time]=on&goto=") + MainSiteAddress();
+}
+
+LoginOutcome LogIn(const QString& account, const QString& password, FileBrowser& browser)
+{
+    if (account.isEmpty() || password.isEmpty()) {
+        showLoginError(QStringLiteral("请填写账号和密码！"));
+        return LoginOutcome::MissingCredentials;
+    }
+    const QString cookie =
+        LoginRequest(QStringLiteral("POST"), LoginAddress(), LoginBody(account, password));
+    if (cookie == QLatin1String("false")) {
+        showLoginError(QStringLiteral("登陆失败！请确认账户和密码"));
+        return LoginOutcome::Refused;
+    }
+    SetSessionCookie(cookie);
+    // Forgetting the held response lets the root listing show again after a
+    // second login, even when it reads the same as before.
+    browser.clearListing();
+    browser.GoRoot();
+    return cookie.isEmpty() ? LoginOutcome::SignedOut : LoginOutcome::SignedIn;
+}

@@ -1,0 +1,66 @@
+#include "MemoryFileList.h"
+#include "QStringPrinter.h"
+#include "browser/FileBrowser.h"
+#include "service/qita.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+
+// Folder times are the wall clock at UTC+8 whatever the machine's zone. These
+// tests run in more than one test program, each under its own TZ, which
+// FOLDER_TIME_ZONE names in every test's name.
+
+namespace {
+
+QString FolderTime(const QString& tMember)
+{
+    MemoryFileList rows;
+    FileBrowser browser(rows);
+    browser.state().setResponseText(QStringLiteral(R"({"data":[{"cid":"1","n":"f")") + tMember +
+                                    QStringLiteral("}],\"count\":1}"));
+    EXPECT_EQ(rows.rowCount(), 1);
+    return rows.rowCount() == 1 ? rows.text(0, Column::Time) : QString();
+}
+
+struct TimeCase
+{
+    const char* name;
+    const char* tMember; // the "t" member as the listing sends it; empty: missing
+    const char* shown;   // empty: the current local date and time
+};
+
+void PrintTo(const TimeCase& c, std::ostream* out)
+{
+    *out << FOLDER_TIME_ZONE << " " << c.name;
+}
+
+class FolderTimes : public ::testing::TestWithParam<TimeCase>
+{
+};
+
+TEST_P(FolderTimes, ShowTheWallClockAtUtcPlus8)
+{
+    const QString member = QString::fromLatin1(GetParam().tMember);
+    const QString expected = QString::fromLatin1(GetParam().shown);
+    if (!expected.isEmpty()) {
+        EXPECT_EQ(FolderTime(member), expected);
+        return;
+    }
+    const QString before = DateTimeText(QDateTime::currentDateTime());
+    const QString shown = FolderTime(member);
+    const QString after = DateTimeText(QDateTime::currentDateTime());
+    EXPECT_TRUE(shown == before || shown == after) << shown.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FolderTimes,
+    ::testing::Values(TimeCase{"Evening", R"(,"t":1344257890)", "2012-8-6 20:58:10"},
+                      TimeCase{"AsText", R"(,"t":"1344257890")", "2012-8-6 20:58:10"},
+                      TimeCase{"EarlyHour", R"(,"t":1344186307)", "2012-8-6 1:05:07"},
+                      TimeCase{"Midnight", R"(,"t":1344182400)", "2012-8-6"},
+                      TimeCase{"Epoch", R"(,"t":0)", "1970-1-1 8:00:00"},
+                      // an hour that daylight saving skips in some zones
+                      TimeCase{"SkippedHour", R"(,"t":1710009000)", "2024-3-10 2:30:00"},
+                      TimeCase{"Missing", "", ""}, TimeCase{"NotANumber", R"(,"t":"soon")", ""}));
+
+} // namespace
