@@ -385,8 +385,13 @@ TEST_F(ListingTest, KeyedFormNumbersTheSameEntries)
     for (qsizetype i = 0; i < listed.size(); ++i)
         EXPECT_EQ(data.value(QString::number(i)).toObject(), listed[i]) << i;
     EXPECT_EQ(keyed.value("count"), listForm.value("count"));
-    // Keys stand in page order in the text.
+    // Keys stand in page order in the text, and only the keyed form has digit keys before "{".
     EXPECT_LT(keyedResult->body.find("\"9\":{"), keyedResult->body.find("\"10\":{"));
+    const QRegularExpression digitKey(R"re("(\d*)":\s*{)re");
+    EXPECT_TRUE(QString::fromStdString(keyedResult->body).contains(digitKey));
+    service().setListingForm(DemoService::ListingForm::List);
+    EXPECT_FALSE(QString::fromStdString(Get(target, DemoCookie())->body).contains(digitKey))
+        << "list form";
 }
 
 } // namespace

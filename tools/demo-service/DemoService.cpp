@@ -1,7 +1,7 @@
 #include "DemoService.h"
 
 #include "DemoDrive.h"
-#include "DownloadPage.h"
+#include "DownloadPageHtml.h"
 #include "DriveListing.h"
 #include "OneRequestServer.h"
 

@@ -1,4 +1,4 @@
-#include "DownloadPage.h"
+#include "DownloadPageHtml.h"
 
 #include <QLocale>
 
