@@ -1,6 +1,7 @@
 #include "GbkText.h"
 
 #include <QStringEncoder>
+#include <optional>
 
 namespace {
 
@@ -24,7 +25,8 @@ qsizetype CodePointLength(QStringView text, qsizetype i)
 }
 
 // Encodes one code point at a time. The GBK encoder's error flag stays set once raised, so a
-// fresh one replaces it after each character it could not hold.
+// fresh one replaces it after each character it could not hold. It is built in place: a moved
+// encoder would report its errors to the state it was moved from.
 class MixedEncoder
 {
 public:
@@ -35,18 +37,18 @@ public:
             return;
         }
         if (codePoint.size() == 1) {
-            const QByteArray gbk = m_gbk.encode(codePoint);
-            if (!m_gbk.hasError()) {
+            const QByteArray gbk = m_gbk->encode(codePoint);
+            if (!m_gbk->hasError()) {
                 out += gbk;
                 return;
             }
-            m_gbk = QStringEncoder("GBK");
+            m_gbk.emplace("GBK");
         }
         out += m_gb18030.encode(codePoint);
     }
 
 private:
-    QStringEncoder m_gbk{"GBK"};
+    std::optional<QStringEncoder> m_gbk{std::in_place, "GBK"};
     QStringEncoder m_gb18030{"GB18030"};
 };
 

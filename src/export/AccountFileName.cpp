@@ -1,0 +1,33 @@
+#include "AccountFileName.h"
+
+#include "platform/Desktop.h"
+
+namespace {
+
+const QString ForbiddenCharacters = QStringLiteral(R"(<>:"/\|?*)");
+
+bool IsForbidden(QChar c)
+{
+    return c.category() == QChar::Other_Control || ForbiddenCharacters.contains(c);
+}
+
+} // namespace
+
+bool CanNameExportFiles(const QString& account)
+{
+    if (account.contains(QStringLiteral("..")))
+        return false;
+    for (const QChar c : account) {
+        if (IsForbidden(c))
+            return false;
+    }
+    return true;
+}
+
+void ReportUnusableAccount(const QString& account)
+{
+    CurrentDesktop().showMessage(
+        QStringLiteral("账号不能用作导出文件名：") + account +
+            QStringLiteral("\n文件名不能含有 \\ / : * ? \" < > |、控制字符或“..”。"),
+        QStringLiteral("错误"), Desktop::Icon::None);
+}

@@ -1,0 +1,3 @@
+#include "ExportProgress.h"
+
+ExportProgress::~ExportProgress() = default;

@@ -1,0 +1,86 @@
+#include "PageSearch.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// A match may not take more steps than this. One step is one character passed by a lazy
+// repetition, so the limit lets a search run across a whole searched text twice over, and
+// only a hostile page ever reaches it.
+const QString MatchLimit = QStringLiteral("(*LIMIT_MATCH=%1)").arg(2 * MaxSearchedLength);
+
+const QString Sha1Pattern = QStringLiteral(R"re([A-Z\d]{40})re");
+// A download button: everything from `"` on, the address ends at the first such tail.
+const QString ButtonStart = QStringLiteral(R"re(<a\shref="(http://[\w\W]*?))re");
+const QString ButtonTail =
+    QStringLiteral(R"re("\sclass="btn"\starget="_blank">([\w\W]{2})下载</a>)re");
+
+const QString PreferredLine = QStringLiteral("电信");
+
+QRegularExpression Compiled(const QString& pattern)
+{
+    QRegularExpression expression(MatchLimit + pattern, QRegularExpression::CaseInsensitiveOption |
+                                                            QRegularExpression::MultilineOption);
+    expression.optimize();
+    return expression;
+}
+
+const QRegularExpression& Sha1Expression()
+{
+    static const QRegularExpression expression = Compiled(Sha1Pattern);
+    return expression;
+}
+
+const QRegularExpression& ButtonExpression()
+{
+    static const QRegularExpression expression = Compiled(ButtonStart + ButtonTail);
+    return expression;
+}
+
+const QRegularExpression& ButtonTailExpression()
+{
+    static const QRegularExpression expression = Compiled(ButtonTail);
+    return expression;
+}
+
+QStringView SearchedPart(const QString& page)
+{
+    return QStringView(page).left(MaxSearchedLength);
+}
+
+// Every button match ends with a button tail, so cutting the text after the last tail keeps
+// every match while leaving no button start behind it. Without that, each unclosed
+// `<a href="http://` after the last tail would be scanned to the end of the page in vain,
+// which takes time quadratic in the page's length.
+QStringView UpToLastButtonTail(QStringView text)
+{
+    qsizetype end = 0;
+    for (qsizetype from = 0;;) {
+        const QRegularExpressionMatch tail = ButtonTailExpression().match(text, from);
+        if (!tail.hasMatch())
+            break;
+        end = tail.capturedEnd();
+        from = end;
+    }
+    return text.left(end);
+}
+
+} // namespace
+
+QString FindSha1(const QString& page)
+{
+    const QRegularExpressionMatch match = Sha1Expression().match(SearchedPart(page));
+    return match.hasMatch() ? match.captured() : QString();
+}
+
+QString PickDownloadLink(const QString& page)
+{
+    const QStringView text = UpToLastButtonTail(SearchedPart(page));
+    const QRegularExpressionMatch first = ButtonExpression().match(text);
+    if (!first.hasMatch())
+        return QString();
+    if (first.captured(2) == PreferredLine)
+        return first.captured(1);
+    const QRegularExpressionMatch second = ButtonExpression().match(text, first.capturedEnd());
+    return second.hasMatch() ? second.captured(1) : first.captured(1);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "DemoDrive.h"
+#include "DemoService.h"
+#include "MemoryFileList.h"
+#include "RecordingDesktop.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <string>
+
+/** Makes a fresh temporary folder the process's working folder; restores the old one after. */
+class WorkingFolder
+{
+public:
+    WorkingFolder();
+    ~WorkingFolder();
+
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+    /** The names of the entries the folder holds, sorted. */
+    QStringList entries() const;
+
+private:
+    QString m_previous;
+    QTemporaryDir m_folder;
+};
+
+/** A demo service on loopback with the demo account signed in through the real login request,
+ *  a recording desktop and an empty list. */
+class SignedInTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    /** The targets (path and query) of the download page requests received so far. */
+    QStringList downloadTargets() const;
+    /** Appends the drive's file `fid` as the listing shows it: unresolved, not ticked. */
+    int appendFile(const char* fid);
+    /** Appends a folder row (marker, empty pick code and standard form). */
+    int appendFolder(const QString& name);
+
+    DemoService service;
+    RecordingDesktop desktop;
+    MemoryFileList rows;
+};
+
+/** Names a parameterised case after its `what` member. */
+struct CaseName
+{
+    template <class Case> std::string operator()(const ::testing::TestParamInfo<Case>& info) const
+    {
+        return info.param.what;
+    }
+};
+
+/** The drive's file `fid`; fails the test (and returns an empty file) when there is none. */
+const DemoFile& DemoFileWithId(const char* fid);
+
+/** The address of the drive's file `fid`'s button labelled `label`. */
+QString ButtonUrl(const char* fid, const QString& label);
+
+/** The whole content of the file `fileName`, or an empty array when it cannot be read. */
+QByteArray FileBytes(const QString& fileName);
