@@ -46,12 +46,12 @@ int hexValue(QChar c)
     return -1;
 }
 
-/** The value of `count` hexadecimal digits at `from`, or -1 when one is not a digit. */
-int hexRun(const QString& text, qsizetype from, int count)
+/** The value of `count` hexadecimal digits at `digits`, or -1 when one is not a digit. */
+int hexRun(const QChar* digits, int count)
 {
     int value = 0;
     for (int i = 0; i < count; ++i) {
-        const int digit = hexValue(text[from + i]);
+        const int digit = hexValue(digits[i]);
         if (digit < 0)
             return -1;
         value = value * 16 + digit;
@@ -81,27 +81,30 @@ QString LoginRequest(const QString& method, const QString& url, const QString& b
 QString UnescapeText(const QString& text)
 {
     const qsizetype n = text.size();
-    QString out;
-    out.reserve(n);
+    const QChar* in = text.constData();
+    // Every escape shrinks, so the output never outgrows the input.
+    QString out(n, Qt::Uninitialized);
+    QChar* write = out.data();
     qsizetype i = 0;
     while (i < n) {
-        const QChar c = text[i];
-        if (c == u'\\' && i + 6 <= n && text[i + 1] == u'u') {
-            if (const int unit = hexRun(text, i + 2, 4); unit >= 0) {
-                out.append(QChar(static_cast<char16_t>(unit)));
+        const QChar c = in[i];
+        if (c == u'\\' && i + 6 <= n && in[i + 1] == u'u') {
+            if (const int unit = hexRun(in + i + 2, 4); unit >= 0) {
+                *write++ = QChar(static_cast<char16_t>(unit));
                 i += 6;
                 continue;
             }
         } else if (c == u'%' && i + 3 <= n) {
-            if (const int code = hexRun(text, i + 1, 2); code >= 0) {
-                out.append(QChar(static_cast<char16_t>(code)));
+            if (const int code = hexRun(in + i + 1, 2); code >= 0) {
+                *write++ = QChar(static_cast<char16_t>(code));
                 i += 3;
                 continue;
             }
         }
-        out.append(c);
+        *write++ = c;
         ++i;
     }
+    out.truncate(write - out.constData());
     return out;
 }
 
