@@ -1,0 +1,199 @@
+#include "../tests/support/MemoryFileList.h"
+#include "DemoDrive.h"
+#include "DemoService.h"
+#include "browser/FileBrowser.h"
+#include "browser/Login.h"
+#include "platform/Desktop.h"
+#include "platform/HttpTransport.h"
+#include "service/endpoints.h"
+#include "service/httpxml.h"
+#include "service/session.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <curl/curl.h>
+#include <string>
+
+// A page turn of the file browser (request, parse, 30 rows into the list)
+// against a bare libcurl fetch of the same page from the demo service, with the
+// turn's two parts measured alone beside them. Fetches and turns alternate
+// between the first two pages of the 95-entry folder, so that every answer
+// differs from the one held and is parsed.
+
+namespace {
+
+/** Keeps failure messages for the benchmark to report instead of showing boxes. */
+class QuietDesktop final : public Desktop
+{
+public:
+    void showMessage(const QString& text, const QString&, Icon) override { lastMessage = text; }
+    void setClipboardText(const QString&) override {}
+    void shellOpen(const QString&) override {}
+
+    QString lastMessage;
+};
+
+/** The demo service with a browser signed in and showing the 95-entry folder. */
+struct PagedFolder
+{
+    PagedFolder()
+    {
+        SetDesktop(&desktop);
+        InitializeHttpTransport();
+        if (!service.start())
+            return;
+        SetServiceBase(service.baseUrl());
+        if (LogIn(DemoService::account(), DemoService::password(), browser) !=
+            LoginOutcome::SignedIn)
+            return;
+        for (int row = 0; row < rows.rowCount(); ++row) {
+            if (rows.text(row, Column::Id) == QLatin1String(DemoDriveIds::Photos))
+                rows.selectRow(row);
+        }
+        browser.EnterFolder();
+        ready = rows.rowCount() == ListingState::PageSize;
+    }
+
+    QuietDesktop desktop;
+    DemoService service;
+    MemoryFileList rows;
+    FileBrowser browser{rows};
+    bool ready = false;
+};
+
+PagedFolder& folder()
+{
+    static PagedFolder paged;
+    return paged;
+}
+
+size_t collect(char* data, size_t size, size_t count, void* userData)
+{
+    static_cast<std::string*>(userData)->append(data, size * count);
+    return size * count;
+}
+
+/** One GET on a fresh handle, with only the cookie: the least any client must do. */
+std::string bareGet(const std::string& url, const std::string& cookieHeader)
+{
+    std::string body;
+    CURL* curl = curl_easy_init();
+    curl_slist* headers = curl_slist_append(nullptr, cookieHeader.c_str());
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &collect);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
+    if (curl_easy_perform(curl) != CURLE_OK)
+        body.clear();
+    curl_slist_free_all(headers);
+    curl_easy_cleanup(curl);
+    return body;
+}
+
+/** The address the browser requests for the page at `offset` of the folder. */
+std::string pageAddress(const QString& offset)
+{
+    return (WebApiAddress() + QStringLiteral("/files?aid=1&cid=") +
+            QLatin1String(DemoDriveIds::Photos) + QStringLiteral("&o=user_ptime&asc=0&offset=") +
+            offset +
+            QStringLiteral("&show_dir=1&limit=30&source=&format=json&type=&star=&is_share=0"
+                           "&_t=1344257890616"))
+        .toStdString();
+}
+
+void BM_BareCurlFetch(benchmark::State& state)
+{
+    if (!folder().ready) {
+        state.SkipWithError("demo service folder unavailable");
+        return;
+    }
+    const std::string pages[] = {pageAddress(QStringLiteral("30")),
+                                 pageAddress(QStringLiteral("0"))};
+    const std::string cookie = "Cookie: " + SessionCookie().toStdString();
+    size_t turn = 0;
+    for (auto _ : state) {
+        if (bareGet(pages[turn++ % 2], cookie).empty()) {
+            state.SkipWithError("bare GET failed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_BareCurlFetch)->Unit(benchmark::kMicrosecond);
+
+/** The request of a page turn alone, through the service layer. */
+void BM_ListingRequest(benchmark::State& state)
+{
+    if (!folder().ready) {
+        state.SkipWithError("demo service folder unavailable");
+        return;
+    }
+    const QString pages[] = {QString::fromStdString(pageAddress(QStringLiteral("30"))),
+                             QString::fromStdString(pageAddress(QStringLiteral("0")))};
+    size_t turn = 0;
+    for (auto _ : state) {
+        if (ServiceRequest(QStringLiteral("GET"), pages[turn++ % 2], QString()).isEmpty()) {
+            state.SkipWithError(folder().desktop.lastMessage.toStdString().c_str());
+            return;
+        }
+    }
+}
+BENCHMARK(BM_ListingRequest)->Unit(benchmark::kMicrosecond);
+
+/** The rest of a page turn alone: parsing the held answer into 30 rows. */
+void BM_ParseIntoRows(benchmark::State& state)
+{
+    PagedFolder& paged = folder();
+    if (!paged.ready) {
+        state.SkipWithError("demo service folder unavailable");
+        return;
+    }
+    for (auto _ : state) {
+        paged.browser.ParseListing();
+        benchmark::DoNotOptimize(paged.rows.rowCount());
+    }
+}
+BENCHMARK(BM_ParseIntoRows)->Unit(benchmark::kMicrosecond);
+
+void turnPages(benchmark::State& state)
+{
+    PagedFolder& paged = folder();
+    if (!paged.ready) {
+        state.SkipWithError("demo service folder unavailable");
+        return;
+    }
+    for (auto _ : state) {
+        if (paged.browser.state().offset() == QLatin1String("0"))
+            paged.browser.NextPage();
+        else
+            paged.browser.PreviousPage();
+        if (paged.rows.rowCount() != ListingState::PageSize) {
+            state.SkipWithError(paged.desktop.lastMessage.toStdString().c_str());
+            return;
+        }
+    }
+}
+
+/** Off the GUI thread (or without a GUI): the transfer runs inline. */
+void BM_PageTurn(benchmark::State& state)
+{
+    turnPages(state);
+}
+BENCHMARK(BM_PageTurn)->Unit(benchmark::kMicrosecond);
+
+/** As the window turns a page: the transfer on a worker thread while the GUI thread waits.
+ *  Registered last, because the application it creates stays for the rest of the run. */
+void BM_PageTurnOnGuiThread(benchmark::State& state)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "page_turn_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    turnPages(state);
+}
+BENCHMARK(BM_PageTurnOnGuiThread)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
