@@ -4,6 +4,8 @@
 #include "browser/FileList.h"
 #include "browser/FileRow.h"
 #include "browser/VideoNames.h"
+#include "export/ExtractionFormat.h"
+#include "export/LinkResolution.h"
 #include "frmTest.h"
 #include "service/session.h"
 
@@ -11,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +33,7 @@ constexpr int photosEntryCount = 95;
 const QString moviesFolder = QStringLiteral("电影");
 
 constexpr int pageSize = 30;
+constexpr QSize wideWindow(1400, 607);
 
 void print(const QString& line)
 {
@@ -67,6 +71,10 @@ bool Tour::run()
     runStep("shared-category", &Tour::sharedCategory);
     runStep("video-marking", &Tour::videoMarking);
     runStep("ticked-rows", &Tour::tickRows);
+    runStep("row-click-link", &Tour::resolveLink);
+    runStep("copy-link", &Tour::copyLink);
+    runStep("export", &Tour::exportTickedRows);
+    runStep("open-export", &Tour::openExport);
     print(QStringLiteral("tour: %1 steps, %2 failed; screenshots in %3")
               .arg(m_stepNumber)
               .arg(m_failedSteps)
@@ -213,14 +221,75 @@ void Tour::videoMarking()
 
 void Tour::tickRows()
 {
-    FileList& rows = m_window.fileList();
-    for (int row = 0; row < rows.rowCount(); row += 2)
-        rows.setTicked(row, true);
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        expect(list().topLevelItem(row)->checkState(0) ==
-                   (row % 2 == 0 ? Qt::Checked : Qt::Unchecked),
+    for (int row = 0; row < list().topLevelItemCount(); row += 2)
+        ClickTickBox(list(), list().topLevelItem(row));
+    for (int row = 0; row < list().topLevelItemCount(); ++row) {
+        expect(m_window.fileList().isTicked(row) == (row % 2 == 0),
                QStringLiteral("row %1 shows its tick").arg(row + 1));
     }
+}
+
+void Tour::resolveLink()
+{
+    // Wide enough to show the pick code and link fields right of the list.
+    m_window.resize(wideWindow);
+    const FileList& rows = m_window.fileList();
+    int unresolved = 0;
+    while (unresolved < rows.rowCount() && rows.isTicked(unresolved))
+        ++unresolved;
+    expect(unresolved < rows.rowCount(), QStringLiteral("an unticked file row is listed"));
+    if (unresolved == rows.rowCount())
+        return;
+    ClickRow(list(), list().topLevelItem(unresolved));
+    expect(!textOf("Text11").isEmpty(), QStringLiteral("a download link is shown"));
+    expectText("Text10", rows.text(unresolved, Column::PickCode));
+    expect(!IsUnresolved(rows.text(unresolved, Column::StandardForm)),
+           QStringLiteral("the row's SHA1 is found"));
+    expect(rows.textColour(unresolved, Column::StandardForm) == ResolvedColour,
+           QStringLiteral("the resolved cell is blue"));
+}
+
+void Tour::copyLink()
+{
+    click("Command14");
+    expect(m_desktop.clipboardTexts().endsWith(textOf("Text11")),
+           QStringLiteral("the link is on the clipboard"));
+}
+
+void Tour::exportTickedRows()
+{
+    QDir::setCurrent(m_directory);
+    const int messagesBefore = int(m_desktop.messages().size());
+    const int unresolvedBefore = unresolvedTickedRows();
+    click("Command16");
+    expect(m_desktop.messages().size() == messagesBefore, QStringLiteral("no message is shown"));
+    // A page without a SHA1 leaves its row unresolved; the others gain theirs.
+    expect(unresolvedTickedRows() < unresolvedBefore,
+           QStringLiteral("ticked rows gain their SHA1s (%1 unresolved before, %2 after)")
+               .arg(unresolvedBefore)
+               .arg(unresolvedTickedRows()));
+    for (const ExtractionFile& file : ExtractionFileSet(demoAccount)) {
+        expect(QFileInfo(QDir(m_directory).filePath(file.fileName)).size() > 0,
+               QStringLiteral("%1 is written").arg(file.fileName));
+    }
+}
+
+int Tour::unresolvedTickedRows() const
+{
+    const FileList& rows = m_window.fileList();
+    int unresolved = 0;
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        if (rows.isTicked(row) && IsUnresolved(rows.text(row, Column::StandardForm)))
+            ++unresolved;
+    }
+    return unresolved;
+}
+
+void Tour::openExport()
+{
+    click("Command17");
+    expect(m_desktop.openedTargets().endsWith(ExtractionFileSet(demoAccount)[0].fileName),
+           QStringLiteral("the plain export file is opened"));
 }
 
 void Tour::typeAndLogIn(const QString& password)

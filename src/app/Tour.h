@@ -40,6 +40,10 @@ private:
     void sharedCategory();
     void videoMarking();
     void tickRows();
+    void resolveLink();
+    void copyLink();
+    void exportTickedRows();
+    void openExport();
 
     void typeAndLogIn(const QString& password);
     void enterFolderNamed(const QString& name);
@@ -47,6 +51,7 @@ private:
     QString textOf(const char* fieldName) const;
     QTreeWidget& list() const;
     QTreeWidgetItem* rowNamed(const QString& name) const;
+    int unresolvedTickedRows() const;
 
     void expect(bool condition, const QString& what);
     void expectText(const char* fieldName, const QString& expected);

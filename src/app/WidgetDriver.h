@@ -8,5 +8,7 @@ class QTreeWidgetItem;
 
 /** A left click in the middle of `row`, away from its tick box. */
 void ClickRow(QTreeWidget& list, QTreeWidgetItem* row);
+/** A left click on `row`'s tick box. */
+void ClickTickBox(QTreeWidget& list, QTreeWidgetItem* row);
 /** A left double-click in the middle of `row`. */
 void DoubleClickRow(QTreeWidget& list, QTreeWidgetItem* row);

@@ -2,10 +2,14 @@
 
 #include "AppIcon.h"
 #include "ClickableLabel.h"
+#include "ExportProgressDialog.h"
 #include "GridItemDelegate.h"
 #include "ListColumns.h"
 #include "Twips.h"
 #include "browser/Login.h"
+#include "export/ItemActions.h"
+#include "export/LinkResolution.h"
+#include "export/TickedRowsExport.h"
 #include "platform/Desktop.h"
 #include "service/endpoints.h"
 
@@ -65,11 +69,14 @@ QLineEdit* makeField(QWidget* parent, const char* name, const QRect& geometry)
     return field;
 }
 
-// Assigning the text a field already holds would still move its cursor.
+// Assigning the text a field already holds would still move its cursor. A
+// new text shows from its start, as a link or a response reads best.
 void showText(QLineEdit* field, const QString& text)
 {
-    if (field->text() != text)
-        field->setText(text);
+    if (field->text() == text)
+        return;
+    field->setText(text);
+    field->setCursorPosition(0);
 }
 
 } // namespace
@@ -280,6 +287,7 @@ void frmTest::wireFieldsToState()
 {
     connect(m_Check3, &QCheckBox::toggled, &m_browser, &FileBrowser::chooseSharedOnly);
     connect(m_Check2, &QCheckBox::toggled, &m_browser, &FileBrowser::setVideoMarking);
+    connect(m_Check1, &QCheckBox::toggled, this, [this](bool on) { Check1(m_fileList, on); });
     connect(&m_browser, &FileBrowser::selectAllUntickRequested, m_Check1,
             [this] { m_Check1->setChecked(false); });
 }
@@ -296,6 +304,11 @@ void frmTest::wireCommands()
     connect(m_Command9, &QPushButton::clicked, &m_browser, &FileBrowser::GoUp);
     connect(m_Command10, &QPushButton::clicked, &m_browser, &FileBrowser::GoRoot);
     connect(m_Command2, &QPushButton::clicked, this, &frmTest::SetColumnWidths);
+    connect(m_Command13, &QPushButton::clicked, this, &frmTest::fetchLinkOfPickCode);
+    connect(m_Command14, &QPushButton::clicked, this, [this] { Command14(m_Text11->text()); });
+    connect(m_Command15, &QPushButton::clicked, this, [this] { Command15(m_Text11->text()); });
+    connect(m_Command16, &QPushButton::clicked, this, &frmTest::exportTickedRows);
+    connect(m_Command17, &QPushButton::clicked, this, [this] { Command17(m_user->text()); });
     connect(m_Label5, &ClickableLabel::clicked, this, [this] { ShellOpen(AuthorPageAddress()); });
 }
 
@@ -397,4 +410,31 @@ void frmTest::onRowClicked(QTreeWidgetItem* item)
         item == std::exchange(m_pressedRow, nullptr) && item->checkState(0) != m_pressedTick;
     if (tickOnly)
         return;
+    LinkFields fields = linkFields();
+    ResolveSelectedRow(m_fileList, fields);
+    showLinkFields(fields);
+}
+
+void frmTest::fetchLinkOfPickCode()
+{
+    LinkFields fields = linkFields();
+    Command13(fields);
+    showLinkFields(fields);
+}
+
+void frmTest::exportTickedRows()
+{
+    ExportProgressDialog progress(this);
+    ExportTickedRows(m_fileList, m_user->text(), &progress);
+}
+
+LinkFields frmTest::linkFields() const
+{
+    return {m_Text10->text(), m_Text11->text()};
+}
+
+void frmTest::showLinkFields(const LinkFields& fields)
+{
+    showText(m_Text10, fields.pickCode);
+    showText(m_Text11, fields.downloadLink);
 }

@@ -2,6 +2,7 @@
 
 #include "TreeWidgetFileList.h"
 #include "browser/FileBrowser.h"
+#include "export/LinkResolution.h"
 
 #include <QWidget>
 
@@ -65,6 +66,10 @@ private:
     void onSortChoiceActivated(int index);
     void onRowPressed(QTreeWidgetItem* item);
     void onRowClicked(QTreeWidgetItem* item);
+    void fetchLinkOfPickCode();
+    void exportTickedRows();
+    LinkFields linkFields() const;
+    void showLinkFields(const LinkFields& fields);
 
     // Inside the initial client area.
     QLabel* m_Label3 = nullptr;

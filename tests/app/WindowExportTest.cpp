@@ -1,0 +1,199 @@
+#include "DemoDrive.h"
+#include "WindowFixture.h"
+#include "app/WidgetDriver.h"
+#include "export/LinkResolution.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <chrono>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+/** Signed in with the demo account, in the folder of films, whose download
+ *  pages differ in SHA1s and buttons; the working folder is a fresh one. */
+class WindowExportTest : public WindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        ASSERT_TRUE(workingFolder.isValid());
+        previousFolder = QDir::currentPath();
+        QDir::setCurrent(workingFolder.path());
+        logInAsDemo();
+        enterFolder(QString::fromUtf8(DemoDriveIds::MoviesName));
+        forgetTraffic();
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(previousFolder);
+        WindowFixture::TearDown();
+    }
+
+    QTreeWidget& list() const { return control<QTreeWidget>("ListView1"); }
+    QTreeWidgetItem* rowOf(const char* fid) const
+    {
+        for (int row = 0; row < list().topLevelItemCount(); ++row) {
+            if (list().topLevelItem(row)->text(5) == QLatin1String(fid))
+                return list().topLevelItem(row);
+        }
+        qFatal("no row for file %s", fid);
+    }
+    static const DemoFile& file(const char* fid)
+    {
+        return *DemoDrive::sample().file(QLatin1String(fid));
+    }
+    QString text(const char* field) const { return control<QLineEdit>(field).text(); }
+    int pageRequests() const
+    {
+        int pages = 0;
+        for (const DemoService::LoggedRequest& request : service.requests())
+            pages += request.target.contains(QLatin1String("ac=download")) ? 1 : 0;
+        return pages;
+    }
+    QStringList exportFiles() const { return QDir(workingFolder.path()).entryList(QDir::Files); }
+
+    QTemporaryDir workingFolder;
+    QString previousFolder;
+};
+
+TEST_F(WindowExportTest, RowClickResolvesTheSha1AndTheTelecomLink)
+{
+    const DemoFile& film = file(DemoDriveIds::UnicomFirstFile);
+    QTreeWidgetItem* row = rowOf(DemoDriveIds::UnicomFirstFile);
+    const QString unresolved = row->text(4);
+
+    ClickRow(list(), row);
+
+    EXPECT_EQ(pageRequests(), 1);
+    EXPECT_EQ(row->text(4), film.sha1 + unresolved);
+    EXPECT_EQ(row->foreground(4).color(), ResolvedColour);
+    EXPECT_EQ(text("Text10"), film.pickCode);
+    EXPECT_EQ(text("Text11"), film.buttons.at(1).url);
+
+    // A resolved row only shows its pick code and clears the link.
+    ClickRow(list(), row);
+    EXPECT_EQ(pageRequests(), 1);
+    EXPECT_EQ(text("Text10"), film.pickCode);
+    EXPECT_EQ(text("Text11"), QString());
+}
+
+TEST_F(WindowExportTest, ClickOnATickBoxOnlyTicks)
+{
+    QTreeWidgetItem* row = rowOf(DemoDriveIds::UnicomFirstFile);
+    ClickTickBox(list(), row);
+    EXPECT_EQ(row->checkState(0), Qt::Checked);
+    ClickTickBox(list(), row);
+    EXPECT_EQ(row->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(pageRequests(), 0);
+    EXPECT_TRUE(row->text(4).startsWith(u'#'));
+    EXPECT_EQ(text("Text10"), QString());
+}
+
+TEST_F(WindowExportTest, FetchButtonTakesTheLinkOfTheTypedPickCode)
+{
+    const DemoFile& film = file(DemoDriveIds::TelecomFirstFile);
+    control<QLineEdit>("Text10").setText(film.pickCode);
+    control<QPushButton>("Command13").click();
+    EXPECT_EQ(pageRequests(), 1);
+    EXPECT_EQ(text("Text11"), film.buttons.at(0).url);
+    EXPECT_TRUE(rowOf(DemoDriveIds::TelecomFirstFile)->text(4).startsWith(u'#'));
+}
+
+TEST_F(WindowExportTest, LinkButtonsCopyAndOpenTheLink)
+{
+    ClickRow(list(), rowOf(DemoDriveIds::OnlyTelecomFile));
+    const QString link = text("Text11");
+    ASSERT_FALSE(link.isEmpty());
+    control<QPushButton>("Command14").click();
+    control<QPushButton>("Command15").click();
+    EXPECT_EQ(desktop.clipboardTexts, QStringList{link});
+    EXPECT_EQ(desktop.openedTargets, QStringList{link});
+}
+
+TEST_F(WindowExportTest, SelectAllTicksAndUnticksEveryRow)
+{
+    auto& selectAll = control<QCheckBox>("Check1");
+    ClickTickBox(list(), rowOf(DemoDriveIds::UnicomFirstFile));
+    selectAll.click();
+    for (int row = 0; row < list().topLevelItemCount(); ++row)
+        EXPECT_EQ(list().topLevelItem(row)->checkState(0), Qt::Checked) << row;
+    selectAll.click();
+    for (int row = 0; row < list().topLevelItemCount(); ++row)
+        EXPECT_EQ(list().topLevelItem(row)->checkState(0), Qt::Unchecked) << row;
+}
+
+TEST_F(WindowExportTest, ExportShowsItsProgressAndWritesTheThreeFiles)
+{
+    for (const char* fid : {DemoDriveIds::UnicomFirstFile, DemoDriveIds::TelecomFirstFile})
+        ClickTickBox(list(), rowOf(fid));
+    DemoService::Fault slow;
+    slow.delay = 300ms;
+    service.setFault(DemoService::Endpoint::DownloadPage, slow);
+    QString shownProgress;
+    bool modal = false;
+    QTimer::singleShot(150ms, window.get(), [&] {
+        if (auto* dialog = window->findChild<QProgressDialog*>()) {
+            shownProgress = dialog->labelText();
+            modal = dialog->isVisible() && dialog->windowModality() == Qt::WindowModal;
+        }
+    });
+
+    control<QPushButton>("Command16").click();
+
+    EXPECT_EQ(shownProgress, QStringLiteral("0 / 2"));
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(window->findChild<QProgressDialog*>(), nullptr);
+    EXPECT_EQ(pageRequests(), 2);
+    EXPECT_EQ(exportFiles().size(), 3);
+    QFile plain(QDir(workingFolder.path()).filePath(QStringLiteral("demo.txt")));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    const QByteArray written = plain.readAll();
+    for (const char* fid : {DemoDriveIds::UnicomFirstFile, DemoDriveIds::TelecomFirstFile})
+        EXPECT_TRUE(written.contains(file(fid).sha1.toLatin1())) << fid;
+
+    control<QPushButton>("Command17").click();
+    EXPECT_EQ(desktop.openedTargets, QStringList{QStringLiteral("demo.txt")});
+}
+
+TEST_F(WindowExportTest, CancelStopsTheExportBeforeAnyFileIsWritten)
+{
+    const char* films[] = {DemoDriveIds::UnicomFirstFile, DemoDriveIds::TelecomFirstFile,
+                           DemoDriveIds::ThreeButtonsFile};
+    for (const char* fid : films)
+        ClickTickBox(list(), rowOf(fid));
+    DemoService::Fault slow;
+    slow.delay = 300ms;
+    service.setFault(DemoService::Endpoint::DownloadPage, slow);
+    // The user presses Cancel while the first page is on its way.
+    QTimer::singleShot(150ms, window.get(), [&] {
+        if (auto* dialog = window->findChild<QProgressDialog*>())
+            dialog->cancel();
+    });
+
+    control<QPushButton>("Command16").click();
+
+    EXPECT_EQ(pageRequests(), 1);
+    EXPECT_TRUE(exportFiles().isEmpty());
+    // Pages are fetched in list order: the first ticked row keeps its SHA1.
+    QList<QTreeWidgetItem*> ticked;
+    for (int row = 0; row < list().topLevelItemCount(); ++row) {
+        if (list().topLevelItem(row)->checkState(0) == Qt::Checked)
+            ticked.append(list().topLevelItem(row));
+    }
+    ASSERT_EQ(ticked.size(), 3);
+    EXPECT_FALSE(ticked[0]->text(4).startsWith(u'#'));
+    EXPECT_TRUE(ticked[1]->text(4).startsWith(u'#'));
+    EXPECT_TRUE(ticked[2]->text(4).startsWith(u'#'));
+}
+
+} // namespace
