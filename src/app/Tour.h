@@ -25,7 +25,9 @@ public:
 private:
     using Action = void (Tour::*)();
 
-    void runStep(const char* name, Action action);
+    /** Runs one step and saves its screenshot; true when it reached its expected state. */
+    bool runStep(const char* name, Action action);
+    void runSignedInSteps();
     void saveScreenshot(const QString& fileName);
 
     void startUp();

@@ -82,8 +82,7 @@ void showText(QLineEdit* field, const QString& text)
 } // namespace
 
 frmTest::frmTest(QWidget* parent)
-    : QWidget(parent), m_ListView1(new QTreeWidget), m_fileList(m_ListView1),
-      m_browser(m_fileList, this)
+    : QWidget(parent), m_ListView1(new QTreeWidget), m_fileList(m_ListView1), m_browser(m_fileList)
 {
     setWindowTitle(QStringLiteral("Zorbel 提取助手"));
     setWindowIcon(MakeAppIcon());

@@ -5,6 +5,20 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QUrl>
+#include <cstdio>
+
+namespace {
+
+// The service is reached over plain HTTP at a host and an optional port.
+bool isServiceBase(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    return url.isValid() && url.scheme() == QLatin1String("http") && !url.host().isEmpty() &&
+           (url.path().isEmpty() || url.path() == QLatin1String("/")) && !url.hasQuery();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -32,8 +46,17 @@ int main(int argc, char** argv)
     parser.addOption(tourOption);
     parser.process(app);
 
-    if (parser.isSet(serviceOption))
-        SetServiceBase(parser.value(serviceOption));
+    if (parser.isSet(serviceOption)) {
+        const QString base = parser.value(serviceOption);
+        if (!isServiceBase(base)) {
+            std::fprintf(stderr,
+                         "zorbel-extract: --service needs an address such as "
+                         "http://127.0.0.1:8123, not \"%s\"\n",
+                         qPrintable(base));
+            return 2;
+        }
+        SetServiceBase(base);
+    }
 
     frmTest window;
     window.show();
