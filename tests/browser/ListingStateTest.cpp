@@ -36,20 +36,6 @@ protected:
     QStringList events;
 };
 
-TEST_F(ListingStateReactions, StartsAtTheRootFirstPage)
-{
-    EXPECT_EQ(state.categoryCode(), "1");
-    EXPECT_EQ(state.folderId(), "0");
-    EXPECT_EQ(state.sortOrder(), "user_ptime&asc=0");
-    EXPECT_EQ(state.offset(), "0");
-    EXPECT_FALSE(state.sharedOnly());
-    EXPECT_EQ(state.totalCount(), "");
-    EXPECT_EQ(state.pageItemCount(), "0");
-    EXPECT_EQ(state.idPath(), "/0");
-    EXPECT_EQ(state.namePath(), "");
-    EXPECT_EQ(state.responseText(), "");
-}
-
 TEST_F(ListingStateReactions, EqualValuesChangeNothing)
 {
     state.setCategoryCode("1");
