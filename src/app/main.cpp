@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "Tour.h"
 #include "frmTest.h"
 #include "platform/HttpTransport.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     InitializeHttpTransport();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorbel-extract"));
+    QApplication::setWindowIcon(MakeAppIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
