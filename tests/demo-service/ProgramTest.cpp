@@ -3,12 +3,23 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <signal.h>
 
 namespace {
 
 const QString Program = QStringLiteral(DEMO_SERVICE_PROGRAM);
 
-TEST(DemoServiceProgramTest, PrintsAddressAndAccountServesAndStopsOnSigterm)
+struct Stop
+{
+    const char* what;
+    int signal;
+};
+
+class DemoServiceProgramStopTest : public ::testing::TestWithParam<Stop>
+{
+};
+
+TEST_P(DemoServiceProgramStopTest, PrintsAddressAndAccountServesAndStopsCleanly)
 {
     QProcess process;
     process.start(Program, {});
@@ -29,11 +40,15 @@ TEST(DemoServiceProgramTest, PrintsAddressAndAccountServesAndStopsOnSigterm)
     ASSERT_TRUE(login);
     EXPECT_TRUE(login->has_header("Set-Cookie"));
 
-    process.terminate();
+    ::kill(pid_t(process.processId()), GetParam().signal);
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Signals, DemoServiceProgramStopTest,
+                         ::testing::Values(Stop{"Sigterm", SIGTERM}, Stop{"Sigint", SIGINT}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST(DemoServiceProgramTest, ListensOnTheGivenPort)
 {
