@@ -10,8 +10,10 @@ namespace {
 const QString MatchLimit = QStringLiteral("(*LIMIT_MATCH=%1)").arg(2 * MaxSearchedLength);
 
 const QString Sha1Pattern = QStringLiteral(R"re([A-Z\d]{40})re");
-// A download button, split where its address ends: the lazy address stops at the first tail.
-const QString ButtonStart = QStringLiteral(R"re(<a\shref="(http://[\w\W]*?))re");
+// A download button, split where its address ends. The address cannot hold a double quote
+// (it closes the attribute), so an ordinary link before the buttons never runs on into a
+// button's address.
+const QString ButtonStart = QStringLiteral(R"re(<a\shref="(http://[^"]*?))re");
 const QString ButtonTail =
     QStringLiteral(R"re("\sclass="btn"\starget="_blank">([\w\W]{2})下载</a>)re");
 

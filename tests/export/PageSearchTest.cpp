@@ -114,6 +114,10 @@ INSTANTIATE_TEST_SUITE_P(
                  QString()},
         PageCase{"LabelOfOneCharacterIsNoButton", Page(Button(Ct, QStringLiteral("电"))),
                  QString()},
+        PageCase{"PlainLinkBeforeTheButtonsIsNoPartOfAnAddress",
+                 Page(QStringLiteral(R"(<a href="http://help.example/">帮助</a>)") +
+                      Button(Ct, QStringLiteral("电信")) + Button(Cu, QStringLiteral("联通"))),
+                 Ct},
         PageCase{"EmojiLabelCountsAsTwoCharacters",
                  Page(Button(Cu, QStringLiteral("📶📶")) + Button(Ct, QStringLiteral("联通"))), Ct}),
     CaseName());
