@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <memory>
 #include <optional>
-#include <variant>
 #include <vector>
 
 class JsonObject;
 class JsonArray;
+class JsonReader;
+class JsonTexts;
 
 enum class JsonKind
 {
@@ -24,7 +25,8 @@ enum class JsonKind
 };
 
 /** One parsed value. Containers are owned by the value that holds them; copies
- *  are deep. Conversions never fail: what does not convert gives "", 0 or false. */
+ *  are deep and own their texts. Conversions never fail: what does not convert
+ *  gives "", 0 or false. */
 class JsonValue
 {
 public:
@@ -58,18 +60,58 @@ public:
     const JsonArray* array() const;
 
 private:
-    using Data = std::variant<std::monostate, std::nullptr_t, bool, qint64, double, QString,
-                              std::unique_ptr<JsonObject>, std::unique_ptr<JsonArray>>;
-    explicit JsonValue(Data data);
+    friend class JsonReader;
 
-    Data m_data;
+    enum class Storage : quint8
+    {
+        Empty,
+        Null,
+        Boolean,
+        Integer,
+        Double,
+        Slice,
+        Text,
+        Object,
+        Array
+    };
+    // A string that is a stretch of a text the root of its tree keeps alive.
+    struct TextSlice
+    {
+        const QChar* data;
+        qsizetype size;
+    };
+    union Payload {
+        bool boolean;
+        qint64 integer;
+        double real;
+        TextSlice slice;
+        QString* text;      // owned
+        JsonObject* object; // owned
+        JsonArray* array;   // owned
+    };
+
+    static JsonValue holding(Storage storage, Payload payload);
+    static JsonValue fromSlice(QStringView text);
+    /** The text of a String value; empty for other kinds. */
+    QStringView textView() const;
+    void release() noexcept;
+
+    Storage m_storage = Storage::Empty;
+    Payload m_payload{.integer = 0};
 };
 
 /** An ordered dictionary of values under exact, case-sensitive keys (the empty
- *  key included). Members stay in the order they were added. */
+ *  key included). Members stay in the order they were added. Copies are deep. */
 class JsonObject
 {
 public:
+    JsonObject();
+    ~JsonObject();
+    JsonObject(const JsonObject& other);
+    JsonObject& operator=(const JsonObject& other);
+    JsonObject(JsonObject&& other) noexcept;
+    JsonObject& operator=(JsonObject&& other) noexcept;
+
     int Count() const;
     /** The member's value; Empty for a key the object does not hold. */
     const JsonValue& Item(const QString& key) const;
@@ -80,22 +122,53 @@ public:
     bool insert(const QString& key, JsonValue value);
 
 private:
-    qsizetype indexOf(const QString& key) const;
-    void updateIndex();
+    friend class JsonReader;
 
+    // The key is a stretch of a text that this object or the root of its tree keeps alive.
     struct Member
     {
-        QString key;
+        Member(QStringView name, JsonValue&& held) : key(name), value(std::move(held)) {}
+        QStringView key;
         JsonValue value;
     };
-    std::vector<Member> m_members;
-    QHash<QString, qsizetype> m_index; // filled once the object is big enough to need it
+    using Members = std::vector<Member>;
+    // What speeds up finding a key among members: one bit per value of a
+    // small hash of the key (a clear bit means absent), and for objects too
+    // big to search member by member an open-addressing table of positions
+    // (-1: free slot) by the keys' seeded hashes.
+    struct Index
+    {
+        quint64 keyBits = 0;
+        std::vector<qsizetype> table;
+    };
+
+    /** Adds a member to the run of members from `first` to the end of `members`,
+     *  unless the run holds the key; `index` belongs to that run. The value is
+     *  taken only when the member is added. */
+    static bool addMember(Members& members, size_t first, Index& index, QStringView key,
+                          JsonValue&& value);
+    static qsizetype find(const Member* members, qsizetype count, const Index& index,
+                          QStringView key);
+    static void placeInTable(std::vector<qsizetype>& table, QStringView key, qsizetype member);
+    /** An object made of the members from `first` on, which leave `members`. */
+    static JsonObject takeMembers(Members& members, size_t first, Index&& index);
+
+    Members m_members;
+    Index m_index;
+    std::unique_ptr<JsonTexts> m_texts; // for a root, or for keys added by insert
 };
 
-/** A list of values, numbered from 1. */
+/** A list of values, numbered from 1. Copies are deep. */
 class JsonArray
 {
 public:
+    JsonArray();
+    ~JsonArray();
+    JsonArray(const JsonArray& other);
+    JsonArray& operator=(const JsonArray& other);
+    JsonArray(JsonArray&& other) noexcept;
+    JsonArray& operator=(JsonArray&& other) noexcept;
+
     int Count() const;
     /** The i-th item, 1 <= i <= Count(); Empty outside that range. */
     const JsonValue& Item(int i) const;
@@ -103,13 +176,20 @@ public:
     void append(JsonValue value);
 
 private:
+    friend class JsonReader;
+
+    /** An array made of the items from `first` on, which leave `items`. */
+    static JsonArray takeItems(std::vector<JsonValue>& items, size_t first);
+
     std::vector<JsonValue> m_items;
+    std::unique_ptr<JsonTexts> m_texts; // for a root
 };
 
 /** Reads a lenient JSON text: the root object or array, possibly partial, or
  *  nothing when the text does not begin with "{" or "[" after filler. Every
  *  problem found is a line of the error log; parsing never throws or aborts.
- *  Not re-entrant: the log is one module-level text. */
+ *  Keys and string values share the text's storage. Not re-entrant: the log is
+ *  one module-level text. */
 std::optional<JsonValue> ParseJson(const QString& text);
 
 /** The error log of the last ParseJson: empty after a clean parse, "Invalid JSON"

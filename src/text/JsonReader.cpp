@@ -1,7 +1,6 @@
 #include "JsonReader.h"
 
 #include "NumberText.h"
-#include "cStringBuilder.h"
 
 #include <algorithm>
 #include <new>
@@ -18,68 +17,143 @@ struct DepthGuard
     int& m_depth;
 };
 
-bool isNumberCharacter(char16_t c)
+// Whether `c` is below 64 and its bit is set in `bits`.
+constexpr bool inLowSet(char16_t c, quint64 bits)
 {
-    switch (c) {
-    case u'+':
-    case u'-':
-    case u'.':
-    case u'e':
-    case u'E':
-    case u'0':
-    case u'1':
-    case u'2':
-    case u'3':
-    case u'4':
-    case u'5':
-    case u'6':
-    case u'7':
-    case u'8':
-    case u'9':
-        return true;
-    default:
-        return false;
-    }
+    return c < 64 && (bits >> c & 1);
 }
 
-bool isBlank(char16_t c)
+constexpr quint64 bitsOf(std::initializer_list<char16_t> characters)
 {
-    return c == u'\r' || c == u'\n' || c == u'\t' || c == u' ';
+    quint64 bits = 0;
+    for (char16_t c : characters)
+        bits |= quint64(1) << c;
+    return bits;
+}
+
+bool isNumberCharacter(char16_t c)
+{
+    constexpr quint64 below64 =
+        bitsOf({u'+', u'-', u'.', u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9'});
+    return c < 64 ? inLowSet(c, below64) : c == u'e' || c == u'E';
 }
 
 bool isOrdinaryKeyCharacter(char16_t c)
 {
-    return !isBlank(c) && c != u'"' && c != u'\'' && c != u':';
+    return !inLowSet(c, bitsOf({u'\r', u'\n', u'\t', u' ', u'"', u'\'', u':'}));
 }
+
+// What each escape character of a string stands for; 0 for none.
+constexpr std::array<char16_t, 128> SimpleEscapes = [] {
+    std::array<char16_t, 128> table{};
+    for (char16_t c : {u'"', u'\\', u'/', u'\''})
+        table[c] = c;
+    table[u'b'] = u'\b';
+    table[u'f'] = u'\f';
+    table[u'n'] = u'\n';
+    table[u'r'] = u'\r';
+    table[u't'] = u'\t';
+    return table;
+}();
+
+// The value of each hexadecimal digit; -1 for other characters below 128.
+constexpr std::array<qint8, 128> HexDigits = [] {
+    std::array<qint8, 128> table{};
+    table.fill(-1);
+    for (int i = 0; i < 10; ++i)
+        table[u'0' + i] = qint8(i);
+    for (int i = 0; i < 6; ++i)
+        table[u'a' + i] = table[u'A' + i] = qint8(10 + i);
+    return table;
+}();
 
 int hexDigitValue(char16_t c)
 {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
+    return c < 128 ? HexDigits[c] : -1;
+}
+
+// Collects decoded text in a buffer that outlives it (kept for the whole
+// parse); the buffer only grows.
+class DecodedText
+{
+public:
+    explicit DecodedText(std::vector<QChar>& buffer)
+        : m_buffer(buffer), m_out(buffer.data()), m_end(buffer.data() + buffer.size())
+    {
+    }
+    void put(QChar c)
+    {
+        if (m_out == m_end)
+            grow();
+        *m_out++ = c;
+    }
+    QStringView text() const { return QStringView(m_buffer.data(), m_out - m_buffer.data()); }
+
+private:
+    void grow()
+    {
+        const qsizetype used = m_out - m_buffer.data();
+        m_buffer.resize(std::max<size_t>(256, 2 * m_buffer.size()));
+        m_out = m_buffer.data() + used;
+        m_end = m_buffer.data() + m_buffer.size();
+    }
+
+    std::vector<QChar>& m_buffer;
+    QChar* m_out;
+    QChar* m_end;
+};
+
+// Resolves the escape whose character is at `pos` (inside the text) by the
+// escape table; gives the position after it.
+qsizetype decodeEscape(const QChar* text, qsizetype pos, qsizetype length, DecodedText& decoded)
+{
+    const char16_t c = text[pos].unicode();
+    if (c == u'u') {
+        ++pos;
+        const qsizetype end = std::min(pos + 4, length);
+        char16_t resolved = 0;
+        for (qsizetype i = pos; i < end; ++i) {
+            const int digit = hexDigitValue(text[i].unicode());
+            if (digit < 0)
+                break;
+            resolved = char16_t(resolved * 16 + digit);
+        }
+        decoded.put(QChar(resolved));
+        return end; // four code units are passed whatever they held
+    }
+    const char16_t resolved = c < 128 ? SimpleEscapes[c] : 0;
+    if (resolved == 0)
+        return pos; // not an escape: the backslash is dropped and `c` is read as text
+    decoded.put(QChar(resolved));
+    return pos + 1;
 }
 } // namespace
 
-JsonReader::JsonReader(QStringView text, BoundedLog& log)
-    : m_text(text.data()), m_length(text.size()), m_log(log)
+JsonReader::JsonReader(const QString& text, BoundedLog& log)
+    : m_texts(std::make_unique<JsonTexts>(text)), m_text(m_texts->parsed().data()),
+      m_length(m_texts->parsed().size()), m_log(log)
 {
 }
+
+JsonReader::~JsonReader() = default;
 
 std::optional<JsonValue> JsonReader::readRoot()
 {
     skipFiller();
-    if (current() == u'{')
-        return readObject();
-    if (current() == u'[')
-        return readArray();
+    if (current() == u'{') {
+        JsonValue root = readObject();
+        root.m_payload.object->m_texts = std::move(m_texts);
+        return root;
+    }
+    if (current() == u'[') {
+        JsonValue root = readArray();
+        root.m_payload.array->m_texts = std::move(m_texts);
+        return root;
+    }
     return std::nullopt;
 }
 
-void JsonReader::skipFiller()
+void JsonReader::skipFillerRun()
 {
     bool inComment = false;
     bool inBlock = false;
@@ -136,7 +210,7 @@ JsonValue JsonReader::readValue()
         return current() == u'{' ? readObject() : readArray();
     case u'"':
     case u'\'':
-        return JsonValue::fromString(readString());
+        return readString();
     case u't':
     case u'f':
         return JsonValue::fromBool(readBoolean());
@@ -165,18 +239,32 @@ void JsonReader::raise(Failure failure)
     m_raised = true;
 }
 
+// Drops what a container left on a run when it ends, also when it is
+// abandoned by an exception.
+template <typename Run> struct RunMark
+{
+    RunMark(Run& run) : m_run(run), m_first(run.size()) {}
+    ~RunMark() { m_run.erase(m_run.begin() + m_first, m_run.end()); }
+    RunMark(const RunMark&) = delete;
+    RunMark& operator=(const RunMark&) = delete;
+    Run& m_run;
+    const size_t m_first;
+};
+
 JsonValue JsonReader::readObject()
 {
-    JsonObject object;
     if (!enterContainer(u'{', u"Invalid Object", &JsonReader::rest))
-        return JsonValue::fromObject(std::move(object));
+        return JsonValue::fromObject(JsonObject());
     const DepthGuard depth(m_depth);
+    const RunMark mark(m_members);
+    JsonObject::Index index;
     while (!atContainerEnd(u'}')) {
-        QString key;
+        Key key;
         readMember([&] {
             key = readKey();
             JsonValue value = readValue();
-            if (!m_raised && !object.insert(key, std::move(value)))
+            if (!m_raised &&
+                !JsonObject::addMember(m_members, mark.m_first, index, key, std::move(value)))
                 raise(Failure::DuplicateKey);
         });
         if (m_failure != Failure::None) {
@@ -184,21 +272,22 @@ JsonValue JsonReader::readObject()
             break;
         }
     }
-    return JsonValue::fromObject(std::move(object));
+    return JsonValue::fromObject(
+        JsonObject::takeMembers(m_members, mark.m_first, std::move(index)));
 }
 
 JsonValue JsonReader::readArray()
 {
-    JsonArray array;
     if (!enterContainer(u'[', u"Invalid Array", &JsonReader::upTo20))
-        return JsonValue::fromArray(std::move(array));
+        return JsonValue::fromArray(JsonArray());
     const DepthGuard depth(m_depth);
+    const RunMark mark(m_items);
     while (!atContainerEnd(u']')) {
         const qsizetype memberStart = m_pos;
         readMember([&] {
             JsonValue value = readValue();
             if (!m_raised)
-                array.append(std::move(value));
+                m_items.push_back(std::move(value));
         });
         if (m_failure != Failure::None) {
             logFailure(upTo20());
@@ -211,7 +300,7 @@ JsonValue JsonReader::readArray()
             break;
         }
     }
-    return JsonValue::fromArray(std::move(array));
+    return JsonValue::fromArray(JsonArray::takeItems(m_items, mark.m_first));
 }
 
 bool JsonReader::enterContainer(char16_t opening, QStringView problem, Context context)
@@ -240,9 +329,35 @@ bool JsonReader::atContainerEnd(char16_t closing)
     return false;
 }
 
-QString JsonReader::readKey()
+JsonReader::Key JsonReader::readKey()
 {
     skipFiller();
+    const int first = current();
+    const bool quoted = first == u'"' || first == u'\'';
+    const qsizetype textStart = quoted ? m_pos + 1 : m_pos;
+    qsizetype end = textStart;
+    while (end < m_length && isOrdinaryKeyCharacter(m_text[end].unicode()))
+        ++end;
+    const char16_t terminator = quoted ? char16_t(first) : u':';
+    if (end == m_length || m_text[end] != terminator)
+        return readKeyByRules();
+    // A key of ordinary characters, quoted or not: the rules come down to
+    // taking it as it stands.
+    const Key key(m_text + textStart, end - textStart);
+    m_pos = end + 1;
+    if (quoted) {
+        skipFiller();
+        if (current() != u':') {
+            logAtPosition(u"Invalid Key", key);
+            return key;
+        }
+        ++m_pos;
+    }
+    return key;
+}
+
+JsonReader::Key JsonReader::readKeyByRules()
+{
     m_keyBuffer.clear();
     bool inDouble = false;
     bool inSingle = false;
@@ -262,14 +377,14 @@ QString JsonReader::readKey()
             if (!inQuotes) {
                 skipFiller();
                 if (current() != u':') {
-                    const QString key = keyFromBuffer();
+                    const Key key = keyFromBuffer();
                     logAtPosition(u"Invalid Key", key);
                     return key;
                 }
             }
         } else if (c == u':') {
             if (!inDouble && !inSingle)
-                return keyFromBuffer();
+                break;
             m_keyBuffer.append(QChar(c));
         }
         // Blanks are dropped, inside quotes as well.
@@ -277,69 +392,35 @@ QString JsonReader::readKey()
     return keyFromBuffer();
 }
 
-QString JsonReader::readString()
+JsonValue JsonReader::readString()
 {
     skipFiller();
     const QChar quote = m_text[m_pos];
     ++m_pos;
-    cStringBuilder builder;
+    const qsizetype start = m_pos;
+    while (m_pos < m_length && m_text[m_pos] != quote && m_text[m_pos] != u'\\')
+        ++m_pos;
+    const QStringView plain(m_text + start, m_pos - start);
+    if (m_pos == m_length || m_text[m_pos] == quote) {
+        // Without escapes the value is a stretch of the text: nothing to copy.
+        m_pos = std::min(m_pos + 1, m_length);
+        return JsonValue::fromSlice(plain);
+    }
+    // Escaped text is decoded into a buffer kept for the whole parse, then
+    // stored with the tree's texts.
+    DecodedText decoded(m_decoded);
+    for (QChar c : plain)
+        decoded.put(c);
     while (m_pos < m_length) {
-        const qsizetype runStart = m_pos;
-        while (m_pos < m_length && m_text[m_pos] != quote && m_text[m_pos] != u'\\')
-            ++m_pos;
-        builder.Append(QStringView(m_text + runStart, m_pos - runStart));
-        if (m_pos == m_length)
+        const QChar c = m_text[m_pos++];
+        if (c == quote)
             break;
-        ++m_pos;
-        if (m_text[m_pos - 1] == quote)
-            break;
-        appendEscape(builder);
+        if (c != u'\\')
+            decoded.put(c);
+        else if (m_pos < m_length)
+            m_pos = decodeEscape(m_text, m_pos, m_length, decoded);
     }
-    return builder.toString();
-}
-
-void JsonReader::appendEscape(cStringBuilder& builder)
-{
-    char16_t resolved = 0;
-    switch (current()) {
-    case u'"':
-    case u'\\':
-    case u'/':
-    case u'\'':
-        resolved = m_text[m_pos].unicode();
-        break;
-    case u'b':
-        resolved = u'\b';
-        break;
-    case u'f':
-        resolved = u'\f';
-        break;
-    case u'n':
-        resolved = u'\n';
-        break;
-    case u'r':
-        resolved = u'\r';
-        break;
-    case u't':
-        resolved = u'\t';
-        break;
-    case u'u': {
-        ++m_pos;
-        const qsizetype end = std::min(m_pos + 4, m_length);
-        int digit = 0;
-        for (qsizetype i = m_pos; i < end && (digit = hexDigitValue(m_text[i].unicode())) >= 0; ++i)
-            resolved = char16_t(resolved * 16 + digit);
-        builder.Append(QStringView(&resolved, 1));
-        // Four code units are passed whatever they held (no further than the end).
-        m_pos = end;
-        return;
-    }
-    default:
-        // Not an escape: the backslash is dropped and this character is read as text.
-        return;
-    }
-    builder.Append(QStringView(&resolved, 1));
-    ++m_pos;
+    return JsonValue::fromSlice(m_texts->store(decoded.text()));
 }
 
 JsonValue JsonReader::readNumber()
@@ -392,11 +473,6 @@ JsonValue JsonReader::readNull()
     return {};
 }
 
-int JsonReader::current() const
-{
-    return m_pos < m_length ? m_text[m_pos].unicode() : -1;
-}
-
 bool JsonReader::startsWith(QStringView literal) const
 {
     return rest().startsWith(literal);
@@ -412,15 +488,9 @@ QStringView JsonReader::upTo20() const
     return rest().first(std::min(ContextLength, m_length - m_pos));
 }
 
-QString JsonReader::keyFromBuffer()
+JsonReader::Key JsonReader::keyFromBuffer()
 {
-    const QStringView key(m_keyBuffer.constData(), m_keyBuffer.size());
-    if (key.isEmpty())
-        return QString();
-    QString& recent = m_recentKeys[qHash(key) % m_recentKeys.size()];
-    if (recent != key)
-        recent = key.toString();
-    return recent;
+    return m_texts->store(QStringView(m_keyBuffer.constData(), m_keyBuffer.size()));
 }
 
 void JsonReader::logAtPosition(QStringView problem, QStringView context)

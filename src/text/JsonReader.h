@@ -2,13 +2,12 @@
 
 #include "BoundedLog.h"
 #include "JSON.h"
+#include "JsonTexts.h"
 
 #include <QStringView>
 #include <QVarLengthArray>
-#include <array>
 #include <optional>
-
-class cStringBuilder;
+#include <vector>
 
 /** Reads one lenient JSON text (a recursive descent over a shared position).
  *  Every problem becomes a line of `log`; a failure inside a member ends the
@@ -20,7 +19,8 @@ public:
     /** Containers nested deeper than this are a failure of their own. */
     static constexpr int MaxDepth = 512;
 
-    JsonReader(QStringView text, BoundedLog& log);
+    JsonReader(const QString& text, BoundedLog& log);
+    ~JsonReader();
 
     /** The root object or array; nothing when the first significant character
      *  is neither "{" nor "[" (the log is then left as it was). */
@@ -37,7 +37,24 @@ private:
         TooDeep
     };
 
-    void skipFiller();
+    // A key as read: a stretch of the text or of a stored text.
+    using Key = QStringView;
+
+    void skipFiller()
+    {
+        if (m_pos < m_length && !mayStartFiller(m_text[m_pos].unicode()))
+            return;
+        skipFillerRun();
+    }
+    static bool mayStartFiller(char16_t c)
+    {
+        // CR, LF, TAB, SPACE, "(", ")", "*" and "/"
+        constexpr quint64 starts = 1ull << 9 | 1ull << 10 | 1ull << 13 | 1ull << 32 | 1ull << 40 |
+                                   1ull << 41 | 1ull << 42 | 1ull << 47;
+        return c < 64 && (starts >> c & 1);
+    }
+    void skipFillerRun();
+
     JsonValue readValue();
     JsonValue readObject();
     JsonValue readArray();
@@ -46,21 +63,22 @@ private:
     bool atContainerEnd(char16_t closing);
     template <typename Read> void readMember(Read read);
     void raise(Failure failure);
-    QString readKey();
-    QString readString();
-    void appendEscape(cStringBuilder& builder);
+    Key readKey();
+    Key readKeyByRules();
+    JsonValue readString();
     JsonValue readNumber();
     bool readBoolean();
     JsonValue readNull();
 
-    int current() const; // the code unit at the position, -1 at the end of the text
+    int current() const { return m_pos < m_length ? m_text[m_pos].unicode() : -1; }
     bool startsWith(QStringView literal) const;
     QStringView rest() const;
     QStringView upTo20() const;
-    QString keyFromBuffer();
+    Key keyFromBuffer();
     void logAtPosition(QStringView problem, QStringView context);
     void logFailure(QStringView context);
 
+    std::unique_ptr<JsonTexts> m_texts; // handed to the root when reading ends
     const QChar* m_text;
     qsizetype m_length;
     qsizetype m_pos = 0; // 0-based; log lines show it 1-based
@@ -73,8 +91,12 @@ private:
     // failure returns normally and its partial content is kept.
     bool m_raised = false;
     BoundedLog& m_log;
+
+    // Members and items of the open containers, innermost last; a container
+    // takes its own run when it ends, so each gets storage of its exact size.
+    JsonObject::Members m_members;
+    std::vector<JsonValue> m_items;
+
     QVarLengthArray<QChar, 64> m_keyBuffer;
-    // Keys repeat from entry to entry; sharing the last one seen per slot
-    // saves an allocation for each of them.
-    std::array<QString, 256> m_recentKeys;
+    std::vector<QChar> m_decoded; // room for the text of an escaped string
 };

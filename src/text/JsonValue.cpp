@@ -1,13 +1,18 @@
 #include "JSON.h"
+#include "JsonTexts.h"
 #include "NumberText.h"
 
+#include <QHashFunctions>
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
-// Objects up to this size are searched member by member, which is faster than
-// hashing for the small entries of a listing; bigger ones get an index.
-constexpr qsizetype IndexThreshold = 16;
+// Objects up to this size are searched member by member, which beats any
+// table for the entries of a listing.
+constexpr qsizetype LinearSearchLimit = 32;
 
 const JsonValue& emptyValue()
 {
@@ -25,32 +30,61 @@ qint64 roundToInteger(double value)
     return std::llround(value);
 }
 
-NumberReading readText(const QString& text)
+NumberReading readNumberText(QStringView text)
 {
-    return ReadNumberText(QStringView(text).trimmed());
+    return ReadNumberText(text.trimmed());
+}
+
+bool sameText(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
+// One of 64 bits for a key: a cheap hash, good enough to rule most keys out.
+quint64 keyBit(QStringView key)
+{
+    quint32 hash = 2166136261u;
+    for (QChar c : key)
+        hash = (hash ^ c.unicode()) * 16777619u;
+    return quint64(1) << ((hash ^ hash >> 16) & 63);
+}
+
+template <typename T> std::vector<T> takeFrom(std::vector<T>& run, size_t first)
+{
+    std::vector<T> taken(std::make_move_iterator(run.begin() + first),
+                         std::make_move_iterator(run.end()));
+    run.erase(run.begin() + first, run.end());
+    return taken;
 }
 } // namespace
 
 JsonValue::JsonValue() = default;
-JsonValue::~JsonValue() = default;
-JsonValue::JsonValue(JsonValue&& other) noexcept = default;
-JsonValue& JsonValue::operator=(JsonValue&& other) noexcept = default;
 
-JsonValue::JsonValue(Data data) : m_data(std::move(data)) {}
+JsonValue::~JsonValue()
+{
+    release();
+}
 
 JsonValue::JsonValue(const JsonValue& other)
-    : m_data(std::visit(
-          [](const auto& held) -> Data {
-              using Held = std::decay_t<decltype(held)>;
-              if constexpr (std::is_same_v<Held, std::unique_ptr<JsonObject>>)
-                  return std::make_unique<JsonObject>(*held);
-              else if constexpr (std::is_same_v<Held, std::unique_ptr<JsonArray>>)
-                  return std::make_unique<JsonArray>(*held);
-              else
-                  return held;
-          },
-          other.m_data))
+    : m_storage(other.m_storage), m_payload(other.m_payload)
 {
+    switch (m_storage) {
+    case Storage::Slice: // a copy owns its text
+        m_storage = Storage::Text;
+        m_payload.text = new QString(other.m_payload.slice.data, other.m_payload.slice.size);
+        break;
+    case Storage::Text:
+        m_payload.text = new QString(*other.m_payload.text);
+        break;
+    case Storage::Object:
+        m_payload.object = new JsonObject(*other.m_payload.object);
+        break;
+    case Storage::Array:
+        m_payload.array = new JsonArray(*other.m_payload.array);
+        break;
+    default:
+        break;
+    }
 }
 
 JsonValue& JsonValue::operator=(const JsonValue& other)
@@ -60,54 +94,131 @@ JsonValue& JsonValue::operator=(const JsonValue& other)
     return *this;
 }
 
+JsonValue::JsonValue(JsonValue&& other) noexcept
+    : m_storage(other.m_storage), m_payload(other.m_payload)
+{
+    other.m_storage = Storage::Empty;
+}
+
+JsonValue& JsonValue::operator=(JsonValue&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_storage = other.m_storage;
+        m_payload = other.m_payload;
+        other.m_storage = Storage::Empty;
+    }
+    return *this;
+}
+
+void JsonValue::release() noexcept
+{
+    switch (m_storage) {
+    case Storage::Text:
+        delete m_payload.text;
+        break;
+    case Storage::Object:
+        delete m_payload.object;
+        break;
+    case Storage::Array:
+        delete m_payload.array;
+        break;
+    default:
+        break;
+    }
+    m_storage = Storage::Empty;
+}
+
+JsonValue JsonValue::holding(Storage storage, Payload payload)
+{
+    JsonValue value;
+    value.m_storage = storage;
+    value.m_payload = payload;
+    return value;
+}
+
 JsonValue JsonValue::null()
 {
-    return JsonValue(Data(std::in_place_type<std::nullptr_t>, nullptr));
+    return holding(Storage::Null, {});
 }
 
 JsonValue JsonValue::fromBool(bool value)
 {
-    return JsonValue(Data(std::in_place_type<bool>, value));
+    return holding(Storage::Boolean, {.boolean = value});
 }
 
 JsonValue JsonValue::fromInteger(qint64 value)
 {
-    return JsonValue(Data(std::in_place_type<qint64>, value));
+    return holding(Storage::Integer, {.integer = value});
 }
 
 JsonValue JsonValue::fromDouble(double value)
 {
-    return JsonValue(Data(std::in_place_type<double>, value));
+    return holding(Storage::Double, {.real = value});
 }
 
 JsonValue JsonValue::fromString(QString value)
 {
-    return JsonValue(Data(std::in_place_type<QString>, std::move(value)));
+    return holding(Storage::Text, {.text = new QString(std::move(value))});
+}
+
+JsonValue JsonValue::fromSlice(QStringView text)
+{
+    return holding(Storage::Slice, {.slice = {text.data(), text.size()}});
 }
 
 JsonValue JsonValue::fromObject(JsonObject object)
 {
-    return JsonValue(Data(std::make_unique<JsonObject>(std::move(object))));
+    return holding(Storage::Object, {.object = new JsonObject(std::move(object))});
 }
 
 JsonValue JsonValue::fromArray(JsonArray array)
 {
-    return JsonValue(Data(std::make_unique<JsonArray>(std::move(array))));
+    return holding(Storage::Array, {.array = new JsonArray(std::move(array))});
 }
 
 JsonKind JsonValue::kind() const
 {
-    return static_cast<JsonKind>(m_data.index());
+    switch (m_storage) {
+    case Storage::Empty:
+        return JsonKind::Empty;
+    case Storage::Null:
+        return JsonKind::Null;
+    case Storage::Boolean:
+        return JsonKind::Boolean;
+    case Storage::Integer:
+        return JsonKind::Integer;
+    case Storage::Double:
+        return JsonKind::Double;
+    case Storage::Slice:
+    case Storage::Text:
+        return JsonKind::String;
+    case Storage::Object:
+        return JsonKind::Object;
+    case Storage::Array:
+        return JsonKind::Array;
+    }
+    return JsonKind::Empty;
+}
+
+QStringView JsonValue::textView() const
+{
+    if (m_storage == Storage::Slice)
+        return QStringView(m_payload.slice.data, m_payload.slice.size);
+    if (m_storage == Storage::Text)
+        return *m_payload.text;
+    return {};
 }
 
 bool JsonValue::toBool() const
 {
-    switch (kind()) {
-    case JsonKind::Boolean:
-        return std::get<bool>(m_data);
-    case JsonKind::Integer:
-    case JsonKind::Double:
-    case JsonKind::String:
+    switch (m_storage) {
+    case Storage::Boolean:
+        return m_payload.boolean;
+    case Storage::Integer:
+    case Storage::Double:
+    case Storage::Slice:
+    case Storage::Text:
         return toDouble() != 0.0;
     default:
         return false;
@@ -116,15 +227,16 @@ bool JsonValue::toBool() const
 
 qint64 JsonValue::toInteger() const
 {
-    switch (kind()) {
-    case JsonKind::Boolean:
-        return std::get<bool>(m_data) ? 1 : 0;
-    case JsonKind::Integer:
-        return std::get<qint64>(m_data);
-    case JsonKind::Double:
-        return roundToInteger(std::get<double>(m_data));
-    case JsonKind::String: {
-        const NumberReading reading = readText(std::get<QString>(m_data));
+    switch (m_storage) {
+    case Storage::Boolean:
+        return m_payload.boolean ? 1 : 0;
+    case Storage::Integer:
+        return m_payload.integer;
+    case Storage::Double:
+        return roundToInteger(m_payload.real);
+    case Storage::Slice:
+    case Storage::Text: {
+        const NumberReading reading = readNumberText(textView());
         if (reading.status == NumberReading::Status::Integer)
             return reading.integer;
         return reading.status == NumberReading::Status::Double ? roundToInteger(reading.real) : 0;
@@ -136,15 +248,16 @@ qint64 JsonValue::toInteger() const
 
 double JsonValue::toDouble() const
 {
-    switch (kind()) {
-    case JsonKind::Boolean:
-        return std::get<bool>(m_data) ? 1.0 : 0.0;
-    case JsonKind::Integer:
-        return double(std::get<qint64>(m_data));
-    case JsonKind::Double:
-        return std::get<double>(m_data);
-    case JsonKind::String: {
-        const NumberReading reading = readText(std::get<QString>(m_data));
+    switch (m_storage) {
+    case Storage::Boolean:
+        return m_payload.boolean ? 1.0 : 0.0;
+    case Storage::Integer:
+        return double(m_payload.integer);
+    case Storage::Double:
+        return m_payload.real;
+    case Storage::Slice:
+    case Storage::Text: {
+        const NumberReading reading = readNumberText(textView());
         if (reading.status == NumberReading::Status::Integer)
             return double(reading.integer);
         return reading.status == NumberReading::Status::Double ? reading.real : 0.0;
@@ -156,15 +269,17 @@ double JsonValue::toDouble() const
 
 QString JsonValue::toString() const
 {
-    switch (kind()) {
-    case JsonKind::Boolean:
-        return std::get<bool>(m_data) ? QStringLiteral("true") : QStringLiteral("false");
-    case JsonKind::Integer:
-        return QString::number(std::get<qint64>(m_data));
-    case JsonKind::Double:
-        return PlainDecimal(std::get<double>(m_data));
-    case JsonKind::String:
-        return std::get<QString>(m_data);
+    switch (m_storage) {
+    case Storage::Boolean:
+        return m_payload.boolean ? QStringLiteral("true") : QStringLiteral("false");
+    case Storage::Integer:
+        return QString::number(m_payload.integer);
+    case Storage::Double:
+        return PlainDecimal(m_payload.real);
+    case Storage::Slice:
+        return textView().toString();
+    case Storage::Text:
+        return *m_payload.text;
     default:
         return QString();
     }
@@ -172,14 +287,34 @@ QString JsonValue::toString() const
 
 const JsonObject* JsonValue::object() const
 {
-    const auto* held = std::get_if<std::unique_ptr<JsonObject>>(&m_data);
-    return held ? held->get() : nullptr;
+    return m_storage == Storage::Object ? m_payload.object : nullptr;
 }
 
 const JsonArray* JsonValue::array() const
 {
-    const auto* held = std::get_if<std::unique_ptr<JsonArray>>(&m_data);
-    return held ? held->get() : nullptr;
+    return m_storage == Storage::Array ? m_payload.array : nullptr;
+}
+
+JsonObject::JsonObject() = default;
+JsonObject::~JsonObject() = default;
+JsonObject::JsonObject(JsonObject&& other) noexcept = default;
+JsonObject& JsonObject::operator=(JsonObject&& other) noexcept = default;
+
+JsonObject::JsonObject(const JsonObject& other) : m_index(other.m_index)
+{
+    // The copy owns its keys; the values' copies own their texts.
+    m_members.reserve(other.m_members.size());
+    if (!other.m_members.empty())
+        m_texts = std::make_unique<JsonTexts>(QString());
+    for (const Member& member : other.m_members)
+        m_members.emplace_back(m_texts->store(member.key), JsonValue(member.value));
+}
+
+JsonObject& JsonObject::operator=(const JsonObject& other)
+{
+    if (this != &other)
+        *this = JsonObject(other);
+    return *this;
 }
 
 int JsonObject::Count() const
@@ -189,8 +324,8 @@ int JsonObject::Count() const
 
 const JsonValue& JsonObject::Item(const QString& key) const
 {
-    const qsizetype index = indexOf(key);
-    return index < 0 ? emptyValue() : m_members[index].value;
+    const qsizetype i = find(m_members.data(), m_members.size(), m_index, key);
+    return i < 0 ? emptyValue() : m_members[i].value;
 }
 
 QStringList JsonObject::keys() const
@@ -198,49 +333,96 @@ QStringList JsonObject::keys() const
     QStringList keys;
     keys.reserve(m_members.size());
     for (const Member& member : m_members)
-        keys.append(member.key);
+        keys.append(member.key.toString());
     return keys;
 }
 
 bool JsonObject::insert(const QString& key, JsonValue value)
 {
-    if (indexOf(key) >= 0)
+    if (find(m_members.data(), m_members.size(), m_index, key) >= 0)
         return false;
-    m_members.push_back({key, std::move(value)});
-    try {
-        updateIndex();
-    } catch (...) {
-        // Without memory for the index the member is not added; the index stays
-        // either complete or unused, so lookups remain right.
-        m_index.remove(m_members.back().key);
-        m_members.pop_back();
-        if (qsizetype(m_members.size()) <= IndexThreshold)
-            m_index.clear();
-        throw;
+    if (!m_texts)
+        m_texts = std::make_unique<JsonTexts>(QString());
+    return addMember(m_members, 0, m_index, m_texts->store(key), std::move(value));
+}
+
+bool JsonObject::addMember(Members& members, size_t first, Index& index, QStringView key,
+                           JsonValue&& value)
+{
+    const qsizetype count = qsizetype(members.size() - first);
+    if (find(members.data() + first, count, index, key) >= 0)
+        return false;
+    // Everything that allocates comes first, so a failure changes nothing.
+    const bool rebuildTable =
+        count + 1 > LinearSearchLimit && qsizetype(index.table.size()) < 2 * (count + 1);
+    std::vector<qsizetype> grownTable;
+    if (rebuildTable)
+        grownTable.assign(size_t(std::bit_ceil(quint64(4 * (count + 1)))), -1);
+    if (members.size() == members.capacity())
+        members.reserve(std::max<size_t>(16, 2 * members.size()));
+
+    members.emplace_back(key, std::move(value));
+    index.keyBits |= keyBit(key);
+    const Member* run = members.data() + first;
+    if (rebuildTable) {
+        index.table = std::move(grownTable);
+        for (qsizetype i = 0; i <= count; ++i)
+            placeInTable(index.table, run[i].key, i);
+    } else if (!index.table.empty()) {
+        placeInTable(index.table, key, count);
     }
     return true;
 }
 
-void JsonObject::updateIndex()
+qsizetype JsonObject::find(const Member* members, qsizetype count, const Index& index,
+                           QStringView key)
 {
-    const qsizetype last = qsizetype(m_members.size()) - 1;
-    if (!m_index.isEmpty()) {
-        m_index.insert(m_members[last].key, last);
-    } else if (last >= IndexThreshold) {
-        for (qsizetype i = 0; i <= last; ++i)
-            m_index.insert(m_members[i].key, i);
+    if (!index.table.empty()) {
+        const size_t mask = index.table.size() - 1;
+        for (size_t slot = qHash(key) & mask; index.table[slot] >= 0; slot = (slot + 1) & mask) {
+            if (sameText(members[index.table[slot]].key, key))
+                return index.table[slot];
+        }
+        return -1;
     }
-}
-
-qsizetype JsonObject::indexOf(const QString& key) const
-{
-    if (!m_index.isEmpty())
-        return m_index.value(key, -1);
-    for (qsizetype i = 0; i < qsizetype(m_members.size()); ++i) {
-        if (m_members[i].key == key)
+    if (!(index.keyBits & keyBit(key)))
+        return -1;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (sameText(members[i].key, key))
             return i;
     }
     return -1;
+}
+
+void JsonObject::placeInTable(std::vector<qsizetype>& table, QStringView key, qsizetype member)
+{
+    const size_t mask = table.size() - 1;
+    size_t slot = qHash(key) & mask;
+    while (table[slot] >= 0)
+        slot = (slot + 1) & mask;
+    table[slot] = member;
+}
+
+JsonObject JsonObject::takeMembers(Members& members, size_t first, Index&& index)
+{
+    JsonObject object;
+    object.m_members = takeFrom(members, first);
+    object.m_index = std::move(index);
+    return object;
+}
+
+JsonArray::JsonArray() = default;
+JsonArray::~JsonArray() = default;
+JsonArray::JsonArray(JsonArray&& other) noexcept = default;
+JsonArray& JsonArray::operator=(JsonArray&& other) noexcept = default;
+
+JsonArray::JsonArray(const JsonArray& other) : m_items(other.m_items) {}
+
+JsonArray& JsonArray::operator=(const JsonArray& other)
+{
+    if (this != &other)
+        *this = JsonArray(other);
+    return *this;
 }
 
 int JsonArray::Count() const
@@ -258,4 +440,11 @@ const JsonValue& JsonArray::Item(int i) const
 void JsonArray::append(JsonValue value)
 {
     m_items.push_back(std::move(value));
+}
+
+JsonArray JsonArray::takeItems(std::vector<JsonValue>& items, size_t first)
+{
+    JsonArray array;
+    array.m_items = takeFrom(items, first);
+    return array;
 }

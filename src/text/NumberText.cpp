@@ -135,10 +135,30 @@ NumberReading readDouble(QStringView text)
     }
     return reading;
 }
+
+// Most numbers are a few digits, perhaps with a minus sign: one pass reads them.
+bool readShortInteger(QStringView text, qint64& value)
+{
+    const bool negative = !text.isEmpty() && text[0] == u'-';
+    const qsizetype first = negative ? 1 : 0;
+    if (text.size() == first || text.size() - first > 18)
+        return false;
+    qint64 magnitude = 0;
+    for (qsizetype i = first; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            return false;
+        magnitude = magnitude * 10 + (text[i].unicode() - u'0');
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
 } // namespace
 
 NumberReading ReadNumberText(QStringView text)
 {
+    NumberReading reading{Status::Integer};
+    if (readShortInteger(text, reading.integer))
+        return reading;
     return looksLikeDouble(text) ? readDouble(text) : readInteger(text);
 }
 
