@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "WindowFixture.h"
 #include "service/endpoints.h"
 
@@ -112,8 +113,7 @@ TEST_P(ControlTest, HasItsKindCaptionAndInitialState)
     EXPECT_FALSE(widget.isHidden());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryControl, ControlTest, ::testing::ValuesIn(controlCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryControl, ControlTest, ::testing::ValuesIn(controlCases), CaseName());
 
 class GeometryTest : public WindowFixture, public ::testing::WithParamInterface<GeometryCase>
 {
@@ -125,7 +125,7 @@ TEST_P(GeometryTest, SitsWhereItsTwipsPutIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(SampleOfControls, GeometryTest, ::testing::ValuesIn(geometryCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 using WindowTest = WindowFixture;
 

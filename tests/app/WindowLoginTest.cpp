@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "WindowFixture.h"
 #include "service/endpoints.h"
 #include "service/session.h"
@@ -19,7 +20,7 @@ QList<DemoService::LoggedRequest> loginRequests(const DemoService& service)
 
 struct BodyCase
 {
-    const char* what;
+    const char* name;
     QString account;
     QString password;
     QByteArray encodedAccount;
@@ -55,8 +56,7 @@ TEST_P(LoginBodyTest, SendsEveryByteOfBothFieldsPercentEncoded)
     EXPECT_TRUE(listingTargets().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Typed, LoginBodyTest, ::testing::ValuesIn(bodyCases),
-                         [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Typed, LoginBodyTest, ::testing::ValuesIn(bodyCases), CaseName());
 
 using WindowLoginTest = WindowFixture;
 

@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "DemoDrive.h"
 #include "DemoServiceEnvironment.h"
 
@@ -48,7 +49,7 @@ httplib::Result FetchPage(const char* fid)
 
 struct PageCase
 {
-    const char* what;
+    const char* name;
     const char* fid;
     bool hasSha1;
     QStringList labels;
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"NoSha1", DemoDriveIds::NoSha1File, false, {Telecom, Unicom}},
         PageCase{"NoButtons", DemoDriveIds::NoButtonsFile, true, {}},
         PageCase{"NoSha1NoButtons", DemoDriveIds::NoSha1NoButtonsFile, false, {}}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName());
 
 using DownloadPageSweepTest = DemoServiceTest;
 

@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "DemoDrive.h"
 #include "DemoServiceEnvironment.h"
 
@@ -165,7 +166,7 @@ TEST_F(ListingTest, EmptyFolderListsNothing)
 
 struct Refusal
 {
-    const char* what;
+    const char* name;
     std::string target;
     std::string cookie;
 };
@@ -190,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"EmptyToken", FilesTarget("0"), "OOFA="},
                       Refusal{"OtherCookieName", FilesTarget("0"), "UID=demo"},
                       Refusal{"TokenUnderLongerName", FilesTarget("0"), "OOFAX=abc"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName());
 
 TEST_F(ListingTest, TokenAmongOtherCookiesIsAccepted)
 {

@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "DemoServiceEnvironment.h"
 
 #include <QRegularExpression>
@@ -64,7 +65,7 @@ TEST_F(LoginTest, AddedAccountWithChineseCredentialsLogsIn)
 
 struct RefusedLogin
 {
-    const char* what;
+    const char* name;
     std::string body;
 };
 
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedLogin{"AccountInOtherCase", LoginBody("DEMO", DemoService::password())},
         RefusedLogin{"EmptyAccountAndPassword", LoginBody("", "")},
         RefusedLogin{"NoFields", "login[time]=on"}, RefusedLogin{"EmptyBody", ""}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName());
 
 TEST_F(LoginTest, PlainFormEncodingIsDecodedToo)
 {

@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "DemoService.h"
 
 #include <QProcess>
@@ -11,7 +12,7 @@ const QString Program = QStringLiteral(DEMO_SERVICE_PROGRAM);
 
 struct Stop
 {
-    const char* what;
+    const char* name;
     int signal;
 };
 
@@ -48,7 +49,7 @@ TEST_P(DemoServiceProgramStopTest, PrintsAddressAndAccountServesAndStopsCleanly)
 
 INSTANTIATE_TEST_SUITE_P(Signals, DemoServiceProgramStopTest,
                          ::testing::Values(Stop{"Sigterm", SIGTERM}, Stop{"Sigint", SIGINT}),
-                         [](const auto& info) { return std::string(info.param.what); });
+                         CaseName());
 
 TEST(DemoServiceProgramTest, ListensOnTheGivenPort)
 {

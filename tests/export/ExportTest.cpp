@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "ExportTestSupport.h"
 #include "export/AccountFileName.h"
 #include "export/LinkResolution.h"
@@ -89,7 +90,7 @@ protected:
 
 struct LayoutCase
 {
-    const char* what;
+    const char* name;
     QString fileName;
     QByteArray withoutRows;
     QByteArray withOneRow;
@@ -260,7 +261,7 @@ TEST_F(ExportTest, FileNamesCarryTheAccountAndTheForumSuffixes)
 
 struct UnwritableCase
 {
-    const char* what;
+    const char* name;
     QString blocked;         // the file that cannot be written
     bool atOpen;             // a folder of that name (else a file that takes no bytes)
     QStringList written;     // the files that did receive the section
@@ -356,7 +357,7 @@ TEST_F(ExportTest, WriteCutShortLeavesNoPartOfTheSection)
 
 struct AccountCase
 {
-    const char* what;
+    const char* name;
     QString account;
     bool usable;
 };

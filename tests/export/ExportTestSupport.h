@@ -9,7 +9,6 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <string>
 
 /** Makes a fresh temporary folder the process's working folder; restores the old one after. */
 class WorkingFolder
@@ -47,15 +46,6 @@ protected:
     DemoService service;
     RecordingDesktop desktop;
     MemoryFileList rows;
-};
-
-/** Names a parameterised case after its `what` member. */
-struct CaseName
-{
-    template <class Case> std::string operator()(const ::testing::TestParamInfo<Case>& info) const
-    {
-        return info.param.what;
-    }
 };
 
 /** The drive's file `fid`; fails the test (and returns an empty file) when there is none. */

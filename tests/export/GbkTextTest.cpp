@@ -1,5 +1,6 @@
 #include "platform/GbkText.h"
 
+#include "CaseName.h"
 #include "ExportTestSupport.h"
 
 #include <QString>
@@ -9,7 +10,7 @@ namespace {
 
 struct EncodingCase
 {
-    const char* what;
+    const char* name;
     QString text;
     const char* hex; // the expected bytes
 };

@@ -1,5 +1,6 @@
 #include "export/LinkResolution.h"
 
+#include "CaseName.h"
 #include "ExportTestSupport.h"
 
 namespace {
@@ -29,7 +30,7 @@ protected:
 
 struct ButtonCase
 {
-    const char* what;
+    const char* name;
     const char* fid;
     QString chosenLabel;
 };
@@ -137,7 +138,7 @@ TEST_F(RowClickTest, PageWithoutButtonsKeepsTheLink)
 
 struct FailureCase
 {
-    const char* what;
+    const char* name;
     DemoService::Fault fault;
     QString message; // what SiteRequest shows, or empty for no message
 };

@@ -1,5 +1,6 @@
 #include "export/PageSearch.h"
 
+#include "CaseName.h"
 #include "ExportTestSupport.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ QString Page(const QString& body)
 // A page and what a search should find in it.
 struct PageCase
 {
-    const char* what;
+    const char* name;
     QString page;
     QString expected;
 };

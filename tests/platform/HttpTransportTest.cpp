@@ -1,6 +1,7 @@
 #include "platform/HttpTransport.h"
 
 #include "CaptureListener.h"
+#include "CaseName.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"NulInValue", "/", {{"Cookie", QString::fromLatin1("a\0b", 3)}}, "“Cookie”"},
         RefusedCase{"LineBreakInName", "/", {{"X-A\r\nX-B", "1"}}, "“X-AX-B”"},
         RefusedCase{"LineBreakInAddress", "/a\r\nX-Evil: 1", {}, "控制字符"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(HttpTransportTest, RedirectIsFollowedWhenAsked)
 {
@@ -239,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ServerFailureCase{"Drop", CaptureListener::Behaviour::Drop, "服务器未作应答就关闭了连接 ("},
         ServerFailureCase{"NeverAnswer", CaptureListener::Behaviour::NeverAnswer, "操作超时 ("}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(HttpTransportTest, BodyUpToTheCapIsAccepted)
 {
@@ -275,6 +276,6 @@ TEST_P(OversizedBodyTest, IsAFailure)
 INSTANTIATE_TEST_SUITE_P(Lengths, OversizedBodyTest,
                          ::testing::Values(OversizeCase{"Declared", true},
                                            OversizeCase{"UntilClose", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/ResponseText.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,6 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                    QByteArray("a\xFF"
                               "b"),
                    "", QStringLiteral("a\uFFFDb")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "service/qita.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Skipped by New York's clocks, yet a wall-clock time at UTC+0.
                       DateCase{"SpringForwardHour", "1331433000", "0", "2012-3-11 2:30:00"},
                       DateCase{"FallBackHour", "1351992600", "0", "2012-11-4 1:30:00"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(UnixSecondsToDateTest, ResultIsALocalValue)
 {
@@ -127,6 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"JustAfterMidnight", QDateTime(QDate(2012, 8, 6), QTime(0, 1)),
                                "2012-8-6 0:01:00"},
                       TextCase{"Invalid", QDateTime(), ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 } // namespace

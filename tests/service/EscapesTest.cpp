@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "service/httpxml.h"
 #include "service/qita.h"
 
@@ -11,11 +12,6 @@ struct TextCase
     QString input;
     QString expected;
 };
-
-std::string caseName(const ::testing::TestParamInfo<TextCase>& info)
-{
-    return info.param.name;
-}
 
 class UnescapeTextTest : public ::testing::TestWithParam<TextCase>
 {
@@ -49,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"UnicodeNotHex", R"(\uzzzz\u12g4)", R"(\uzzzz\u12g4)"},
         TextCase{"LoneBackslash", R"(a\b)", R"(a\b)"}, TextCase{"Empty", "", ""},
         TextCase{"PlainTextUnchanged", QStringLiteral("中文 text"), QStringLiteral("中文 text")}),
-    caseName);
+    CaseName());
 
 struct CookieCase
 {
@@ -89,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         CookieCase{"NoAttributesAtTheEnd", "Set-Cookie: OOFA=abc", "OOFA=abc"},
         CookieCase{"NoCookie", "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n", ""},
         CookieCase{"Empty", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(ExtractSetCookieNameTest, LooksForTheGivenName)
 {
@@ -116,6 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"ChineseCharacter", QStringLiteral("中"), "%E4%B8%AD"},
                       TextCase{"FourByteCharacter", QStringLiteral("😀"), "%F0%9F%98%80"},
                       TextCase{"Empty", "", ""}),
-    caseName);
+    CaseName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CaptureListener.h"
+#include "CaseName.h"
 #include "RecordingDesktop.h"
 #include "service/endpoints.h"
 #include "service/httpxml.h"
@@ -199,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(Methods, MethodTest,
                                            MethodCase{"LowerPost", "post", "POST /files "},
                                            MethodCase{"Put", "PUT", "POST /files "},
                                            MethodCase{"Empty", "", "POST /files "}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 // --- results -----------------------------------------------------------------
 
@@ -234,7 +235,7 @@ TEST_P(CharsetTest, AnswerIsDecodedByItsCharset)
 INSTANTIATE_TEST_SUITE_P(Operations, CharsetTest,
                          ::testing::Values(CharsetCase{"Service", &ServiceRequest},
                                            CharsetCase{"Site", &SiteRequest}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 struct LoginAnswerCase
 {
@@ -266,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "OOFA=v3"},
         LoginAnswerCase{"NoCookie", {{"Content-Type", "text/html"}}, "false"},
         LoginAnswerCase{"LowerCaseHeader", {{"set-cookie", "OOFA=v4; path=/"}}, "false"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(RequestTest, CookieWithoutAttributesNeverCarriesTheNextHeaderOnward)
 {
@@ -305,7 +306,7 @@ TEST_P(FollowingRedirectTest, ArrivesAtTheTarget)
 INSTANTIATE_TEST_SUITE_P(Operations, FollowingRedirectTest,
                          ::testing::Values(CharsetCase{"Service", &ServiceRequest},
                                            CharsetCase{"Site", &SiteRequest}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST_F(RequestTest, LoginDoesNotFollowARedirect)
 {
@@ -328,11 +329,6 @@ struct OperationCase
 const auto AllOperations = ::testing::Values(OperationCase{"Service", &ServiceRequest, "提示"},
                                              OperationCase{"Login", &LoginRequest, "提示1"},
                                              OperationCase{"Site", &SiteRequest, "提示"});
-
-std::string operationName(const ::testing::TestParamInfo<OperationCase>& info)
-{
-    return info.param.name;
-}
 
 class FailureTest : public RequestTest, public ::testing::WithParamInterface<OperationCase>
 {
@@ -392,7 +388,7 @@ TEST_P(FailureTest, OversizedAnswerIsRefused)
     EXPECT_EQ(m_desktop.messages[0].title, GetParam().failureTitle);
 }
 
-INSTANTIATE_TEST_SUITE_P(Operations, FailureTest, AllOperations, operationName);
+INSTANTIATE_TEST_SUITE_P(Operations, FailureTest, AllOperations, CaseName());
 
 class InjectedCookieTest : public RequestTest, public ::testing::WithParamInterface<OperationCase>
 {
@@ -410,6 +406,6 @@ TEST_P(InjectedCookieTest, LineBreakInTheCookieIsNeverSent)
 INSTANTIATE_TEST_SUITE_P(Operations, InjectedCookieTest,
                          ::testing::Values(OperationCase{"Service", &ServiceRequest, "提示"},
                                            OperationCase{"Site", &SiteRequest, "提示"}),
-                         operationName);
+                         CaseName());
 
 } // namespace
