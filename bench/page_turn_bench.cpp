@@ -1,18 +1,15 @@
 #include "../tests/support/MemoryFileList.h"
+#include "BenchSupport.h"
 #include "DemoDrive.h"
-#include "DemoService.h"
 #include "browser/FileBrowser.h"
 #include "browser/Login.h"
-#include "platform/Desktop.h"
-#include "platform/HttpTransport.h"
 #include "service/endpoints.h"
 #include "service/httpxml.h"
 #include "service/session.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
-#include <curl/curl.h>
 #include <string>
+#include <vector>
 
 // A page turn of the file browser (request, parse, 30 rows into the list)
 // against a bare libcurl fetch of the same page from the demo service, with the
@@ -22,27 +19,13 @@
 
 namespace {
 
-/** Keeps failure messages for the benchmark to report instead of showing boxes. */
-class QuietDesktop final : public Desktop
-{
-public:
-    void showMessage(const QString& text, const QString&, Icon) override { lastMessage = text; }
-    void setClipboardText(const QString&) override {}
-    void shellOpen(const QString&) override {}
-
-    QString lastMessage;
-};
-
 /** The demo service with a browser signed in and showing the 95-entry folder. */
-struct PagedFolder
+struct PagedFolder : QuietDemoService
 {
     PagedFolder()
     {
-        SetDesktop(&desktop);
-        InitializeHttpTransport();
-        if (!service.start())
+        if (!running)
             return;
-        SetServiceBase(service.baseUrl());
         if (LogIn(DemoService::account(), DemoService::password(), browser) !=
             LoginOutcome::SignedIn)
             return;
@@ -54,8 +37,6 @@ struct PagedFolder
         ready = rows.rowCount() == ListingState::PageSize;
     }
 
-    QuietDesktop desktop;
-    DemoService service;
     MemoryFileList rows;
     FileBrowser browser{rows};
     bool ready = false;
@@ -65,30 +46,6 @@ PagedFolder& folder()
 {
     static PagedFolder paged;
     return paged;
-}
-
-size_t collect(char* data, size_t size, size_t count, void* userData)
-{
-    static_cast<std::string*>(userData)->append(data, size * count);
-    return size * count;
-}
-
-/** One GET on a fresh handle, with only the cookie: the least any client must do. */
-std::string bareGet(const std::string& url, const std::string& cookieHeader)
-{
-    std::string body;
-    CURL* curl = curl_easy_init();
-    curl_slist* headers = curl_slist_append(nullptr, cookieHeader.c_str());
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &collect);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
-    if (curl_easy_perform(curl) != CURLE_OK)
-        body.clear();
-    curl_slist_free_all(headers);
-    curl_easy_cleanup(curl);
-    return body;
 }
 
 /** The address the browser requests for the page at `offset` of the folder. */
@@ -110,7 +67,8 @@ void BM_BareCurlFetch(benchmark::State& state)
     }
     const std::string pages[] = {pageAddress(QStringLiteral("30")),
                                  pageAddress(QStringLiteral("0"))};
-    const std::string cookie = "Cookie: " + SessionCookie().toStdString();
+    // Only the cookie: the least any client must send.
+    const std::vector<std::string> cookie = {"Cookie: " + SessionCookie().toStdString()};
     size_t turn = 0;
     for (auto _ : state) {
         if (bareGet(pages[turn++ % 2], cookie).empty()) {
@@ -185,11 +143,7 @@ BENCHMARK(BM_PageTurn)->Unit(benchmark::kMicrosecond);
  *  Registered last, because the application it creates stays for the rest of the run. */
 void BM_PageTurnOnGuiThread(benchmark::State& state)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "page_turn_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    ensureGuiApplication("page_turn_bench");
     turnPages(state);
 }
 BENCHMARK(BM_PageTurnOnGuiThread)->Unit(benchmark::kMicrosecond);

@@ -1,15 +1,12 @@
-#include "DemoService.h"
-#include "platform/Desktop.h"
-#include "platform/HttpTransport.h"
+#include "BenchSupport.h"
 #include "service/endpoints.h"
 #include "service/httpxml.h"
 #include "service/qita.h"
 #include "service/session.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <benchmark/benchmark.h>
-#include <curl/curl.h>
 #include <string>
 #include <vector>
 
@@ -17,17 +14,6 @@
 // over a bare libcurl GET of the same ~12 KB listing from the demo service.
 
 namespace {
-
-/** Keeps failure messages for the benchmark to report instead of showing boxes. */
-class QuietDesktop final : public Desktop
-{
-public:
-    void showMessage(const QString& text, const QString&, Icon) override { lastMessage = text; }
-    void setClipboardText(const QString&) override {}
-    void shellOpen(const QString&) override {}
-
-    QString lastMessage;
-};
 
 QString escapedListing(qsizetype size)
 {
@@ -53,15 +39,12 @@ void BM_UnescapeText(benchmark::State& state)
 BENCHMARK(BM_UnescapeText)->Unit(benchmark::kMillisecond);
 
 /** The demo service, signed in, and the address of its largest listing page. */
-struct DemoListing
+struct DemoListing : QuietDemoService
 {
     DemoListing()
     {
-        SetDesktop(&desktop);
-        InitializeHttpTransport();
-        if (!service.start())
+        if (!running)
             return;
-        SetServiceBase(service.baseUrl());
         SetSessionCookie(
             LoginRequest("POST", LoginAddress(),
                          "login[account]=" + EncodeUtf8Percent(DemoService::account()) +
@@ -75,8 +58,6 @@ struct DemoListing
                   "&o=user_ptime&asc=0&offset=0&limit=95";
     }
 
-    QuietDesktop desktop;
-    DemoService service;
     QString url;
 };
 
@@ -84,12 +65,6 @@ DemoListing& demo()
 {
     static DemoListing listing;
     return listing;
-}
-
-size_t collect(char* data, size_t size, size_t count, void* userData)
-{
-    static_cast<std::string*>(userData)->append(data, size * count);
-    return size * count;
 }
 
 /** The header lines ServiceRequest sends for a GET, so that both sides of the
@@ -105,26 +80,6 @@ std::vector<std::string> serviceHeaderLines()
             "User-Agent: " + ServiceUserAgent().toStdString(),
             "Connection: Keep-Alive",
             "Cookie: " + SessionCookie().toStdString()};
-}
-
-/** One GET on a fresh handle and nothing else: no time-outs, caps, checks or decoding. */
-std::string bareGet(const std::string& url, const std::vector<std::string>& headerLines)
-{
-    std::string body;
-    CURL* curl = curl_easy_init();
-    curl_slist* headers = nullptr;
-    for (const std::string& line : headerLines)
-        headers = curl_slist_append(headers, line.c_str());
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &collect);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
-    if (curl_easy_perform(curl) != CURLE_OK)
-        body.clear();
-    curl_slist_free_all(headers);
-    curl_easy_cleanup(curl);
-    return body;
 }
 
 void BM_BareCurlGet(benchmark::State& state)
@@ -182,11 +137,7 @@ BENCHMARK(BM_ServiceRequest)->Unit(benchmark::kMicrosecond);
  *  Registered last, because the application it creates stays for the rest of the run. */
 void BM_ServiceRequestOnGuiThread(benchmark::State& state)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "request_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    ensureGuiApplication("request_bench");
     runServiceRequests(state);
 }
 BENCHMARK(BM_ServiceRequestOnGuiThread)->Unit(benchmark::kMicrosecond);
