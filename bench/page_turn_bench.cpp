@@ -42,10 +42,14 @@ struct PagedFolder : QuietDemoService
     bool ready = false;
 };
 
-PagedFolder& folder()
+/** The shared folder, or null after marking the benchmark skipped when it is not ready. */
+PagedFolder* readyFolder(benchmark::State& state)
 {
     static PagedFolder paged;
-    return paged;
+    if (paged.ready)
+        return &paged;
+    state.SkipWithError("demo service folder unavailable");
+    return nullptr;
 }
 
 /** The address the browser requests for the page at `offset` of the folder. */
@@ -61,10 +65,8 @@ std::string pageAddress(const QString& offset)
 
 void BM_BareCurlFetch(benchmark::State& state)
 {
-    if (!folder().ready) {
-        state.SkipWithError("demo service folder unavailable");
+    if (!readyFolder(state))
         return;
-    }
     const std::string pages[] = {pageAddress(QStringLiteral("30")),
                                  pageAddress(QStringLiteral("0"))};
     // Only the cookie: the least any client must send.
@@ -82,16 +84,15 @@ BENCHMARK(BM_BareCurlFetch)->Unit(benchmark::kMicrosecond);
 /** The request of a page turn alone, through the service layer. */
 void BM_ListingRequest(benchmark::State& state)
 {
-    if (!folder().ready) {
-        state.SkipWithError("demo service folder unavailable");
+    const PagedFolder* paged = readyFolder(state);
+    if (!paged)
         return;
-    }
     const QString pages[] = {QString::fromStdString(pageAddress(QStringLiteral("30"))),
                              QString::fromStdString(pageAddress(QStringLiteral("0")))};
     size_t turn = 0;
     for (auto _ : state) {
         if (ServiceRequest(QStringLiteral("GET"), pages[turn++ % 2], QString()).isEmpty()) {
-            state.SkipWithError(folder().desktop.lastMessage.toStdString().c_str());
+            state.SkipWithError(paged->desktop.lastMessage.toStdString().c_str());
             return;
         }
     }
@@ -101,32 +102,28 @@ BENCHMARK(BM_ListingRequest)->Unit(benchmark::kMicrosecond);
 /** The rest of a page turn alone: parsing the held answer into 30 rows. */
 void BM_ParseIntoRows(benchmark::State& state)
 {
-    PagedFolder& paged = folder();
-    if (!paged.ready) {
-        state.SkipWithError("demo service folder unavailable");
+    PagedFolder* paged = readyFolder(state);
+    if (!paged)
         return;
-    }
     for (auto _ : state) {
-        paged.browser.ParseListing();
-        benchmark::DoNotOptimize(paged.rows.rowCount());
+        paged->browser.ParseListing();
+        benchmark::DoNotOptimize(paged->rows.rowCount());
     }
 }
 BENCHMARK(BM_ParseIntoRows)->Unit(benchmark::kMicrosecond);
 
 void turnPages(benchmark::State& state)
 {
-    PagedFolder& paged = folder();
-    if (!paged.ready) {
-        state.SkipWithError("demo service folder unavailable");
+    PagedFolder* paged = readyFolder(state);
+    if (!paged)
         return;
-    }
     for (auto _ : state) {
-        if (paged.browser.state().offset() == QLatin1String("0"))
-            paged.browser.NextPage();
+        if (paged->browser.state().offset() == QLatin1String("0"))
+            paged->browser.NextPage();
         else
-            paged.browser.PreviousPage();
-        if (paged.rows.rowCount() != ListingState::PageSize) {
-            state.SkipWithError(paged.desktop.lastMessage.toStdString().c_str());
+            paged->browser.PreviousPage();
+        if (paged->rows.rowCount() != ListingState::PageSize) {
+            state.SkipWithError(paged->desktop.lastMessage.toStdString().c_str());
             return;
         }
     }
