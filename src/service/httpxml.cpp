@@ -3,6 +3,7 @@
 #include "endpoints.h"
 #include "exchange.h"
 #include "session.h"
+#include "text/HexDigits.h"
 
 namespace {
 
@@ -34,24 +35,12 @@ QList<HttpHeader> loginHeaders()
             {QStringLiteral("User-Agent"), LoginUserAgent()}};
 }
 
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 /** The value of `count` hexadecimal digits at `digits`, or -1 when one is not a digit. */
 int hexRun(const QChar* digits, int count)
 {
     int value = 0;
     for (int i = 0; i < count; ++i) {
-        const int digit = hexValue(digits[i]);
+        const int digit = HexDigitValue(digits[i].unicode());
         if (digit < 0)
             return -1;
         value = value * 16 + digit;

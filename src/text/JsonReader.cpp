@@ -1,5 +1,6 @@
 #include "JsonReader.h"
 
+#include "HexDigits.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -56,22 +57,6 @@ constexpr std::array<char16_t, 128> SimpleEscapes = [] {
     return table;
 }();
 
-// The value of each hexadecimal digit; -1 for other characters below 128.
-constexpr std::array<qint8, 128> HexDigits = [] {
-    std::array<qint8, 128> table{};
-    table.fill(-1);
-    for (int i = 0; i < 10; ++i)
-        table[u'0' + i] = qint8(i);
-    for (int i = 0; i < 6; ++i)
-        table[u'a' + i] = table[u'A' + i] = qint8(10 + i);
-    return table;
-}();
-
-int hexDigitValue(char16_t c)
-{
-    return c < 128 ? HexDigits[c] : -1;
-}
-
 // Collects decoded text in a buffer that outlives it (kept for the whole
 // parse); the buffer only grows.
 class DecodedText
@@ -113,7 +98,7 @@ qsizetype decodeEscape(const QChar* text, qsizetype pos, qsizetype length, Decod
         const qsizetype end = std::min(pos + 4, length);
         char16_t resolved = 0;
         for (qsizetype i = pos; i < end; ++i) {
-            const int digit = hexDigitValue(text[i].unicode());
+            const int digit = HexDigitValue(text[i].unicode());
             if (digit < 0)
                 break;
             resolved = char16_t(resolved * 16 + digit);
