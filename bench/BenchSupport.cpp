@@ -2,6 +2,7 @@
 
 #include "platform/HttpTransport.h"
 #include "service/endpoints.h"
+#include "service/session.h"
 
 #include <QGuiApplication>
 #include <curl/curl.h>
@@ -51,4 +52,17 @@ void ensureGuiApplication(const char* programName)
     static std::string name = programName;
     static char* argv[] = {name.data(), nullptr};
     static QGuiApplication application(argc, argv);
+}
+
+std::vector<std::string> serviceHeaderLines()
+{
+    return {"Accept: application/x-shockwave-flash,image/gif,image/x-xbitmap,image/jpeg,"
+            "image/pjpeg,application/vnd.ms-excel,application/vnd.ms-powerpoint,"
+            "application/msword,application/xaml+xml,application/x-ms-xbap,"
+            "application/x-ms-application,*/*",
+            "Referer: " + MainSiteRoot().toStdString(),
+            "Accept-Language: zh-cn",
+            "User-Agent: " + ServiceUserAgent().toStdString(),
+            "Connection: Keep-Alive",
+            "Cookie: " + SessionCookie().toStdString()};
 }

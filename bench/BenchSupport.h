@@ -33,6 +33,10 @@ struct QuietDemoService
     bool running = false;
 };
 
+/** The header lines ServiceRequest sends for a GET, so that a bare GET puts the same bytes on
+ *  the wire. */
+std::vector<std::string> serviceHeaderLines();
+
 /** One GET on a fresh handle sending `headerLines` and nothing else: no time-outs, caps, checks
  *  or decoding. The body, or an empty string when the transfer failed. */
 std::string bareGet(const std::string& url, const std::vector<std::string>& headerLines);

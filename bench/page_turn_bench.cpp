@@ -69,11 +69,10 @@ void BM_BareCurlFetch(benchmark::State& state)
         return;
     const std::string pages[] = {pageAddress(QStringLiteral("30")),
                                  pageAddress(QStringLiteral("0"))};
-    // Only the cookie: the least any client must send.
-    const std::vector<std::string> cookie = {"Cookie: " + SessionCookie().toStdString()};
+    const std::vector<std::string> headers = serviceHeaderLines();
     size_t turn = 0;
     for (auto _ : state) {
-        if (bareGet(pages[turn++ % 2], cookie).empty()) {
+        if (bareGet(pages[turn++ % 2], headers).empty()) {
             state.SkipWithError("bare GET failed");
             return;
         }

@@ -67,21 +67,6 @@ DemoListing& demo()
     return listing;
 }
 
-/** The header lines ServiceRequest sends for a GET, so that both sides of the
- *  comparison put the same bytes on the wire. */
-std::vector<std::string> serviceHeaderLines()
-{
-    return {"Accept: application/x-shockwave-flash,image/gif,image/x-xbitmap,image/jpeg,"
-            "image/pjpeg,application/vnd.ms-excel,application/vnd.ms-powerpoint,"
-            "application/msword,application/xaml+xml,application/x-ms-xbap,"
-            "application/x-ms-application,*/*",
-            "Referer: " + MainSiteRoot().toStdString(),
-            "Accept-Language: zh-cn",
-            "User-Agent: " + ServiceUserAgent().toStdString(),
-            "Connection: Keep-Alive",
-            "Cookie: " + SessionCookie().toStdString()};
-}
-
 void BM_BareCurlGet(benchmark::State& state)
 {
     if (demo().url.isEmpty()) {
