@@ -7,6 +7,7 @@
 #include "ListColumns.h"
 #include "Twips.h"
 #include "browser/Login.h"
+#include "browser/SortChoices.h"
 #include "export/ItemActions.h"
 #include "export/LinkResolution.h"
 #include "export/TickedRowsExport.h"
@@ -42,10 +43,6 @@ constexpr int listHeightTwips = 8175;
 constexpr int listMinimumWidth = 120;
 constexpr int listMinimumHeight = 60;
 
-const char16_t* const sortChoices[] = {
-    u"按文件名顺序", u"按文件名倒序", u"时间从新到久",
-    u"时间从久到新", u"文件从大到小", u"文件从小到大",
-};
 constexpr int startUpSortChoice = 2;
 
 template <class Control> Control* place(Control* control, const char* name, const QRect& geometry)
@@ -339,8 +336,8 @@ void frmTest::load()
         // Filling the box selects nothing yet; the one selection below runs the
         // sort choice exactly once.
         const QSignalBlocker quiet(m_Combo1);
-        for (const char16_t* choice : sortChoices)
-            m_Combo1->addItem(QString::fromUtf16(choice));
+        for (const SortChoice& choice : SortChoices())
+            m_Combo1->addItem(choice.caption);
         m_Combo1->setCurrentIndex(-1);
     }
     m_Combo1->setCurrentIndex(startUpSortChoice);
