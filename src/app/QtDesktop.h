@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Desktop.h"
+#include "platform/Desktop.h"
 
 /** Desktop on Qt Widgets: QMessageBox, the application clipboard, QDesktopServices. */
 class QtDesktop final : public Desktop

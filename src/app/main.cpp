@@ -1,8 +1,9 @@
 #include "AppIcon.h"
-#include "Tour.h"
+#include "QtDesktop.h"
 #include "frmTest.h"
 #include "platform/HttpTransport.h"
 #include "service/endpoints.h"
+#include "tour/Tour.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -60,6 +61,8 @@ int main(int argc, char** argv)
         SetServiceBase(base);
     }
 
+    QtDesktop desktop;
+    SetDesktop(&desktop);
     frmTest window;
     window.show();
     if (parser.isSet(tourOption)) {

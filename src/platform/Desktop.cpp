@@ -1,10 +1,33 @@
 #include "Desktop.h"
 
-#include "QtDesktop.h"
+#include <QTextStream>
 
 namespace {
+
+class StandardErrorDesktop final : public Desktop
+{
+public:
+    void showMessage(const QString& text, const QString& title, Icon) override
+    {
+        print(title + QStringLiteral(": ") + text);
+    }
+    void setClipboardText(const QString& text) override
+    {
+        print(QStringLiteral("clipboard: ") + text);
+    }
+    void shellOpen(const QString& target) override { print(QStringLiteral("open: ") + target); }
+
+private:
+    static void print(const QString& line)
+    {
+        QTextStream err(stderr);
+        err << line << Qt::endl;
+    }
+};
+
 Desktop* g_current = nullptr;
-}
+
+} // namespace
 
 Desktop::~Desktop() = default;
 
@@ -15,6 +38,6 @@ void SetDesktop(Desktop* desktop)
 
 Desktop& CurrentDesktop()
 {
-    static QtDesktop qtDesktop;
-    return g_current ? *g_current : qtDesktop;
+    static StandardErrorDesktop fallback;
+    return g_current ? *g_current : fallback;
 }

@@ -4,7 +4,8 @@
 
 /** The desktop facilities the program uses: message boxes, the clipboard and
  *  opening a target with its default handler. One instance is current for the
- *  whole process; tests install a recording one. */
+ *  whole process: the window installs the one on Qt Widgets, tests and the
+ *  tour a recording one. */
 class Desktop
 {
 public:
@@ -24,7 +25,9 @@ public:
     virtual void shellOpen(const QString& target) = 0;
 };
 
-/** Makes `desktop` current (not owned); nullptr restores the Qt desktop. */
+/** Makes `desktop` current (not owned); nullptr restores the fallback desktop. */
 void SetDesktop(Desktop* desktop);
-/** The current desktop: the one set last, else the Qt desktop. */
+/** The current desktop: the one set last, else a fallback that writes every
+ *  message, clipboard text and target to standard error, so that a program
+ *  without windows loses none of them. */
 Desktop& CurrentDesktop();

@@ -1,26 +1,39 @@
 #include "RecordingDesktop.h"
 
-RecordingDesktop::RecordingDesktop()
+#include <QTextStream>
+
+RecordingDesktop::RecordingDesktop(Echo echo) : m_echo(echo), m_replaced(&CurrentDesktop())
 {
     SetDesktop(this);
 }
 
 RecordingDesktop::~RecordingDesktop()
 {
-    SetDesktop(nullptr);
+    SetDesktop(m_replaced);
 }
 
 void RecordingDesktop::showMessage(const QString& text, const QString& title, Icon icon)
 {
     messages.append({text, title, icon});
+    print(QStringLiteral("  message box [%1]: %2").arg(title, text));
 }
 
 void RecordingDesktop::setClipboardText(const QString& text)
 {
     clipboardTexts.append(text);
+    print(QStringLiteral("  clipboard: %1").arg(text));
 }
 
 void RecordingDesktop::shellOpen(const QString& target)
 {
     openedTargets.append(target);
+    print(QStringLiteral("  open: %1").arg(target));
+}
+
+void RecordingDesktop::print(const QString& line) const
+{
+    if (m_echo == Echo::Off)
+        return;
+    QTextStream out(stdout);
+    out << line << Qt::endl;
 }

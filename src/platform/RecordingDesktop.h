@@ -1,14 +1,23 @@
 #pragma once
 
-#include "platform/Desktop.h"
+#include "Desktop.h"
 
 #include <QList>
+#include <QString>
 
-/** A Desktop that records what the program asked of it and shows nothing.
- *  Installs itself as the current desktop for its lifetime. */
+/** A Desktop for unattended runs (tests, the tour): it shows nothing and waits
+ *  for nobody, but keeps every message, clipboard text and opened target in
+ *  order, and with `echo` also prints each to standard output. Makes itself
+ *  current for its lifetime and then restores the desktop it replaced. */
 class RecordingDesktop final : public Desktop
 {
 public:
+    enum class Echo
+    {
+        Off,
+        ToStandardOutput
+    };
+
     struct Message
     {
         QString text;
@@ -16,8 +25,10 @@ public:
         Icon icon;
     };
 
-    RecordingDesktop();
+    explicit RecordingDesktop(Echo echo = Echo::Off);
     ~RecordingDesktop() override;
+    RecordingDesktop(const RecordingDesktop&) = delete;
+    RecordingDesktop& operator=(const RecordingDesktop&) = delete;
 
     void showMessage(const QString& text, const QString& title, Icon icon) override;
     void setClipboardText(const QString& text) override;
@@ -26,4 +37,10 @@ public:
     QList<Message> messages;
     QList<QString> clipboardTexts;
     QList<QString> openedTargets;
+
+private:
+    void print(const QString& line) const;
+
+    Echo m_echo;
+    Desktop* m_replaced;
 };

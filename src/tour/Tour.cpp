@@ -1,12 +1,13 @@
 #include "Tour.h"
 
+#include "DemoDriveIds.h"
 #include "WidgetDriver.h"
 #include "browser/FileList.h"
 #include "browser/FileRow.h"
 #include "browser/VideoNames.h"
 #include "export/ExtractionFormat.h"
 #include "export/LinkResolution.h"
-#include "frmTest.h"
+#include "app/frmTest.h"
 #include "service/session.h"
 
 #include <QApplication>
@@ -25,12 +26,12 @@ namespace {
 
 // The demo service's sample account and the folders of its sample drive that
 // the tour walks through.
-const QString demoAccount = QStringLiteral("demo");
-const QString demoPassword = QStringLiteral("zorbel-demo");
-const QString documentsFolder = QStringLiteral("我的文档");
-const QString photosFolder = QStringLiteral("相册 2012");
-constexpr int photosEntryCount = 95;
-const QString moviesFolder = QStringLiteral("电影");
+const QString demoAccount = QString::fromUtf8(DemoAccount::Name);
+const QString demoPassword = QString::fromUtf8(DemoAccount::Password);
+const QString documentsFolder = QString::fromUtf8(DemoDriveIds::DocumentsName);
+const QString photosFolder = QString::fromUtf8(DemoDriveIds::PhotosName);
+constexpr int photosEntryCount = DemoDriveIds::PhotosEntryCount;
+const QString moviesFolder = QString::fromUtf8(DemoDriveIds::MoviesName);
 
 constexpr int pageSize = 30;
 constexpr QSize wideWindow(1400, 607);
@@ -127,7 +128,7 @@ void Tour::startUp()
 void Tour::wrongPassword()
 {
     typeAndLogIn(demoPassword + QStringLiteral("-wrong"));
-    expect(!m_desktop.messages().isEmpty() && m_desktop.messages().constLast().text ==
+    expect(!m_desktop.messages.isEmpty() && m_desktop.messages.constLast().text ==
                                                   QStringLiteral("登陆失败！请确认账户和密码"),
            QStringLiteral("the refusal is shown"));
     expect(SessionCookie().isEmpty(), QStringLiteral("still signed out"));
@@ -260,17 +261,17 @@ void Tour::resolveLink()
 void Tour::copyLink()
 {
     click("Command14");
-    expect(m_desktop.clipboardTexts().endsWith(textOf("Text11")),
+    expect(m_desktop.clipboardTexts.endsWith(textOf("Text11")),
            QStringLiteral("the link is on the clipboard"));
 }
 
 void Tour::exportTickedRows()
 {
     QDir::setCurrent(m_directory);
-    const int messagesBefore = int(m_desktop.messages().size());
+    const int messagesBefore = int(m_desktop.messages.size());
     const int unresolvedBefore = unresolvedTickedRows();
     click("Command16");
-    expect(m_desktop.messages().size() == messagesBefore, QStringLiteral("no message is shown"));
+    expect(m_desktop.messages.size() == messagesBefore, QStringLiteral("no message is shown"));
     // A page without a SHA1 leaves its row unresolved; the others gain theirs.
     expect(unresolvedTickedRows() < unresolvedBefore,
            QStringLiteral("ticked rows gain their SHA1s (%1 unresolved before, %2 after)")
@@ -296,7 +297,7 @@ int Tour::unresolvedTickedRows() const
 void Tour::openExport()
 {
     click("Command17");
-    expect(m_desktop.openedTargets().endsWith(ExtractionFileSet(demoAccount)[0].fileName),
+    expect(m_desktop.openedTargets.endsWith(ExtractionFileSet(demoAccount)[0].fileName),
            QStringLiteral("the plain export file is opened"));
 }
 

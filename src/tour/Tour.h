@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TourDesktop.h"
+#include "platform/RecordingDesktop.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,7 +12,7 @@ class QTreeWidgetItem;
 /** Drives a shown window through the main use against the demo service's
  *  sample drive and saves a PNG of the window after every step into a folder
  *  (created when missing). Message boxes, clipboard and shell-open go to a
- *  TourDesktop, so nothing waits for a person. Progress and failed
+ *  RecordingDesktop that echoes them, so nothing waits for a person. Progress and failed
  *  expectations are printed to standard output. */
 class Tour
 {
@@ -60,7 +60,7 @@ private:
 
     frmTest& m_window;
     QString m_directory;
-    TourDesktop m_desktop;
+    RecordingDesktop m_desktop{RecordingDesktop::Echo::ToStandardOutput};
     int m_stepNumber = 0;
     QStringList m_stepFailures;
     int m_failedSteps = 0;

@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "app/WidgetDriver.h"
+#include "tour/WidgetDriver.h"
 #include "browser/VideoNames.h"
 
 #include <QApplication>

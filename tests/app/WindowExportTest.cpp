@@ -1,6 +1,6 @@
 #include "DemoDrive.h"
 #include "WindowFixture.h"
-#include "app/WidgetDriver.h"
+#include "tour/WidgetDriver.h"
 #include "export/LinkResolution.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "app/WidgetDriver.h"
+#include "tour/WidgetDriver.h"
 #include "browser/FileRow.h"
 #include "service/endpoints.h"
 #include "service/session.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DemoService.h"
-#include "RecordingDesktop.h"
+#include "platform/RecordingDesktop.h"
 #include "app/frmTest.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "MemoryFileList.h"
 #include "QStringPrinter.h"
-#include "RecordingDesktop.h"
+#include "platform/RecordingDesktop.h"
 #include "browser/DigitKeys.h"
 #include "browser/FileBrowser.h"
 #include "browser/FileRow.h"

@@ -3,7 +3,7 @@
 #include "DemoService.h"
 #include "MemoryFileList.h"
 #include "QStringPrinter.h"
-#include "RecordingDesktop.h"
+#include "platform/RecordingDesktop.h"
 #include "browser/FileBrowser.h"
 
 #include <gtest/gtest.h>

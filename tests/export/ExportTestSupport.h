@@ -3,7 +3,7 @@
 #include "DemoDrive.h"
 #include "DemoService.h"
 #include "MemoryFileList.h"
-#include "RecordingDesktop.h"
+#include "platform/RecordingDesktop.h"
 
 #include <QByteArray>
 #include <QString>

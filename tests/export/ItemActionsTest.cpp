@@ -1,7 +1,7 @@
 #include "export/ItemActions.h"
 
 #include "MemoryFileList.h"
-#include "RecordingDesktop.h"
+#include "platform/RecordingDesktop.h"
 
 #include <gtest/gtest.h>
 

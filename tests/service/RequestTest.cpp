@@ -1,6 +1,6 @@
 #include "CaptureListener.h"
 #include "CaseName.h"
-#include "RecordingDesktop.h"
+#include "platform/RecordingDesktop.h"
 #include "service/endpoints.h"
 #include "service/httpxml.h"
 #include "service/session.h"

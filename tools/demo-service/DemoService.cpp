@@ -419,10 +419,10 @@ void DemoService::addAccount(const QString& account, const QString& password)
 
 QString DemoService::account()
 {
-    return QStringLiteral("demo");
+    return QString::fromUtf8(DemoAccount::Name);
 }
 
 QString DemoService::password()
 {
-    return QStringLiteral("zorbel-demo");
+    return QString::fromUtf8(DemoAccount::Password);
 }
