@@ -1,6 +1,6 @@
 // Link extraction and export: the page searches on a realistic and on a 4 MiB download page,
 // and one export of 30 resolved rows to the three files.
-#include "../tests/support/MemoryFileList.h"
+#include "MemoryFileList.h"
 #include "platform/RecordingDesktop.h"
 #include "export/PageSearch.h"
 #include "export/TickedRowsExport.h"

@@ -1,4 +1,4 @@
-#include "../tests/support/MemoryFileList.h"
+#include "MemoryFileList.h"
 #include "BenchSupport.h"
 #include "DemoDrive.h"
 #include "browser/FileBrowser.h"

@@ -2,7 +2,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/HttpTransport.h"
-#include "timeouts.h"
+#include "settings.h"
 
 bool IsGetMethod(const QString& method)
 {

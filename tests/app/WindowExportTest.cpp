@@ -36,7 +36,6 @@ protected:
     void TearDown() override
     {
         QDir::setCurrent(previousFolder);
-        WindowFixture::TearDown();
     }
 
     QTreeWidget& list() const { return control<QTreeWidget>("ListView1"); }

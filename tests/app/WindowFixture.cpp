@@ -2,27 +2,18 @@
 
 #include "tour/WidgetDriver.h"
 #include "browser/FileRow.h"
-#include "service/endpoints.h"
 #include "service/session.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTreeWidget>
 
 void WindowFixture::SetUp()
 {
-    ASSERT_TRUE(service.start());
-    SetServiceBase(service.baseUrl());
-    SetSessionCookie(QString());
+    DemoServiceFixture::SetUp();
+    if (HasFatalFailure())
+        return;
     window = std::make_unique<frmTest>();
-}
-
-void WindowFixture::TearDown()
-{
-    window.reset();
-    SetSessionCookie(QString());
-    ResetServiceBase();
 }
 
 void WindowFixture::logIn(const QString& account, const QString& password)
@@ -37,15 +28,6 @@ void WindowFixture::logInAsDemo()
     logIn(DemoService::account(), DemoService::password());
     ASSERT_FALSE(SessionCookie().isEmpty());
     ASSERT_GT(control<QTreeWidget>("ListView1").topLevelItemCount(), 0);
-}
-
-QStringList WindowFixture::listingTargets() const
-{
-    QStringList targets;
-    for (const DemoService::LoggedRequest& request : service.requests())
-        targets.append(request.target);
-    static const QRegularExpression listing(QStringLiteral("^/(files|lists)\\?"));
-    return targets.filter(listing);
 }
 
 void WindowFixture::enterFolder(const QString& name)
@@ -63,10 +45,4 @@ QStringList WindowFixture::rowNames() const
     for (int row = 0; row < list.topLevelItemCount(); ++row)
         names.append(list.topLevelItem(row)->text(0));
     return names;
-}
-
-void WindowFixture::forgetTraffic()
-{
-    service.clearRequests();
-    desktop.messages.clear();
 }

@@ -1,37 +1,11 @@
 #include "ServiceFixture.h"
 
 #include "browser/Login.h"
-#include "service/endpoints.h"
-#include "service/session.h"
-
-void ServiceFixture::SetUp()
-{
-    ASSERT_TRUE(service.start());
-    SetServiceBase(service.baseUrl());
-    SetSessionCookie(QString());
-}
-
-void ServiceFixture::TearDown()
-{
-    SetSessionCookie(QString());
-    ResetServiceBase();
-}
 
 void ServiceFixture::logIn()
 {
     ASSERT_EQ(LogIn(DemoService::account(), DemoService::password(), browser),
               LoginOutcome::SignedIn);
-}
-
-QStringList ServiceFixture::listingTargets() const
-{
-    QStringList targets;
-    for (const DemoService::LoggedRequest& request : service.requests()) {
-        if (request.target.startsWith(QLatin1String("/files")) ||
-            request.target.startsWith(QLatin1String("/lists")))
-            targets.append(request.target);
-    }
-    return targets;
 }
 
 int ServiceFixture::rowWithId(const QString& id) const
@@ -49,12 +23,6 @@ void ServiceFixture::enterFolder(const QString& id)
     ASSERT_GE(row, 0) << "no row for folder " << id.toStdString();
     rows.selectRow(row);
     browser.EnterFolder();
-}
-
-void ServiceFixture::forgetTraffic()
-{
-    service.clearRequests();
-    desktop.messages.clear();
 }
 
 QString FilesTarget(const QString& cid, const QString& offset)

@@ -1,34 +1,22 @@
 #pragma once
 
-#include "DemoService.h"
+#include "DemoServiceFixture.h"
 #include "MemoryFileList.h"
-#include "QStringPrinter.h"
-#include "platform/RecordingDesktop.h"
 #include "browser/FileBrowser.h"
 
 #include <gtest/gtest.h>
 
 /** A file browser over a MemoryFileList, talking to a demo service started on
  *  loopback for each test. Starts signed out; the Desktop records messages. */
-class ServiceFixture : public ::testing::Test
+class ServiceFixture : public DemoServiceFixture
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
     /** Signs in with the demo account through the login command. */
     void logIn();
-    /** The targets (path and query) of the listing requests since the last clearRequests(). */
-    QStringList listingTargets() const;
     /** The row whose id column holds `id`, or -1. */
     int rowWithId(const QString& id) const;
     /** Selects the row with `id` and enters it; fails the test when no row has that id. */
     void enterFolder(const QString& id);
-    /** Forgets the requests and messages recorded so far. */
-    void forgetTraffic();
-
-    DemoService service;
-    RecordingDesktop desktop;
     MemoryFileList rows;
     FileBrowser browser{rows};
 };

@@ -84,11 +84,6 @@ std::string DemoCookie()
     return g_cookie;
 }
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 httplib::Result Get(const std::string& target, const std::string& cookie)
 {
     httplib::Headers headers;

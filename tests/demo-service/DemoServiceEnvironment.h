@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DemoService.h"
+#include "QStringPrinter.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -10,8 +11,6 @@
 #include <ostream>
 #include <string>
 
-/** Lets GoogleTest print texts readably in failure messages. */
-void PrintTo(const QString& text, std::ostream* out);
 
 /** Starts one DemoService for the whole test binary and stops it at the end. */
 class DemoServiceEnvironment : public ::testing::Environment

@@ -81,7 +81,6 @@ TEST(BuildDownloadPageUrl, PutsThePickCodeUnchangedBeforeTheTimeParameter)
     const qint64 before = LocalEpochSeconds();
     const QString url = BuildDownloadPageUrl(QStringLiteral("a&b c%20中"));
     const qint64 after = LocalEpochSeconds();
-    ResetServiceBase();
 
     const QString prefix =
         QStringLiteral("http://127.0.0.1:8123/?ct=pickcode&ac=download&pickcode=a&b c%20中&_t=");

@@ -27,8 +27,9 @@ QStringList WorkingFolder::entries() const
 
 void SignedInTest::SetUp()
 {
-    ASSERT_TRUE(service.start());
-    SetServiceBase(service.baseUrl());
+    DemoServiceFixture::SetUp();
+    if (HasFatalFailure())
+        return;
     const QString cookie = LoginRequest(QStringLiteral("POST"), LoginAddress(),
                                         LoginBody(DemoService::account(), DemoService::password()));
     ASSERT_TRUE(cookie.startsWith(QLatin1String("OOFA="))) << cookie.toStdString();
@@ -36,20 +37,9 @@ void SignedInTest::SetUp()
     service.clearRequests();
 }
 
-void SignedInTest::TearDown()
-{
-    SetSessionCookie(QString());
-    ResetServiceBase();
-}
-
 QStringList SignedInTest::downloadTargets() const
 {
-    QStringList targets;
-    for (const DemoService::LoggedRequest& request : service.requests()) {
-        if (request.target.startsWith(QLatin1String("/?ct=pickcode")))
-            targets.append(request.target);
-    }
-    return targets;
+    return requestTargets({QStringLiteral("/?ct=pickcode")});
 }
 
 int SignedInTest::appendFile(const char* fid)

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "DemoDrive.h"
-#include "DemoService.h"
+#include "DemoServiceFixture.h"
 #include "MemoryFileList.h"
-#include "platform/RecordingDesktop.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,11 +29,10 @@ private:
 
 /** A demo service on loopback with the demo account signed in through the real login request,
  *  a recording desktop and an empty list. */
-class SignedInTest : public ::testing::Test
+class SignedInTest : public DemoServiceFixture
 {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     /** The targets (path and query) of the download page requests received so far. */
     QStringList downloadTargets() const;
@@ -43,8 +41,6 @@ protected:
     /** Appends a folder row (marker, empty pick code and standard form). */
     int appendFolder(const QString& name);
 
-    DemoService service;
-    RecordingDesktop desktop;
     MemoryFileList rows;
 };
 

@@ -4,7 +4,7 @@
 #include "service/endpoints.h"
 #include "service/httpxml.h"
 #include "service/session.h"
-#include "service/timeouts.h"
+#include "service/settings.h"
 #include "service/zuancun.h"
 
 #include <gtest/gtest.h>
@@ -25,13 +25,6 @@ protected:
         ASSERT_TRUE(m_listener.isListening());
         SetServiceBase(m_listener.baseUrl());
         SetSessionCookie("OOFA=abc123");
-    }
-
-    void TearDown() override
-    {
-        ResetServiceBase();
-        SetSessionCookie({});
-        ResetServiceTimeouts();
     }
 
     QString address(const QString& target) const { return m_listener.baseUrl() + target; }

@@ -1,6 +1,28 @@
+#include "platform/Desktop.h"
+#include "service/settings.h"
+#include "text/JSON.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// Every test starts from the process state the program starts with: signed
+// out, the built-in hosts and limits, no desktop installed, an empty parse
+// log. Runs before the test's fixture is built, so fixtures only set what
+// they need.
+class ProcessStateReset final : public ::testing::EmptyTestEventListener
+{
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        ResetServiceSettings();
+        SetDesktop(nullptr);
+        ResetParseErrors();
+    }
+};
+
+} // namespace
 
 // Every test binary runs with a QApplication on the offscreen platform, so
 // window tests, clipboard and event loops work without a display.
@@ -9,5 +31,6 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
     return RUN_ALL_TESTS();
 }

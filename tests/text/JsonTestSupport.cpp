@@ -38,11 +38,6 @@ QString Describe(const std::optional<JsonValue>& root)
     return root ? Describe(*root) : QStringLiteral("absent");
 }
 
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 std::ostream& operator<<(std::ostream& out, const ParseCase& parseCase)
 {
     return out << parseCase.name;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QStringPrinter.h"
 #include "text/JSON.h"
 
 #include <QString>
@@ -13,8 +14,6 @@
 QString Describe(const JsonValue& value);
 QString Describe(const std::optional<JsonValue>& root);
 
-/** Readable QString values in GoogleTest messages. */
-void PrintTo(const QString& text, std::ostream* out);
 
 /** One parse for a table: the text, the tree as Describe() draws it, the exact log. */
 struct ParseCase

@@ -2,9 +2,16 @@
 
 #include "platform/HttpRequest.h"
 
+// The service's process-wide settings: the session cookie (session.h), the
+// service base (endpoints.h) and the phase limits of every request, with one
+// reset for all of them.
+
 /** The phase limits every service request uses: 50000 ms each. */
 HttpTimeouts ServiceTimeouts();
 /** Replaces the limits, so tests need not wait 50 s for a time-out. The program never calls it. */
 void SetServiceTimeouts(const HttpTimeouts& timeouts);
 /** Back to 50000 ms each. */
 void ResetServiceTimeouts();
+
+/** Signed out, the built-in hosts and the default limits: the state at start. */
+void ResetServiceSettings();

@@ -4,7 +4,4 @@
 #include <ostream>
 
 /** Lets GoogleTest show texts (and lists of them) readably in failure messages. */
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+void PrintTo(const QString& text, std::ostream* out);

@@ -1,0 +1,6 @@
+#include "QStringPrinter.h"
+
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
