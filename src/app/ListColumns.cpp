@@ -22,14 +22,9 @@ constexpr ColumnSetup columnSetups[ColumnCount] = {
 constexpr int timeColumnMarginTwips = 1500;
 constexpr int timeColumnMinimumPixels = 60;
 
-int index(Column column)
-{
-    return static_cast<int>(column) - 1;
-}
-
 void setWidth(QTreeWidget& list, Column column, int twips)
 {
-    list.setColumnWidth(index(column), TwipsToPixels(twips));
+    list.setColumnWidth(ColumnIndex(column), TwipsToPixels(twips));
 }
 
 } // namespace
@@ -56,9 +51,9 @@ void FitListColumns(QTreeWidget& list)
     }
     int fitted = 0;
     for (Column column : {Column::Name, Column::Size, Column::PickCode}) {
-        list.resizeColumnToContents(index(column));
-        fitted += list.columnWidth(index(column));
+        list.resizeColumnToContents(ColumnIndex(column));
+        fitted += list.columnWidth(ColumnIndex(column));
     }
     const int remaining = list.width() - fitted - TwipsToPixels(timeColumnMarginTwips);
-    list.setColumnWidth(index(Column::Time), std::max(remaining, timeColumnMinimumPixels));
+    list.setColumnWidth(ColumnIndex(Column::Time), std::max(remaining, timeColumnMinimumPixels));
 }

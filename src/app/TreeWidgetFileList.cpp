@@ -31,12 +31,12 @@ void TreeWidgetFileList::appendRow(const QStringList& columns)
 
 QString TreeWidgetFileList::text(int row, Column column) const
 {
-    return item(row)->text(index(column));
+    return item(row)->text(ColumnIndex(column));
 }
 
 void TreeWidgetFileList::setText(int row, Column column, const QString& text)
 {
-    item(row)->setText(index(column), text);
+    item(row)->setText(ColumnIndex(column), text);
 }
 
 bool TreeWidgetFileList::isTicked(int row) const
@@ -51,14 +51,14 @@ void TreeWidgetFileList::setTicked(int row, bool ticked)
 
 QColor TreeWidgetFileList::textColour(int row, Column column) const
 {
-    const QVariant brush = item(row)->data(index(column), Qt::ForegroundRole);
+    const QVariant brush = item(row)->data(ColumnIndex(column), Qt::ForegroundRole);
     return brush.isValid() ? brush.value<QBrush>().color() : QColor();
 }
 
 void TreeWidgetFileList::setTextColour(int row, Column column, const QColor& colour)
 {
     // An invalid colour removes the role, so the view falls back to its palette.
-    item(row)->setData(index(column), Qt::ForegroundRole,
+    item(row)->setData(ColumnIndex(column), Qt::ForegroundRole,
                        colour.isValid() ? QVariant(QBrush(colour)) : QVariant());
 }
 

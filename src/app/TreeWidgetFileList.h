@@ -25,7 +25,6 @@ public:
 
 private:
     QTreeWidgetItem* item(int row) const;
-    static int index(Column column) { return static_cast<int>(column) - 1; }
 
     QTreeWidget* m_tree;
 };

@@ -16,6 +16,12 @@ enum class Column {
 };
 inline constexpr int ColumnCount = 7;
 
+/** The 0-based position of `column` among a row's texts. */
+constexpr int ColumnIndex(Column column)
+{
+    return static_cast<int>(column) - 1;
+}
+
 /** The file list as browsing and export rules see it: rows of seven texts, a
  *  tick box per row, a text colour per cell and at most one selected row.
  *  Rows are numbered from 0 in list order. An invalid QColor is the list's

@@ -9,6 +9,11 @@ bool IsGetMethod(const QString& method)
     return method == QLatin1StringView("GET");
 }
 
+HttpHeader FormContentTypeHeader()
+{
+    return {QStringLiteral("Content-Type"), QStringLiteral("application/x-www-form-urlencoded")};
+}
+
 std::optional<HttpResult> ExchangeWithService(const QString& method, const QString& url,
                                               const QString& body, QList<HttpHeader> headers,
                                               bool followRedirects, const QString& failureTitle)

@@ -9,6 +9,9 @@
 /** True only for the exact method text "GET"; every other text means POST. */
 bool IsGetMethod(const QString& method);
 
+/** The "Content-Type" header that declares a form-encoded request body. */
+HttpHeader FormContentTypeHeader();
+
 /** The shared procedure of the service's request operations: sends `body`
  *  (UTF-8) to `url` with exactly `headers`, within the service time-outs.
  *  Returns the answer when its status is 200. Otherwise shows the message

@@ -7,13 +7,11 @@
 
 namespace {
 
-const QString FormContentType = QStringLiteral("application/x-www-form-urlencoded");
-
 QList<HttpHeader> serviceHeaders(const QString& method)
 {
     QList<HttpHeader> headers;
     if (!IsGetMethod(method))
-        headers.append({QStringLiteral("Content-Type"), FormContentType});
+        headers.append(FormContentTypeHeader());
     headers.append(
         {{QStringLiteral("Accept"),
           QStringLiteral("application/x-shockwave-flash,image/gif,image/x-xbitmap,image/jpeg,"
@@ -31,7 +29,7 @@ QList<HttpHeader> serviceHeaders(const QString& method)
 QList<HttpHeader> loginHeaders()
 {
     return {{QStringLiteral("Host"), LoginHost()},
-            {QStringLiteral("Content-Type"), FormContentType},
+            FormContentTypeHeader(),
             {QStringLiteral("User-Agent"), LoginUserAgent()}};
 }
 

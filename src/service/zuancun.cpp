@@ -8,8 +8,7 @@ QString SiteRequest(const QString& method, const QString& url, const QString& bo
 {
     QList<HttpHeader> headers;
     if (!IsGetMethod(method))
-        headers.append(
-            {QStringLiteral("Content-Type"), QStringLiteral("application/x-www-form-urlencoded")});
+        headers.append(FormContentTypeHeader());
     headers.append({{QStringLiteral("Referer"), MainSiteRoot()},
                     {QStringLiteral("Host"), MainSiteHost()},
                     {QStringLiteral("Cookie"), SessionCookie()}});

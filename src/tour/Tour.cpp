@@ -158,7 +158,7 @@ void Tour::rootListing()
 void Tour::enterFolder()
 {
     QTreeWidgetItem* row = rowNamed(folderRowName(documentsFolder));
-    const QString id = row ? row->text(static_cast<int>(Column::Id) - 1) : QString();
+    const QString id = row ? row->text(ColumnIndex(Column::Id)) : QString();
     enterFolderNamed(documentsFolder);
     expectText("Text8", QStringLiteral("/0/") + id);
     expectText("Text7", QLatin1Char('/') + folderRowName(documentsFolder));

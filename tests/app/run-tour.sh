@@ -5,18 +5,8 @@
 set -euo pipefail
 demo=$1 program=$2 folder=$3
 
-announcement=$(mktemp)
-"$demo" --port 0 >"$announcement" &
-service=$!
-trap 'kill "$service" 2>/dev/null || true; wait "$service" 2>/dev/null || true; rm -f "$announcement"' EXIT
-
-# The service prints its address once it listens.
-for _ in $(seq 100); do
-  grep -q '^http://' "$announcement" && break
-  kill -0 "$service" 2>/dev/null || { echo "the demo service did not start" >&2; exit 1; }
-  sleep 0.1
-done
-url=$(grep -m1 '^http://' "$announcement") || { echo "the demo service gave no address" >&2; exit 1; }
+source "$(dirname "$0")/../../scripts/lib/demo-service.sh"
+start_demo_service "$demo"
 
 rm -rf "$folder"
-"$program" --service="$url" --tour="$folder"
+"$program" --service="$demo_url" --tour="$folder"

@@ -21,12 +21,12 @@ void MemoryFileList::appendRow(const QStringList& columns)
 
 QString MemoryFileList::text(int row, Column column) const
 {
-    return m_rows.at(row).texts[index(column)];
+    return m_rows.at(row).texts[ColumnIndex(column)];
 }
 
 void MemoryFileList::setText(int row, Column column, const QString& text)
 {
-    m_rows.at(row).texts[index(column)] = text;
+    m_rows.at(row).texts[ColumnIndex(column)] = text;
 }
 
 bool MemoryFileList::isTicked(int row) const
@@ -41,12 +41,12 @@ void MemoryFileList::setTicked(int row, bool ticked)
 
 QColor MemoryFileList::textColour(int row, Column column) const
 {
-    return m_rows.at(row).colours[index(column)];
+    return m_rows.at(row).colours[ColumnIndex(column)];
 }
 
 void MemoryFileList::setTextColour(int row, Column column, const QColor& colour)
 {
-    m_rows.at(row).colours[index(column)] = colour;
+    m_rows.at(row).colours[ColumnIndex(column)] = colour;
 }
 
 int MemoryFileList::selectedRow() const

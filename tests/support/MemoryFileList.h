@@ -29,7 +29,6 @@ private:
         std::array<QColor, ColumnCount> colours;
         bool ticked = false;
     };
-    static int index(Column column) { return static_cast<int>(column) - 1; }
 
     std::vector<Row> m_rows;
     int m_selected = -1;
