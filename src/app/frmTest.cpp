@@ -79,7 +79,7 @@ void showText(QLineEdit* field, const QString& text)
 } // namespace
 
 frmTest::frmTest(QWidget* parent)
-    : QWidget(parent), m_ListView1(new QTreeWidget), m_fileList(m_ListView1), m_browser(m_fileList)
+    : QWidget(parent), m_listView(new QTreeWidget), m_fileList(m_listView), m_browser(m_fileList)
 {
     setWindowTitle(QStringLiteral("Zorbel 提取助手"));
     setWindowIcon(MakeAppIcon());
@@ -109,95 +109,95 @@ frmTest::~frmTest() = default;
 void frmTest::createLoginRow()
 {
     // Captions end one pixel short of the next control so that no two overlap.
-    m_Label3 = make<QLabel>(this, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
-    m_user = makeField(this, "user", TwipsRect(600, 120, 1215, 270));
-    m_Label4 = make<QLabel>(this, "Label4", QStringLiteral("密码"), TwipsRect(1920, 120, 480, 255));
-    m_pass = makeField(this, "pass", TwipsRect(2400, 120, 1215, 270));
-    m_pass->setEchoMode(QLineEdit::Password);
-    m_pass->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
-    m_Command11 = make<QPushButton>(this, "Command11", QStringLiteral("登陆"),
+    m_accountCaption = make<QLabel>(this, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
+    m_accountField = makeField(this, "user", TwipsRect(600, 120, 1215, 270));
+    m_passwordCaption = make<QLabel>(this, "Label4", QStringLiteral("密码"), TwipsRect(1920, 120, 480, 255));
+    m_passwordField = makeField(this, "pass", TwipsRect(2400, 120, 1215, 270));
+    m_passwordField->setEchoMode(QLineEdit::Password);
+    m_passwordField->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
+    m_loginButton = make<QPushButton>(this, "Command11", QStringLiteral("登陆"),
                                     TwipsRect(3720, 120, 615, 255));
-    m_Check2 = make<QCheckBox>(this, "Check2", QStringLiteral("标出视频"),
+    m_markVideosBox = make<QCheckBox>(this, "Check2", QStringLiteral("标出视频"),
                                TwipsRect(4440, 120, 1080, 255));
-    m_Command16 = make<QPushButton>(this, "Command16", QStringLiteral("导出选中文件"),
+    m_exportButton = make<QPushButton>(this, "Command16", QStringLiteral("导出选中文件"),
                                     TwipsRect(5520, 120, 1335, 255));
-    m_Check3 =
+    m_sharedOnlyBox =
         make<QCheckBox>(this, "Check3", QStringLiteral("已分享"), TwipsRect(9240, 120, 855, 255));
-    m_Combo1 = place(new QComboBox(this), "Combo1", TwipsRect(10200, 120, 2055, 300));
-    m_Combo1->setEditable(false);
-    m_Label5 = make<ClickableLabel>(this, "Label5", QStringLiteral("※去作者博客※"),
+    m_sortChoice = place(new QComboBox(this), "Combo1", TwipsRect(10200, 120, 2055, 300));
+    m_sortChoice->setEditable(false);
+    m_authorLink = make<ClickableLabel>(this, "Label5", QStringLiteral("※去作者博客※"),
                                     TwipsRect(12480, 120, 1335, 255));
 }
 
 void frmTest::createNavigationRow()
 {
-    m_Check1 =
+    m_tickAllBox =
         make<QCheckBox>(this, "Check1", QStringLiteral("全选"), TwipsRect(120, 480, 720, 255));
-    m_Command10 = make<QPushButton>(this, "Command10", QStringLiteral("根目录"),
+    m_rootButton = make<QPushButton>(this, "Command10", QStringLiteral("根目录"),
                                     TwipsRect(840, 480, 735, 255));
-    m_Command9 =
+    m_upButton =
         make<QPushButton>(this, "Command9", QStringLiteral("↑"), TwipsRect(1680, 480, 495, 255));
-    m_Text7 = makeField(this, "Text7", TwipsRect(2280, 480, 8535, 270));
+    m_namePathField = makeField(this, "Text7", TwipsRect(2280, 480, 8535, 270));
 }
 
 void frmTest::createPagingStrip()
 {
     // The frame ends one pixel above the list so that the two do not overlap.
-    m_Frame1 = place(new QFrame(this), "Frame1", TwipsRect(10920, 480, 2895, 360));
-    m_Frame1->setAccessibleName(QStringLiteral("Frame1"));
-    m_Frame1->setFrameShape(QFrame::NoFrame);
+    m_pagingStrip = place(new QFrame(this), "Frame1", TwipsRect(10920, 480, 2895, 360));
+    m_pagingStrip->setAccessibleName(QStringLiteral("Frame1"));
+    m_pagingStrip->setFrameShape(QFrame::NoFrame);
 
-    m_Text5 = makeField(m_Frame1, "Text5", TwipsRect(0, 0, 495, 270));
-    m_Text5->setFrame(false);
-    m_Label1 = make<QLabel>(m_Frame1, "Label1", QStringLiteral("/"), TwipsRect(600, 0, 120, 255));
-    m_Text6 = makeField(m_Frame1, "Text6", TwipsRect(720, 0, 615, 270));
-    m_Text6->setFrame(false);
-    m_Command7 =
-        make<QPushButton>(m_Frame1, "Command7", QStringLiteral("<<"), TwipsRect(1440, 0, 300, 255));
-    m_Command5 =
-        make<QPushButton>(m_Frame1, "Command5", QStringLiteral("<"), TwipsRect(1860, 0, 200, 255));
-    m_Command6 =
-        make<QPushButton>(m_Frame1, "Command6", QStringLiteral(">"), TwipsRect(2190, 0, 200, 255));
-    m_Command8 =
-        make<QPushButton>(m_Frame1, "Command8", QStringLiteral(">>"), TwipsRect(2520, 0, 300, 255));
+    m_offsetField = makeField(m_pagingStrip, "Text5", TwipsRect(0, 0, 495, 270));
+    m_offsetField->setFrame(false);
+    m_pageSeparator = make<QLabel>(m_pagingStrip, "Label1", QStringLiteral("/"), TwipsRect(600, 0, 120, 255));
+    m_totalCountField = makeField(m_pagingStrip, "Text6", TwipsRect(720, 0, 615, 270));
+    m_totalCountField->setFrame(false);
+    m_firstPageButton =
+        make<QPushButton>(m_pagingStrip, "Command7", QStringLiteral("<<"), TwipsRect(1440, 0, 300, 255));
+    m_previousPageButton =
+        make<QPushButton>(m_pagingStrip, "Command5", QStringLiteral("<"), TwipsRect(1860, 0, 200, 255));
+    m_nextPageButton =
+        make<QPushButton>(m_pagingStrip, "Command6", QStringLiteral(">"), TwipsRect(2190, 0, 200, 255));
+    m_lastPageButton =
+        make<QPushButton>(m_pagingStrip, "Command8", QStringLiteral(">>"), TwipsRect(2520, 0, 300, 255));
 }
 
 void frmTest::createFileList()
 {
-    m_ListView1->setParent(this);
-    place(m_ListView1, "ListView1",
+    m_listView->setParent(this);
+    place(m_listView, "ListView1",
           TwipsRect(listLeftTwips, listTopTwips, listWidthTwips, listHeightTwips));
 }
 
 void frmTest::createStateFields()
 {
-    m_Text8 = makeField(this, "Text8", TwipsRect(15240, 480, 1455, 270));
-    m_Text12 = makeField(this, "Text12", TwipsRect(15240, 840, 255, 270));
-    m_Text3 = makeField(this, "Text3", TwipsRect(15600, 840, 855, 270));
-    m_Command3 = make<QPushButton>(this, "Command3", QStringLiteral("读取"),
+    m_idPathField = makeField(this, "Text8", TwipsRect(15240, 480, 1455, 270));
+    m_categoryCodeField = makeField(this, "Text12", TwipsRect(15240, 840, 255, 270));
+    m_folderIdField = makeField(this, "Text3", TwipsRect(15600, 840, 855, 270));
+    m_readButton = make<QPushButton>(this, "Command3", QStringLiteral("读取"),
                                    TwipsRect(16560, 840, 615, 255));
-    m_Label2 = make<QLabel>(this, "Label2", QString(), TwipsRect(17280, 840, 375, 255));
-    m_Command2 = make<QPushButton>(this, "Command2", QStringLiteral("列宽"),
+    m_pageItemCountLabel = make<QLabel>(this, "Label2", QString(), TwipsRect(17280, 840, 375, 255));
+    m_columnWidthButton = make<QPushButton>(this, "Command2", QStringLiteral("列宽"),
                                    TwipsRect(17760, 840, 495, 255));
-    m_Text2 = makeField(this, "Text2", TwipsRect(15480, 1320, 1695, 270));
-    m_Text1 = makeField(this, "Text1", TwipsRect(15240, 1920, 1215, 270));
-    m_Command1 = make<QPushButton>(this, "Command1", QStringLiteral("解析"),
+    m_sortOrderField = makeField(this, "Text2", TwipsRect(15480, 1320, 1695, 270));
+    m_responseTextField = makeField(this, "Text1", TwipsRect(15240, 1920, 1215, 270));
+    m_parseButton = make<QPushButton>(this, "Command1", QStringLiteral("解析"),
                                    TwipsRect(16560, 1920, 615, 255));
 }
 
 void frmTest::createLinkFields()
 {
-    m_Command17 = make<QPushButton>(this, "Command17", QStringLiteral("打开"),
+    m_openExportButton = make<QPushButton>(this, "Command17", QStringLiteral("打开"),
                                     TwipsRect(15240, 3360, 495, 255));
-    m_Text10 = makeField(this, "Text10", TwipsRect(15885, 3360, 975, 270));
-    m_Command13 = make<QPushButton>(this, "Command13", QStringLiteral("获取"),
+    m_pickCodeField = makeField(this, "Text10", TwipsRect(15885, 3360, 975, 270));
+    m_fetchLinkButton = make<QPushButton>(this, "Command13", QStringLiteral("获取"),
                                     TwipsRect(16920, 3360, 615, 255));
-    m_Text11 = makeField(this, "Text11", TwipsRect(17640, 3360, 1695, 270));
+    m_downloadLinkField = makeField(this, "Text11", TwipsRect(17640, 3360, 1695, 270));
     // The link field is wide enough to read a link; its two buttons follow it
     // instead of lying under it.
-    m_Command14 = make<QPushButton>(this, "Command14", QStringLiteral("复制"),
+    m_copyLinkButton = make<QPushButton>(this, "Command14", QStringLiteral("复制"),
                                     TwipsRect(19440, 3360, 615, 255));
-    m_Command15 = make<QPushButton>(this, "Command15", QStringLiteral("下载"),
+    m_openLinkButton = make<QPushButton>(this, "Command15", QStringLiteral("下载"),
                                     TwipsRect(20160, 3360, 615, 255));
 }
 
@@ -244,19 +244,19 @@ void frmTest::wireStateToFields()
         void (ListingState::*assign)(const QString&);
     };
     const TextBinding bindings[] = {
-        {m_Text12, &ListingState::categoryCode, &ListingState::categoryCodeChanged,
+        {m_categoryCodeField, &ListingState::categoryCode, &ListingState::categoryCodeChanged,
          &ListingState::setCategoryCode},
-        {m_Text3, &ListingState::folderId, &ListingState::folderIdChanged,
+        {m_folderIdField, &ListingState::folderId, &ListingState::folderIdChanged,
          &ListingState::setFolderId},
-        {m_Text2, &ListingState::sortOrder, &ListingState::sortOrderChanged,
+        {m_sortOrderField, &ListingState::sortOrder, &ListingState::sortOrderChanged,
          &ListingState::setSortOrder},
-        {m_Text5, &ListingState::offset, &ListingState::offsetChanged, &ListingState::setOffset},
-        {m_Text6, &ListingState::totalCount, &ListingState::totalCountChanged,
+        {m_offsetField, &ListingState::offset, &ListingState::offsetChanged, &ListingState::setOffset},
+        {m_totalCountField, &ListingState::totalCount, &ListingState::totalCountChanged,
          &ListingState::setTotalCount},
-        {m_Text8, &ListingState::idPath, &ListingState::idPathChanged, &ListingState::setIdPath},
-        {m_Text7, &ListingState::namePath, &ListingState::namePathChanged,
+        {m_idPathField, &ListingState::idPath, &ListingState::idPathChanged, &ListingState::setIdPath},
+        {m_namePathField, &ListingState::namePath, &ListingState::namePathChanged,
          &ListingState::setNamePath},
-        {m_Text1, &ListingState::responseText, &ListingState::responseTextChanged,
+        {m_responseTextField, &ListingState::responseText, &ListingState::responseTextChanged,
          &ListingState::setResponseText},
     };
     for (const TextBinding& binding : bindings) {
@@ -270,77 +270,77 @@ void frmTest::wireStateToFields()
                 [&state, assign = binding.assign](const QString& text) { (state.*assign)(text); });
     }
 
-    m_Label2->setText(state.pageItemCount());
-    connect(&state, &ListingState::pageItemCountChanged, m_Label2, &QLabel::setText);
-    m_Check3->setChecked(state.sharedOnly());
-    connect(&state, &ListingState::sharedOnlyChanged, m_Check3, [this](bool on) {
-        if (m_Check3->isChecked() != on)
-            m_Check3->setChecked(on);
+    m_pageItemCountLabel->setText(state.pageItemCount());
+    connect(&state, &ListingState::pageItemCountChanged, m_pageItemCountLabel, &QLabel::setText);
+    m_sharedOnlyBox->setChecked(state.sharedOnly());
+    connect(&state, &ListingState::sharedOnlyChanged, m_sharedOnlyBox, [this](bool on) {
+        if (m_sharedOnlyBox->isChecked() != on)
+            m_sharedOnlyBox->setChecked(on);
     });
 }
 
 void frmTest::wireFieldsToState()
 {
-    connect(m_Check3, &QCheckBox::toggled, &m_browser, &FileBrowser::chooseSharedOnly);
-    connect(m_Check2, &QCheckBox::toggled, &m_browser, &FileBrowser::setVideoMarking);
-    connect(m_Check1, &QCheckBox::toggled, this, [this](bool on) { Check1(m_fileList, on); });
-    connect(&m_browser, &FileBrowser::selectAllUntickRequested, m_Check1,
-            [this] { m_Check1->setChecked(false); });
+    connect(m_sharedOnlyBox, &QCheckBox::toggled, &m_browser, &FileBrowser::chooseSharedOnly);
+    connect(m_markVideosBox, &QCheckBox::toggled, &m_browser, &FileBrowser::setVideoMarking);
+    connect(m_tickAllBox, &QCheckBox::toggled, this, [this](bool on) { TickEveryRow(m_fileList, on); });
+    connect(&m_browser, &FileBrowser::selectAllUntickRequested, m_tickAllBox,
+            [this] { m_tickAllBox->setChecked(false); });
 }
 
 void frmTest::wireCommands()
 {
-    connect(m_Command11, &QPushButton::clicked, this, &frmTest::logIn);
-    connect(m_Command3, &QPushButton::clicked, &m_browser, &FileBrowser::RequestListing);
-    connect(m_Command1, &QPushButton::clicked, &m_browser, &FileBrowser::ParseListing);
-    connect(m_Command7, &QPushButton::clicked, &m_browser, &FileBrowser::FirstPage);
-    connect(m_Command5, &QPushButton::clicked, &m_browser, &FileBrowser::PreviousPage);
-    connect(m_Command6, &QPushButton::clicked, &m_browser, &FileBrowser::NextPage);
-    connect(m_Command8, &QPushButton::clicked, &m_browser, &FileBrowser::LastPage);
-    connect(m_Command9, &QPushButton::clicked, &m_browser, &FileBrowser::GoUp);
-    connect(m_Command10, &QPushButton::clicked, &m_browser, &FileBrowser::GoRoot);
-    connect(m_Command2, &QPushButton::clicked, this, &frmTest::SetColumnWidths);
-    connect(m_Command13, &QPushButton::clicked, this, &frmTest::fetchLinkOfPickCode);
-    connect(m_Command14, &QPushButton::clicked, this, [this] { Command14(m_Text11->text()); });
-    connect(m_Command15, &QPushButton::clicked, this, [this] { Command15(m_Text11->text()); });
-    connect(m_Command16, &QPushButton::clicked, this, &frmTest::exportTickedRows);
-    connect(m_Command17, &QPushButton::clicked, this, [this] { Command17(m_user->text()); });
-    connect(m_Label5, &ClickableLabel::clicked, this, [this] { ShellOpen(AuthorPageAddress()); });
+    connect(m_loginButton, &QPushButton::clicked, this, &frmTest::logIn);
+    connect(m_readButton, &QPushButton::clicked, &m_browser, &FileBrowser::RequestListing);
+    connect(m_parseButton, &QPushButton::clicked, &m_browser, &FileBrowser::ParseListing);
+    connect(m_firstPageButton, &QPushButton::clicked, &m_browser, &FileBrowser::FirstPage);
+    connect(m_previousPageButton, &QPushButton::clicked, &m_browser, &FileBrowser::PreviousPage);
+    connect(m_nextPageButton, &QPushButton::clicked, &m_browser, &FileBrowser::NextPage);
+    connect(m_lastPageButton, &QPushButton::clicked, &m_browser, &FileBrowser::LastPage);
+    connect(m_upButton, &QPushButton::clicked, &m_browser, &FileBrowser::GoUp);
+    connect(m_rootButton, &QPushButton::clicked, &m_browser, &FileBrowser::GoRoot);
+    connect(m_columnWidthButton, &QPushButton::clicked, this, &frmTest::SetColumnWidths);
+    connect(m_fetchLinkButton, &QPushButton::clicked, this, &frmTest::fetchLinkOfPickCode);
+    connect(m_copyLinkButton, &QPushButton::clicked, this, [this] { CopyLink(m_downloadLinkField->text()); });
+    connect(m_openLinkButton, &QPushButton::clicked, this, [this] { OpenLink(m_downloadLinkField->text()); });
+    connect(m_exportButton, &QPushButton::clicked, this, &frmTest::exportTickedRows);
+    connect(m_openExportButton, &QPushButton::clicked, this, [this] { OpenPlainExportFile(m_accountField->text()); });
+    connect(m_authorLink, &ClickableLabel::clicked, this, [this] { ShellOpen(AuthorPageAddress()); });
 }
 
 void frmTest::wireChoices()
 {
-    connect(m_Combo1, &QComboBox::currentIndexChanged, this, &frmTest::runSortChoice);
-    connect(m_Combo1, &QComboBox::activated, this, &frmTest::onSortChoiceActivated);
+    connect(m_sortChoice, &QComboBox::currentIndexChanged, this, &frmTest::runSortChoice);
+    connect(m_sortChoice, &QComboBox::activated, this, &frmTest::onSortChoiceActivated);
 }
 
 void frmTest::wireFileList()
 {
-    connect(m_ListView1, &QTreeWidget::itemPressed, this, &frmTest::onRowPressed);
-    connect(m_ListView1, &QTreeWidget::itemClicked, this, &frmTest::onRowClicked);
-    connect(m_ListView1, &QTreeWidget::itemDoubleClicked, &m_browser, &FileBrowser::EnterFolder);
+    connect(m_listView, &QTreeWidget::itemPressed, this, &frmTest::onRowPressed);
+    connect(m_listView, &QTreeWidget::itemClicked, this, &frmTest::onRowClicked);
+    connect(m_listView, &QTreeWidget::itemDoubleClicked, &m_browser, &FileBrowser::EnterFolder);
 }
 
 void frmTest::load()
 {
-    m_ListView1->setRootIsDecorated(false);
-    m_ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_ListView1->setUniformRowHeights(true);
-    m_ListView1->setItemDelegate(new GridItemDelegate(m_ListView1));
-    m_ListView1->header()->setStretchLastSection(false);
-    SetUpListColumns(*m_ListView1);
+    m_listView->setRootIsDecorated(false);
+    m_listView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listView->setUniformRowHeights(true);
+    m_listView->setItemDelegate(new GridItemDelegate(m_listView));
+    m_listView->header()->setStretchLastSection(false);
+    SetUpListColumns(*m_listView);
 
     {
         // Filling the box selects nothing yet; the one selection below runs the
         // sort choice exactly once.
-        const QSignalBlocker quiet(m_Combo1);
+        const QSignalBlocker quiet(m_sortChoice);
         for (const SortChoice& choice : SortChoices())
-            m_Combo1->addItem(choice.caption);
-        m_Combo1->setCurrentIndex(-1);
+            m_sortChoice->addItem(choice.caption);
+        m_sortChoice->setCurrentIndex(-1);
     }
-    m_Combo1->setCurrentIndex(startUpSortChoice);
+    m_sortChoice->setCurrentIndex(startUpSortChoice);
     m_sortRanForIndexChange = false;
 }
 
@@ -361,7 +361,7 @@ void frmTest::placeFileList()
         TwipsToPixels(clientHeightTwips) - top - TwipsToPixels(listHeightTwips);
     const int rightLimit = TwipsToPixels(sidePanelLeftTwips) - left;
     const int right = std::min(width() - rightMargin, rightLimit);
-    m_ListView1->setGeometry(left, top, std::max(right - left, listMinimumWidth),
+    m_listView->setGeometry(left, top, std::max(right - left, listMinimumWidth),
                              std::max(height() - bottomMargin - top, listMinimumHeight));
 }
 
@@ -372,12 +372,12 @@ void frmTest::ShellOpen(const QString& target)
 
 void frmTest::SetColumnWidths()
 {
-    FitListColumns(*m_ListView1);
+    FitListColumns(*m_listView);
 }
 
 void frmTest::logIn()
 {
-    LogIn(m_user->text(), m_pass->text(), m_browser);
+    LogIn(m_accountField->text(), m_passwordField->text(), m_browser);
 }
 
 void frmTest::runSortChoice(int index)
@@ -414,23 +414,23 @@ void frmTest::onRowClicked(QTreeWidgetItem* item)
 void frmTest::fetchLinkOfPickCode()
 {
     LinkFields fields = linkFields();
-    Command13(fields);
+    FetchLinkOfPickCode(fields);
     showLinkFields(fields);
 }
 
 void frmTest::exportTickedRows()
 {
     ExportProgressDialog progress(this);
-    ExportTickedRows(m_fileList, m_user->text(), &progress);
+    ExportTickedRows(m_fileList, m_accountField->text(), &progress);
 }
 
 LinkFields frmTest::linkFields() const
 {
-    return {m_Text10->text(), m_Text11->text()};
+    return {m_pickCodeField->text(), m_downloadLinkField->text()};
 }
 
 void frmTest::showLinkFields(const LinkFields& fields)
 {
-    showText(m_Text10, fields.pickCode);
-    showText(m_Text11, fields.downloadLink);
+    showText(m_pickCodeField, fields.pickCode);
+    showText(m_downloadLinkField, fields.downloadLink);
 }

@@ -71,47 +71,88 @@ private:
     LinkFields linkFields() const;
     void showLinkFields(const LinkFields& fields);
 
+    // Controls by role; the object name each carries (tests find them by it):
+    //   member                 objectName
+    //   m_accountCaption       Label3
+    //   m_accountField         user
+    //   m_passwordCaption      Label4
+    //   m_passwordField        pass
+    //   m_loginButton          Command11
+    //   m_markVideosBox        Check2
+    //   m_exportButton         Command16
+    //   m_sharedOnlyBox        Check3
+    //   m_sortChoice           Combo1
+    //   m_authorLink           Label5
+    //   m_tickAllBox           Check1
+    //   m_rootButton           Command10
+    //   m_upButton             Command9
+    //   m_namePathField        Text7
+    //   m_pagingStrip          Frame1
+    //   m_offsetField          Text5
+    //   m_pageSeparator        Label1
+    //   m_totalCountField      Text6
+    //   m_firstPageButton      Command7
+    //   m_previousPageButton   Command5
+    //   m_nextPageButton       Command6
+    //   m_lastPageButton       Command8
+    //   m_listView             ListView1
+    //   m_idPathField          Text8
+    //   m_categoryCodeField    Text12
+    //   m_folderIdField        Text3
+    //   m_readButton           Command3
+    //   m_pageItemCountLabel   Label2
+    //   m_columnWidthButton    Command2
+    //   m_sortOrderField       Text2
+    //   m_responseTextField    Text1
+    //   m_parseButton          Command1
+    //   m_openExportButton     Command17
+    //   m_pickCodeField        Text10
+    //   m_fetchLinkButton      Command13
+    //   m_downloadLinkField    Text11
+    //   m_copyLinkButton       Command14
+    //   m_openLinkButton       Command15
+
     // Inside the initial client area.
-    QLabel* m_Label3 = nullptr;
-    QLineEdit* m_user = nullptr;
-    QLabel* m_Label4 = nullptr;
-    QLineEdit* m_pass = nullptr;
-    QPushButton* m_Command11 = nullptr;
-    QCheckBox* m_Check2 = nullptr;
-    QPushButton* m_Command16 = nullptr;
-    QCheckBox* m_Check3 = nullptr;
-    QComboBox* m_Combo1 = nullptr;
-    ClickableLabel* m_Label5 = nullptr;
-    QCheckBox* m_Check1 = nullptr;
-    QPushButton* m_Command10 = nullptr;
-    QPushButton* m_Command9 = nullptr;
-    QLineEdit* m_Text7 = nullptr;
-    QFrame* m_Frame1 = nullptr;
-    QLineEdit* m_Text5 = nullptr;
-    QLabel* m_Label1 = nullptr;
-    QLineEdit* m_Text6 = nullptr;
-    QPushButton* m_Command7 = nullptr;
-    QPushButton* m_Command5 = nullptr;
-    QPushButton* m_Command6 = nullptr;
-    QPushButton* m_Command8 = nullptr;
-    QTreeWidget* m_ListView1; // made before the list and browser that use it
+    QLabel* m_accountCaption = nullptr;
+    QLineEdit* m_accountField = nullptr;
+    QLabel* m_passwordCaption = nullptr;
+    QLineEdit* m_passwordField = nullptr;
+    QPushButton* m_loginButton = nullptr;
+    QCheckBox* m_markVideosBox = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    QCheckBox* m_sharedOnlyBox = nullptr;
+    QComboBox* m_sortChoice = nullptr;
+    ClickableLabel* m_authorLink = nullptr;
+    QCheckBox* m_tickAllBox = nullptr;
+    QPushButton* m_rootButton = nullptr;
+    QPushButton* m_upButton = nullptr;
+    QLineEdit* m_namePathField = nullptr;
+    QFrame* m_pagingStrip = nullptr;
+    QLineEdit* m_offsetField = nullptr;
+    QLabel* m_pageSeparator = nullptr;
+    QLineEdit* m_totalCountField = nullptr;
+    QPushButton* m_firstPageButton = nullptr;
+    QPushButton* m_previousPageButton = nullptr;
+    QPushButton* m_nextPageButton = nullptr;
+    QPushButton* m_lastPageButton = nullptr;
+    QTreeWidget* m_listView; // made before the list and browser that use it
 
     // Right of the initial client area: state holders and commands.
-    QLineEdit* m_Text8 = nullptr;
-    QLineEdit* m_Text12 = nullptr;
-    QLineEdit* m_Text3 = nullptr;
-    QPushButton* m_Command3 = nullptr;
-    QLabel* m_Label2 = nullptr;
-    QPushButton* m_Command2 = nullptr;
-    QLineEdit* m_Text2 = nullptr;
-    QLineEdit* m_Text1 = nullptr;
-    QPushButton* m_Command1 = nullptr;
-    QPushButton* m_Command17 = nullptr;
-    QLineEdit* m_Text10 = nullptr;
-    QPushButton* m_Command13 = nullptr;
-    QLineEdit* m_Text11 = nullptr;
-    QPushButton* m_Command14 = nullptr;
-    QPushButton* m_Command15 = nullptr;
+    QLineEdit* m_idPathField = nullptr;
+    QLineEdit* m_categoryCodeField = nullptr;
+    QLineEdit* m_folderIdField = nullptr;
+    QPushButton* m_readButton = nullptr;
+    QLabel* m_pageItemCountLabel = nullptr;
+    QPushButton* m_columnWidthButton = nullptr;
+    QLineEdit* m_sortOrderField = nullptr;
+    QLineEdit* m_responseTextField = nullptr;
+    QPushButton* m_parseButton = nullptr;
+    QPushButton* m_openExportButton = nullptr;
+    QLineEdit* m_pickCodeField = nullptr;
+    QPushButton* m_fetchLinkButton = nullptr;
+    QLineEdit* m_downloadLinkField = nullptr;
+    QPushButton* m_copyLinkButton = nullptr;
+    QPushButton* m_openLinkButton = nullptr;
     QButtonGroup* m_options = nullptr;
 
     TreeWidgetFileList m_fileList;

@@ -48,3 +48,6 @@ public:
     /** The selected row, or -1 when none is selected. */
     virtual int selectedRow() const = 0;
 };
+
+/** "全选" (Check1) changed to `ticked`: every row of `list` takes that tick state. */
+void TickEveryRow(FileList& list, bool ticked);

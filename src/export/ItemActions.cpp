@@ -4,25 +4,19 @@
 #include "ExtractionFormat.h"
 #include "platform/Desktop.h"
 
-void Check1(FileList& list, bool ticked)
-{
-    for (int row = 0; row < list.rowCount(); ++row)
-        list.setTicked(row, ticked);
-}
-
-void Command14(const QString& downloadLink)
+void CopyLink(const QString& downloadLink)
 {
     if (!downloadLink.isEmpty())
         CurrentDesktop().setClipboardText(downloadLink);
 }
 
-void Command15(const QString& downloadLink)
+void OpenLink(const QString& downloadLink)
 {
     if (!downloadLink.isEmpty())
         CurrentDesktop().shellOpen(downloadLink);
 }
 
-void Command17(const QString& account)
+void OpenPlainExportFile(const QString& account)
 {
     if (account.isEmpty())
         return;

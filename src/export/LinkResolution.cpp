@@ -47,7 +47,7 @@ void ResolveSelectedRow(FileList& list, LinkFields& fields)
     TakeDownloadLink(page, fields);
 }
 
-void Command13(LinkFields& fields)
+void FetchLinkOfPickCode(LinkFields& fields)
 {
     const QString page = FetchDownloadPage(fields.pickCode);
     if (!page.isEmpty())

@@ -28,6 +28,6 @@ void ResolveRowSha1(FileList& list, int row, const QString& sha1);
  *  nothing (the request has shown its message). Nothing happens without a selected row. */
 void ResolveSelectedRow(FileList& list, LinkFields& fields);
 
-/** "获取": fetches the download page of the pick code in `fields` (also an empty one) and takes
+/** "获取" (Command13): fetches the download page of the pick code in `fields` (also an empty one) and takes
  *  its download link when the page has a button. Touches no row. */
-void Command13(LinkFields& fields);
+void FetchLinkOfPickCode(LinkFields& fields);

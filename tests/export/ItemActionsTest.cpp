@@ -18,7 +18,7 @@ QList<bool> Ticks(const FileList& list)
 TEST(Check1, OnAnEmptyListChangesNothing)
 {
     MemoryFileList list;
-    Check1(list, true);
+    TickEveryRow(list, true);
     EXPECT_EQ(list.rowCount(), 0);
 }
 
@@ -29,18 +29,18 @@ TEST(Check1, PushesItsStateOntoEveryRow)
         list.appendRow({QStringLiteral("f%1").arg(i)});
     list.setTicked(1, true);
 
-    Check1(list, true);
+    TickEveryRow(list, true);
     EXPECT_EQ(Ticks(list), QList<bool>({true, true, true}));
 
     list.setTicked(0, false); // a row unticked by hand
-    Check1(list, false);
+    TickEveryRow(list, false);
     EXPECT_EQ(Ticks(list), QList<bool>({false, false, false}));
 }
 
 TEST(Command14, PutsTheLinkOnTheClipboard)
 {
     RecordingDesktop desktop;
-    Command14(QStringLiteral("http://cdn-ct.zorbel.example/files/abc/a.avi"));
+    CopyLink(QStringLiteral("http://cdn-ct.zorbel.example/files/abc/a.avi"));
     EXPECT_EQ(desktop.clipboardTexts,
               QList<QString>({QStringLiteral("http://cdn-ct.zorbel.example/files/abc/a.avi")}));
     EXPECT_TRUE(desktop.messages.isEmpty());
@@ -49,15 +49,15 @@ TEST(Command14, PutsTheLinkOnTheClipboard)
 TEST(Command14, EmptyLinkLeavesTheClipboardAlone)
 {
     RecordingDesktop desktop;
-    Command14(QString());
+    CopyLink(QString());
     EXPECT_TRUE(desktop.clipboardTexts.isEmpty());
 }
 
 TEST(Command15, OpensTheLinkUnchanged)
 {
     RecordingDesktop desktop;
-    Command15(QStringLiteral("http://cdn-cu.zorbel.example/files/abc/%E4%B8%AD.avi"));
-    Command15(QString());
+    OpenLink(QStringLiteral("http://cdn-cu.zorbel.example/files/abc/%E4%B8%AD.avi"));
+    OpenLink(QString());
     EXPECT_EQ(
         desktop.openedTargets,
         QList<QString>({QStringLiteral("http://cdn-cu.zorbel.example/files/abc/%E4%B8%AD.avi")}));
@@ -66,8 +66,8 @@ TEST(Command15, OpensTheLinkUnchanged)
 TEST(Command17, OpensThePlainExportFileOfTheAccount)
 {
     RecordingDesktop desktop;
-    Command17(QStringLiteral("张三"));
-    Command17(QString());
+    OpenPlainExportFile(QStringLiteral("张三"));
+    OpenPlainExportFile(QString());
     EXPECT_EQ(desktop.openedTargets, QList<QString>({QStringLiteral("张三.txt")}));
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
@@ -75,7 +75,7 @@ TEST(Command17, OpensThePlainExportFileOfTheAccount)
 TEST(Command17, AccountThatCannotNameTheFilesOpensNothing)
 {
     RecordingDesktop desktop;
-    Command17(QStringLiteral("../../etc/passwd"));
+    OpenPlainExportFile(QStringLiteral("../../etc/passwd"));
     EXPECT_TRUE(desktop.openedTargets.isEmpty());
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages[0].title, QStringLiteral("错误"));

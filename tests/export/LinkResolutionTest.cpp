@@ -178,7 +178,7 @@ TEST_F(SignedInTest, Command13ResolvesTheLinkOfTheTypedPickCodeAndTouchesNoRow)
     const int row = appendFile(DemoDriveIds::TelecomFirstFile);
     LinkFields fields{DemoFileWithId(DemoDriveIds::TelecomFirstFile).pickCode, QString()};
 
-    Command13(fields);
+    FetchLinkOfPickCode(fields);
 
     EXPECT_EQ(fields.downloadLink, ButtonUrl(DemoDriveIds::TelecomFirstFile, Telecom));
     EXPECT_EQ(fields.pickCode, DemoFileWithId(DemoDriveIds::TelecomFirstFile).pickCode);
@@ -188,7 +188,7 @@ TEST_F(SignedInTest, Command13ResolvesTheLinkOfTheTypedPickCodeAndTouchesNoRow)
 TEST_F(SignedInTest, Command13WithAnEmptyPickCodeStillAsksAndKeepsTheLink)
 {
     LinkFields fields{QString(), QStringLiteral("http://earlier.example/")};
-    Command13(fields);
+    FetchLinkOfPickCode(fields);
     const QStringList targets = downloadTargets();
     ASSERT_EQ(targets.size(), 1);
     EXPECT_TRUE(targets[0].contains(QStringLiteral("&pickcode=&_t="))) << targets[0].toStdString();
@@ -199,7 +199,7 @@ TEST_F(SignedInTest, Command13OnAPageWithoutButtonsKeepsTheLink)
 {
     LinkFields fields{DemoFileWithId(DemoDriveIds::NoSha1NoButtonsFile).pickCode,
                       QStringLiteral("http://earlier.example/")};
-    Command13(fields);
+    FetchLinkOfPickCode(fields);
     EXPECT_EQ(downloadTargets().size(), 1);
     EXPECT_TRUE(desktop.messages.isEmpty());
     EXPECT_EQ(fields.downloadLink, QStringLiteral("http://earlier.example/"));
