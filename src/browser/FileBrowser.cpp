@@ -2,7 +2,6 @@
 
 #include "DigitKeys.h"
 #include "FileRow.h"
-#include "JsonMember.h"
 #include "ListingAddress.h"
 #include "Paging.h"
 #include "SortChoices.h"
@@ -113,7 +112,7 @@ void FileBrowser::pipeilist()
     showListing(ParseJson(text), [this, &text](const JsonValue& data) {
         const QStringList keys = DigitKeys(text);
         for (const QString& key : keys)
-            appendRow(JsonMember(data, key));
+            appendRow(data.member(key));
     });
 }
 
@@ -123,14 +122,14 @@ void FileBrowser::showListing(const std::optional<JsonValue>& root,
     if (!root) {
         m_state.setPageItemCount(QStringLiteral("0"));
     } else if (reportParseErrors()) {
-        m_state.setTotalCount(JsonMember(*root, QStringLiteral("count")).toString());
-    } else if (const JsonValue& data = JsonMember(*root, QStringLiteral("data"));
+        m_state.setTotalCount(root->member(QStringLiteral("count")).toString());
+    } else if (const JsonValue& data = root->member(QStringLiteral("data"));
                !isUsableData(data)) {
         m_state.setPageItemCount(QStringLiteral("0"));
     } else {
         m_state.setPageItemCount(QString::number(entryCount(data)));
         appendEntries(data);
-        m_state.setTotalCount(JsonMember(*root, QStringLiteral("count")).toString());
+        m_state.setTotalCount(root->member(QStringLiteral("count")).toString());
     }
     MarkVideoRows();
 }

@@ -1,7 +1,6 @@
 #include "FileRow.h"
 
-#include "FieldNumbers.h"
-#include "JsonMember.h"
+#include "text/NumberText.h"
 #include "SizeText.h"
 #include "service/qita.h"
 #include "text/JSON.h"
@@ -15,19 +14,19 @@ const QString folderZoneHours = QStringLiteral("8");
 
 QString memberText(const JsonValue& entry, const char* key)
 {
-    return JsonMember(entry, QLatin1String(key)).toString();
+    return entry.member(QLatin1String(key)).toString();
 }
 
 bool isFolderEntry(const JsonValue& entry)
 {
-    const JsonValue& fid = JsonMember(entry, QStringLiteral("fid"));
+    const JsonValue& fid = entry.member(QStringLiteral("fid"));
     return fid.kind() == JsonKind::Empty || fid.kind() == JsonKind::Null ||
            (fid.kind() == JsonKind::String && fid.toString().isEmpty());
 }
 
 QString sharedText(const JsonValue& entry)
 {
-    return IsSharedFlag(JsonMember(entry, QStringLiteral("sh"))) ? QStringLiteral("是")
+    return IsSharedFlag(entry.member(QStringLiteral("sh"))) ? QStringLiteral("是")
                                                                  : QStringLiteral("否");
 }
 
@@ -48,7 +47,7 @@ QStringList fileRowTexts(const JsonValue& entry)
     const QString name = memberText(entry, "n");
     const QString size = memberText(entry, "s");
     return {name,
-            SizeText(JsonMember(entry, QStringLiteral("s"))),
+            SizeText(entry.member(QStringLiteral("s"))),
             memberText(entry, "pc"),
             memberText(entry, "t"),
             QLatin1Char('#') + size + QLatin1Char('#') + name,

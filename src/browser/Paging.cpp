@@ -1,8 +1,7 @@
 #include "Paging.h"
 
-#include "FieldNumbers.h"
-#include "ListingState.h"
 #include "text/NumberText.h"
+#include "ListingState.h"
 
 #include <algorithm>
 

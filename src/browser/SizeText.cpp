@@ -1,8 +1,7 @@
 #include "SizeText.h"
 
-#include "FieldNumbers.h"
-#include "text/JSON.h"
 #include "text/NumberText.h"
+#include "text/JSON.h"
 
 #include <cmath>
 #include <optional>

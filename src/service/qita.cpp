@@ -1,5 +1,7 @@
 #include "qita.h"
 
+#include "text/NumberText.h"
+
 #include <cmath>
 #include <optional>
 
@@ -8,15 +10,6 @@ namespace {
 // Seconds from 1970-01-01 to the first and the last second of the years 1 to 9999.
 constexpr double EarliestSeconds = -62135596800.0;
 constexpr double LatestSeconds = 253402300799.0;
-
-std::optional<double> numberIn(const QString& text)
-{
-    bool ok = false;
-    const double number = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(number))
-        return std::nullopt;
-    return number;
-}
 
 QString twoDigits(int number)
 {
@@ -42,10 +35,10 @@ QString EncodeUtf8Percent(const QString& text)
 
 QDateTime UnixSecondsToDate(const QString& value, const QString& zoneHours)
 {
-    const std::optional<double> seconds = numberIn(value);
+    const std::optional<double> seconds = StrictNumber(value);
     if (!seconds)
         return QDateTime::currentDateTime();
-    const double total = *seconds + numberIn(zoneHours).value_or(0.0) * 3600.0;
+    const double total = *seconds + StrictNumber(zoneHours).value_or(0.0) * 3600.0;
     if (!(total >= EarliestSeconds && total <= LatestSeconds))
         return QDateTime::currentDateTime();
     // Counted on a zone without daylight saving, so the wall-clock fields are exact.

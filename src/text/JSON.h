@@ -58,6 +58,8 @@ public:
     /** The object or array held, or nullptr for any other kind. */
     const JsonObject* object() const;
     const JsonArray* array() const;
+    /** The member `key` of an Object; Empty when this is no object or lacks the key. */
+    const JsonValue& member(const QString& key) const;
 
 private:
     friend class JsonReader;

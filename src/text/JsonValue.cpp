@@ -295,6 +295,12 @@ const JsonArray* JsonValue::array() const
     return m_storage == Storage::Array ? m_payload.array : nullptr;
 }
 
+const JsonValue& JsonValue::member(const QString& key) const
+{
+    static const JsonValue missing;
+    return m_storage == Storage::Object ? m_payload.object->Item(key) : missing;
+}
+
 JsonObject::JsonObject() = default;
 JsonObject::~JsonObject() = default;
 JsonObject::JsonObject(JsonObject&& other) noexcept = default;

@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -170,4 +171,27 @@ QString PlainDecimal(double value)
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+std::optional<double> StrictNumber(const QString& text)
+{
+    const NumberReading reading = ReadNumberText(QStringView(text).trimmed());
+    switch (reading.status) {
+    case NumberReading::Status::Integer:
+        return static_cast<double>(reading.integer);
+    case NumberReading::Status::Double:
+        return reading.real;
+    default:
+        return std::nullopt;
+    }
+}
+
+double LeadingNumber(const QString& text)
+{
+    static const QRegularExpression leadingNumber(
+        QStringLiteral(R"(^\s*[+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?)"));
+    const QRegularExpressionMatch match = leadingNumber.match(text);
+    if (!match.hasMatch())
+        return 0;
+    return StrictNumber(match.captured()).value_or(0);
 }

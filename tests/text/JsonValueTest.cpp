@@ -133,6 +133,16 @@ TEST(JsonArray, ItemsCountFromOneAndOutsideGiveEmpty)
     EXPECT_EQ(array.Item(-1).kind(), JsonKind::Empty);
 }
 
+TEST(JsonValue, MemberIsEmptyUnlessAnObjectHoldsTheKey)
+{
+    const auto root = ParseJson(u"{'a':{'b':2},'list':[1]}"_qs);
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->member(u"a"_qs).member(u"b"_qs).toInteger(), 2);
+    EXPECT_EQ(root->member(u"missing"_qs).kind(), JsonKind::Empty);
+    EXPECT_EQ(root->member(u"list"_qs).member(u"1"_qs).kind(), JsonKind::Empty);
+    EXPECT_EQ(JsonValue::fromString(u"a"_qs).member(u"a"_qs).kind(), JsonKind::Empty);
+}
+
 TEST(JsonValue, CopiesAreDeepAndIndependent)
 {
     JsonArray inner;
