@@ -1,17 +1,12 @@
 #include "FileBrowser.h"
 
-#include "DigitKeys.h"
-#include "FileRow.h"
-#include "ListingAddress.h"
+#include "ListingRows.h"
 #include "Paging.h"
-#include "SortChoices.h"
-#include "VideoNames.h"
 #include "platform/Desktop.h"
 #include "service/httpxml.h"
 #include "service/session.h"
 #include "text/JSON.h"
 
-#include <array>
 
 namespace {
 
@@ -33,15 +28,6 @@ bool isUsableData(const JsonValue& data)
 }
 
 } // namespace
-
-QString CategoryCodeOf(CategoryOption option)
-{
-    static const std::array<QString, 7> codes{
-        QStringLiteral("1"), QStringLiteral("2"),  QStringLiteral("3"),  QStringLiteral("4"),
-        QStringLiteral("9"), QStringLiteral("30"), QStringLiteral("32"),
-    };
-    return codes.at(static_cast<std::size_t>(option));
-}
 
 FileBrowser::FileBrowser(FileList& list, QObject* parent) : QObject(parent), m_list(list)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/FileList.h"
+#include "browser/ListingRequest.h"
 #include "browser/ListingState.h"
 
 #include <QObject>
@@ -10,21 +11,6 @@
 
 class JsonArray;
 class JsonValue;
-
-/** The seven category options of the window, in the order of their codes. */
-enum class CategoryOption
-{
-    MyDrive,   // "我的网盘", code "1"  (Option5)
-    Documents, // "文档", code "2"      (Option1)
-    Photos,    // "相册", code "3"      (Option2)
-    Music,     // "音乐", code "4"      (Option3)
-    Videos,    // "视频", code "9"      (Option4)
-    Shared,    // "已分享", code "30"   (Option6)
-    Newest,    // "最新", code "32"     (Option7)
-};
-
-/** The category code an option sets. */
-QString CategoryCodeOf(CategoryOption option);
 
 /** The file browser: lists one page of one folder of the drive into a FileList
  *  and moves through folders and pages, all through its ListingState (owned)

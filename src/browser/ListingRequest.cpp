@@ -1,7 +1,9 @@
-#include "ListingAddress.h"
+#include "ListingRequest.h"
 
 #include "ListingState.h"
 #include "service/endpoints.h"
+
+#include <array>
 
 namespace {
 
@@ -32,4 +34,26 @@ QString listsAddress(const ListingState& state)
 QString ListingAddress(const ListingState& state)
 {
     return usesListsEndpoint(state.categoryCode()) ? listsAddress(state) : filesAddress(state);
+}
+
+QString CategoryCodeOf(CategoryOption option)
+{
+    static const std::array<QString, 7> codes{
+        QStringLiteral("1"), QStringLiteral("2"),  QStringLiteral("3"),  QStringLiteral("4"),
+        QStringLiteral("9"), QStringLiteral("30"), QStringLiteral("32"),
+    };
+    return codes.at(static_cast<std::size_t>(option));
+}
+
+const QList<SortChoice>& SortChoices()
+{
+    static const QList<SortChoice> choices{
+        {QStringLiteral("按文件名顺序"), QStringLiteral("file_name&asc=1")},
+        {QStringLiteral("按文件名倒序"), QStringLiteral("file_name&asc=0")},
+        {QStringLiteral("时间从新到久"), QStringLiteral("user_ptime&asc=0")},
+        {QStringLiteral("时间从久到新"), QStringLiteral("user_ptime&asc=1")},
+        {QStringLiteral("文件从大到小"), QStringLiteral("file_size&asc=0")},
+        {QStringLiteral("文件从小到大"), QStringLiteral("file_size&asc=1")},
+    };
+    return choices;
 }

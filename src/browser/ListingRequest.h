@@ -1,8 +1,37 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class ListingState;
+
+// What a listing request is made of: the category codes, the sort choices and
+// the web API address built from a listing state.
+
+/** The seven category options of the window, in the order of their codes. */
+enum class CategoryOption
+{
+    MyDrive,   // "我的网盘", code "1"  (Option5)
+    Documents, // "文档", code "2"      (Option1)
+    Photos,    // "相册", code "3"      (Option2)
+    Music,     // "音乐", code "4"      (Option3)
+    Videos,    // "视频", code "9"      (Option4)
+    Shared,    // "已分享", code "30"   (Option6)
+    Newest,    // "最新", code "32"     (Option7)
+};
+
+/** The category code an option sets. */
+QString CategoryCodeOf(CategoryOption option);
+
+/** One entry of the sort drop-down: its caption and the sort order it sends. */
+struct SortChoice
+{
+    QString caption;
+    QString order;
+};
+
+/** The six sort choices in drop-down order; index 2 is the start-up choice. */
+const QList<SortChoice>& SortChoices();
 
 /** The web API address that lists the page `state` names: /lists for the
  *  categories "30" and "32", /files otherwise. Field values go in as held. */

@@ -1,11 +1,12 @@
-#include "FileRow.h"
+#include "ListingRows.h"
 
-#include "text/NumberText.h"
 #include "SizeText.h"
 #include "service/qita.h"
 #include "text/JSON.h"
+#include "text/NumberText.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 namespace {
 
@@ -84,4 +85,29 @@ bool IsSharedFlag(const JsonValue& value)
     default:
         return false;
     }
+}
+
+QStringList DigitKeys(const QString& responseText)
+{
+    static const QRegularExpression digitKeyedObject(QStringLiteral(R"re("(\d*)":\s*\{)re"),
+                                                     QRegularExpression::CaseInsensitiveOption |
+                                                         QRegularExpression::MultilineOption);
+    QStringList keys;
+    QRegularExpressionMatchIterator matches = digitKeyedObject.globalMatch(responseText);
+    while (matches.hasNext())
+        keys.append(matches.next().captured(1));
+    return keys;
+}
+
+bool IsVideoName(const QString& name)
+{
+    static const QStringList extensions{
+        QStringLiteral(".wmv"), QStringLiteral(".rm"),  QStringLiteral(".mkv"),
+        QStringLiteral(".flv"), QStringLiteral(".avi"), QStringLiteral(".rmvb"),
+    };
+    for (const QString& extension : extensions) {
+        if (name.endsWith(extension, Qt::CaseSensitive))
+            return true;
+    }
+    return false;
 }

@@ -6,6 +6,15 @@
 
 class JsonValue;
 
+// The rules that turn a listing response into rows: how the keyed form is
+// recognised, the seven texts of a row (sizes in SizeText.h), folder names and
+// video names.
+
+/** The keys, in text order, of every member anywhere in a listing response whose
+ *  key is made of decimal digits only (or is empty) and whose value is an object.
+ *  Any key at all means the listing comes in the keyed form. */
+QStringList DigitKeys(const QString& responseText);
+
 /** Put in front of a folder's name in the list; a row whose name begins with it is a folder. */
 inline constexpr QChar FolderMarker{u'\u25A0'};
 
@@ -20,3 +29,7 @@ QStringList FileRowTexts(const JsonValue& entry);
 /** Whether a "sh" value means shared: true, a non-zero number (also as text), or
  *  the text "true" in any case. */
 bool IsSharedFlag(const JsonValue& value);
+
+/** Whether a row's name ends in one of the video extensions (.wmv .rm .mkv .flv
+ *  .avi .rmvb), compared exactly, case included. */
+bool IsVideoName(const QString& name);

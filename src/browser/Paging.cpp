@@ -1,7 +1,7 @@
 #include "Paging.h"
 
-#include "text/NumberText.h"
 #include "ListingState.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 #include "tour/WidgetDriver.h"
-#include "browser/VideoNames.h"
+#include "browser/ListingRows.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 
 #include "tour/WidgetDriver.h"
-#include "browser/FileRow.h"
+#include "browser/ListingRows.h"
 #include "service/session.h"
 
 #include <QLineEdit>

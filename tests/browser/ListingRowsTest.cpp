@@ -1,9 +1,8 @@
 #include "MemoryFileList.h"
 #include "QStringPrinter.h"
 #include "platform/RecordingDesktop.h"
-#include "browser/DigitKeys.h"
+#include "browser/ListingRows.h"
 #include "browser/FileBrowser.h"
-#include "browser/FileRow.h"
 #include "browser/SizeText.h"
 #include "text/JSON.h"
 

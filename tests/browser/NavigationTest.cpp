@@ -1,6 +1,6 @@
 #include "DemoDrive.h"
 #include "ServiceFixture.h"
-#include "browser/FileRow.h"
+#include "browser/ListingRows.h"
 
 namespace {
 
