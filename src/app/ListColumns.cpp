@@ -14,13 +14,13 @@ struct ColumnSetup
     int widthTwips;
 };
 
-constexpr ColumnSetup columnSetups[ColumnCount] = {
+constexpr ColumnSetup ColumnSetups[ColumnCount] = {
     {u"文件名", 5000}, {u"大小", 1000},   {u"提取码", 1000}, {u"更新时间", 1800},
     {u"标准式", 3000}, {u"文件ID", 1000}, {u"共享", 600},
 };
 
-constexpr int timeColumnMarginTwips = 1500;
-constexpr int timeColumnMinimumPixels = 60;
+constexpr int TimeColumnMarginTwips = 1500;
+constexpr int TimeColumnMinimumPixels = 60;
 
 void setWidth(QTreeWidget& list, Column column, int twips)
 {
@@ -32,12 +32,12 @@ void setWidth(QTreeWidget& list, Column column, int twips)
 void SetUpListColumns(QTreeWidget& list)
 {
     QStringList headers;
-    for (const ColumnSetup& setup : columnSetups)
+    for (const ColumnSetup& setup : ColumnSetups)
         headers << QString::fromUtf16(setup.header);
     list.setColumnCount(ColumnCount);
     list.setHeaderLabels(headers);
     for (int i = 0; i < ColumnCount; ++i)
-        list.setColumnWidth(i, TwipsToPixels(columnSetups[i].widthTwips));
+        list.setColumnWidth(i, TwipsToPixels(ColumnSetups[i].widthTwips));
 }
 
 void FitListColumns(QTreeWidget& list)
@@ -54,6 +54,6 @@ void FitListColumns(QTreeWidget& list)
         list.resizeColumnToContents(ColumnIndex(column));
         fitted += list.columnWidth(ColumnIndex(column));
     }
-    const int remaining = list.width() - fitted - TwipsToPixels(timeColumnMarginTwips);
-    list.setColumnWidth(ColumnIndex(Column::Time), std::max(remaining, timeColumnMinimumPixels));
+    const int remaining = list.width() - fitted - TwipsToPixels(TimeColumnMarginTwips);
+    list.setColumnWidth(ColumnIndex(Column::Time), std::max(remaining, TimeColumnMinimumPixels));
 }

@@ -31,19 +31,19 @@
 
 namespace {
 
-constexpr int clientWidthTwips = 13920;
-constexpr int clientHeightTwips = 9105;
+constexpr int ClientWidthTwips = 13920;
+constexpr int ClientHeightTwips = 9105;
 // Left edge of the controls that lie right of the initial client area; the
 // list never grows into them.
-constexpr int sidePanelLeftTwips = 15240;
-constexpr int listLeftTwips = 120;
-constexpr int listTopTwips = 840;
-constexpr int listWidthTwips = 13695;
-constexpr int listHeightTwips = 8175;
-constexpr int listMinimumWidth = 120;
-constexpr int listMinimumHeight = 60;
+constexpr int SidePanelLeftTwips = 15240;
+constexpr int ListLeftTwips = 120;
+constexpr int ListTopTwips = 840;
+constexpr int ListWidthTwips = 13695;
+constexpr int ListHeightTwips = 8175;
+constexpr int ListMinimumWidth = 120;
+constexpr int ListMinimumHeight = 60;
 
-constexpr int startUpSortChoice = 2;
+constexpr int StartUpSortChoice = 2;
 
 template <class Control> Control* place(Control* control, const char* name, const QRect& geometry)
 {
@@ -86,7 +86,7 @@ frmTest::frmTest(QWidget* parent)
     QFont smallFont = font();
     smallFont.setPixelSize(12);
     setFont(smallFont);
-    resize(TwipsToPixels(clientWidthTwips), TwipsToPixels(clientHeightTwips));
+    resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
 
     createLoginRow();
     createNavigationRow();
@@ -166,7 +166,7 @@ void frmTest::createFileList()
 {
     m_listView->setParent(this);
     place(m_listView, "ListView1",
-          TwipsRect(listLeftTwips, listTopTwips, listWidthTwips, listHeightTwips));
+          TwipsRect(ListLeftTwips, ListTopTwips, ListWidthTwips, ListHeightTwips));
 }
 
 void frmTest::createStateFields()
@@ -299,7 +299,7 @@ void frmTest::wireCommands()
     connect(m_lastPageButton, &QPushButton::clicked, &m_browser, &FileBrowser::LastPage);
     connect(m_upButton, &QPushButton::clicked, &m_browser, &FileBrowser::GoUp);
     connect(m_rootButton, &QPushButton::clicked, &m_browser, &FileBrowser::GoRoot);
-    connect(m_columnWidthButton, &QPushButton::clicked, this, &frmTest::SetColumnWidths);
+    connect(m_columnWidthButton, &QPushButton::clicked, this, &frmTest::setColumnWidths);
     connect(m_fetchLinkButton, &QPushButton::clicked, this, &frmTest::fetchLinkOfPickCode);
     connect(m_copyLinkButton, &QPushButton::clicked, this, [this] { CopyLink(m_downloadLinkField->text()); });
     connect(m_openLinkButton, &QPushButton::clicked, this, [this] { OpenLink(m_downloadLinkField->text()); });
@@ -340,7 +340,7 @@ void frmTest::load()
             m_sortChoice->addItem(choice.caption);
         m_sortChoice->setCurrentIndex(-1);
     }
-    m_sortChoice->setCurrentIndex(startUpSortChoice);
+    m_sortChoice->setCurrentIndex(StartUpSortChoice);
     m_sortRanForIndexChange = false;
 }
 
@@ -354,15 +354,15 @@ void frmTest::placeFileList()
 {
     // The list keeps its margins to the window's right and bottom edges as the
     // window grows, up to the controls right of the initial client area.
-    const int left = TwipsToPixels(listLeftTwips);
-    const int top = TwipsToPixels(listTopTwips);
-    const int rightMargin = TwipsToPixels(clientWidthTwips) - left - TwipsToPixels(listWidthTwips);
+    const int left = TwipsToPixels(ListLeftTwips);
+    const int top = TwipsToPixels(ListTopTwips);
+    const int rightMargin = TwipsToPixels(ClientWidthTwips) - left - TwipsToPixels(ListWidthTwips);
     const int bottomMargin =
-        TwipsToPixels(clientHeightTwips) - top - TwipsToPixels(listHeightTwips);
-    const int rightLimit = TwipsToPixels(sidePanelLeftTwips) - left;
+        TwipsToPixels(ClientHeightTwips) - top - TwipsToPixels(ListHeightTwips);
+    const int rightLimit = TwipsToPixels(SidePanelLeftTwips) - left;
     const int right = std::min(width() - rightMargin, rightLimit);
-    m_listView->setGeometry(left, top, std::max(right - left, listMinimumWidth),
-                             std::max(height() - bottomMargin - top, listMinimumHeight));
+    m_listView->setGeometry(left, top, std::max(right - left, ListMinimumWidth),
+                             std::max(height() - bottomMargin - top, ListMinimumHeight));
 }
 
 void frmTest::ShellOpen(const QString& target)
@@ -370,7 +370,7 @@ void frmTest::ShellOpen(const QString& target)
     CurrentDesktop().shellOpen(target);
 }
 
-void frmTest::SetColumnWidths()
+void frmTest::setColumnWidths()
 {
     FitListColumns(*m_listView);
 }

@@ -35,7 +35,7 @@ public:
     void ShellOpen(const QString& target);
     /** Sets the list's column widths: fixed widths on an empty list, sized to the
      *  contents on a filled one. */
-    void SetColumnWidths();
+    void setColumnWidths();
 
     FileBrowser& browser() { return m_browser; }
     FileList& fileList() { return m_fileList; }

@@ -11,7 +11,7 @@
 namespace {
 
 /** A parse log can run to any length; a message box must fit on the screen. */
-constexpr qsizetype parseMessageLimit = 1024;
+constexpr qsizetype ParseMessageLimit = 1024;
 
 int entryCount(const JsonValue& data)
 {
@@ -125,7 +125,7 @@ bool FileBrowser::reportParseErrors()
     const QString errors = ParseErrors();
     if (errors.isEmpty())
         return false;
-    CurrentDesktop().showMessage(errors.left(parseMessageLimit), QStringLiteral("解析出错"),
+    CurrentDesktop().showMessage(errors.left(ParseMessageLimit), QStringLiteral("解析出错"),
                                  Desktop::Icon::Information);
     return true;
 }

@@ -11,7 +11,7 @@
 namespace {
 
 /** Folder times come as Unix seconds and show as the wall clock at UTC+8. */
-const QString folderZoneHours = QStringLiteral("8");
+const QString FolderZoneHours = QStringLiteral("8");
 
 QString memberText(const JsonValue& entry, const char* key)
 {
@@ -33,7 +33,7 @@ QString sharedText(const JsonValue& entry)
 
 QStringList folderRowTexts(const JsonValue& entry)
 {
-    const QDateTime time = UnixSecondsToDate(memberText(entry, "t"), folderZoneHours);
+    const QDateTime time = UnixSecondsToDate(memberText(entry, "t"), FolderZoneHours);
     return {FolderMarker + memberText(entry, "n"),
             memberText(entry, "category_file_count"),
             QString(),

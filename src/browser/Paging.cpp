@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr double pageSize = ListingState::PageSize;
+constexpr double PageSize = ListingState::PageSize;
 
 /** `text` moved by `step`, or nothing when `text` is not a number. */
 std::optional<QString> shifted(const QString& text, double step)
@@ -30,8 +30,8 @@ std::optional<QString> FirstPageOffset(const QString& offset, const QString& tot
 std::optional<QString> PreviousPageOffset(const QString& offset, const QString& totalCount)
 {
     const double position = LeadingNumber(offset);
-    if (!totalCount.isEmpty() && position >= pageSize)
-        return shifted(offset, -pageSize);
+    if (!totalCount.isEmpty() && position >= PageSize)
+        return shifted(offset, -PageSize);
     if (position > 0)
         return QStringLiteral("0");
     return std::nullopt;
@@ -41,9 +41,9 @@ std::optional<QString> NextPageOffset(const QString& offset, const QString& tota
 {
     const double position = LeadingNumber(offset);
     const double total = LeadingNumber(totalCount);
-    if (offset.isEmpty() || total <= pageSize || position >= total || total <= position + pageSize)
+    if (offset.isEmpty() || total <= PageSize || position >= total || total <= position + PageSize)
         return std::nullopt;
-    return shifted(offset, pageSize);
+    return shifted(offset, PageSize);
 }
 
 std::optional<QString> LastPageOffset(const QString& offset, const QString& totalCount)
@@ -53,5 +53,5 @@ std::optional<QString> LastPageOffset(const QString& offset, const QString& tota
     const std::optional<double> total = StrictNumber(totalCount);
     if (!total)
         return std::nullopt;
-    return PlainDecimal(std::max(*total - pageSize, 0.0));
+    return PlainDecimal(std::max(*total - PageSize, 0.0));
 }

@@ -25,15 +25,15 @@ namespace {
 
 // The demo service's sample account and the folders of its sample drive that
 // the tour walks through.
-const QString demoAccount = QString::fromUtf8(DemoAccount::Name);
-const QString demoPassword = QString::fromUtf8(DemoAccount::Password);
-const QString documentsFolder = QString::fromUtf8(DemoDriveIds::DocumentsName);
-const QString photosFolder = QString::fromUtf8(DemoDriveIds::PhotosName);
-constexpr int photosEntryCount = DemoDriveIds::PhotosEntryCount;
-const QString moviesFolder = QString::fromUtf8(DemoDriveIds::MoviesName);
+const QString AccountName = QString::fromUtf8(DemoAccount::Name);
+const QString AccountPassword = QString::fromUtf8(DemoAccount::Password);
+const QString DocumentsFolder = QString::fromUtf8(DemoDriveIds::DocumentsName);
+const QString PhotosFolder = QString::fromUtf8(DemoDriveIds::PhotosName);
+constexpr int PhotosEntryCount = DemoDriveIds::PhotosEntryCount;
+const QString MoviesFolder = QString::fromUtf8(DemoDriveIds::MoviesName);
 
-constexpr int pageSize = 30;
-constexpr QSize wideWindow(1400, 607);
+constexpr int PageSize = 30;
+constexpr QSize WideWindow(1400, 607);
 
 void print(const QString& line)
 {
@@ -126,7 +126,7 @@ void Tour::startUp()
 
 void Tour::wrongPassword()
 {
-    typeAndLogIn(demoPassword + QStringLiteral("-wrong"));
+    typeAndLogIn(AccountPassword + QStringLiteral("-wrong"));
     expect(!m_desktop.messages.isEmpty() && m_desktop.messages.constLast().text ==
                                                   QStringLiteral("登陆失败！请确认账户和密码"),
            QStringLiteral("the refusal is shown"));
@@ -136,7 +136,7 @@ void Tour::wrongPassword()
 
 void Tour::logIn()
 {
-    typeAndLogIn(demoPassword);
+    typeAndLogIn(AccountPassword);
     expect(SessionCookie().startsWith(QStringLiteral("OOFA=")), QStringLiteral("signed in"));
     expect(list().topLevelItemCount() > 0, QStringLiteral("the root folder is listed"));
 }
@@ -150,40 +150,40 @@ void Tour::rootListing()
     expect(m_window.findChild<QLabel*>(QStringLiteral("Label2"))->text() ==
                QString::number(list().topLevelItemCount()),
            QStringLiteral("the page item count matches the rows"));
-    expect(rowNamed(folderRowName(documentsFolder)) != nullptr,
-           QStringLiteral("the folder %1 is listed").arg(documentsFolder));
+    expect(rowNamed(folderRowName(DocumentsFolder)) != nullptr,
+           QStringLiteral("the folder %1 is listed").arg(DocumentsFolder));
 }
 
 void Tour::enterFolder()
 {
-    QTreeWidgetItem* row = rowNamed(folderRowName(documentsFolder));
+    QTreeWidgetItem* row = rowNamed(folderRowName(DocumentsFolder));
     const QString id = row ? row->text(ColumnIndex(Column::Id)) : QString();
-    enterFolderNamed(documentsFolder);
+    enterFolderNamed(DocumentsFolder);
     expectText("Text8", QStringLiteral("/0/") + id);
-    expectText("Text7", QLatin1Char('/') + folderRowName(documentsFolder));
+    expectText("Text7", QLatin1Char('/') + folderRowName(DocumentsFolder));
 }
 
 void Tour::bigFolder()
 {
     click("Command10");
-    enterFolderNamed(photosFolder);
-    expectText("Text6", QString::number(photosEntryCount));
+    enterFolderNamed(PhotosFolder);
+    expectText("Text6", QString::number(PhotosEntryCount));
     expectText("Text5", QStringLiteral("0"));
-    expect(list().topLevelItemCount() == pageSize, QStringLiteral("a full page is listed"));
+    expect(list().topLevelItemCount() == PageSize, QStringLiteral("a full page is listed"));
 }
 
 void Tour::nextPage()
 {
     click("Command6");
-    expectText("Text5", QString::number(pageSize));
-    expect(list().topLevelItemCount() == pageSize, QStringLiteral("a full page is listed"));
+    expectText("Text5", QString::number(PageSize));
+    expect(list().topLevelItemCount() == PageSize, QStringLiteral("a full page is listed"));
 }
 
 void Tour::lastPage()
 {
     click("Command8");
-    expectText("Text5", QString::number(photosEntryCount - pageSize));
-    expect(list().topLevelItemCount() == pageSize,
+    expectText("Text5", QString::number(PhotosEntryCount - PageSize));
+    expect(list().topLevelItemCount() == PageSize,
            QStringLiteral("the last 30 entries are listed"));
 }
 
@@ -193,7 +193,7 @@ void Tour::goUp()
     expectText("Text8", QStringLiteral("/0"));
     expectText("Text7", QString());
     expectText("Text5", QStringLiteral("0"));
-    expect(rowNamed(folderRowName(photosFolder)) != nullptr,
+    expect(rowNamed(folderRowName(PhotosFolder)) != nullptr,
            QStringLiteral("the root folder is listed again"));
 }
 
@@ -213,7 +213,7 @@ void Tour::videoMarking()
 {
     m_window.findChild<QRadioButton*>(QStringLiteral("Option5"))->click();
     expectText("Text12", QStringLiteral("1"));
-    enterFolderNamed(moviesFolder);
+    enterFolderNamed(MoviesFolder);
     m_window.findChild<QCheckBox*>(QStringLiteral("Check2"))->click();
     const FileList& rows = m_window.fileList();
     int marked = 0;
@@ -240,7 +240,7 @@ void Tour::tickRows()
 void Tour::resolveLink()
 {
     // Wide enough to show the pick code and link fields right of the list.
-    m_window.resize(wideWindow);
+    m_window.resize(WideWindow);
     const FileList& rows = m_window.fileList();
     int unresolved = 0;
     while (unresolved < rows.rowCount() && rows.isTicked(unresolved))
@@ -276,7 +276,7 @@ void Tour::exportTickedRows()
            QStringLiteral("ticked rows gain their SHA1s (%1 unresolved before, %2 after)")
                .arg(unresolvedBefore)
                .arg(unresolvedTickedRows()));
-    for (const ExtractionFile& file : ExtractionFileSet(demoAccount)) {
+    for (const ExtractionFile& file : ExtractionFileSet(AccountName)) {
         expect(QFileInfo(QDir(m_directory).filePath(file.fileName)).size() > 0,
                QStringLiteral("%1 is written").arg(file.fileName));
     }
@@ -296,13 +296,13 @@ int Tour::unresolvedTickedRows() const
 void Tour::openExport()
 {
     click("Command17");
-    expect(m_desktop.openedTargets.endsWith(ExtractionFileSet(demoAccount)[0].fileName),
+    expect(m_desktop.openedTargets.endsWith(ExtractionFileSet(AccountName)[0].fileName),
            QStringLiteral("the plain export file is opened"));
 }
 
 void Tour::typeAndLogIn(const QString& password)
 {
-    m_window.findChild<QLineEdit*>(QStringLiteral("user"))->setText(demoAccount);
+    m_window.findChild<QLineEdit*>(QStringLiteral("user"))->setText(AccountName);
     m_window.findChild<QLineEdit*>(QStringLiteral("pass"))->setText(password);
     click("Command11");
 }
