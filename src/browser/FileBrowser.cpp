@@ -7,7 +7,6 @@
 #include "service/session.h"
 #include "text/JSON.h"
 
-
 namespace {
 
 /** A parse log can run to any length; a message box must fit on the screen. */

@@ -4,6 +4,7 @@
 #include "WidgetDriver.h"
 #include "browser/FileList.h"
 #include "browser/ListingRows.h"
+#include "browser/ListingState.h"
 #include "export/ExtractionFormat.h"
 #include "export/LinkResolution.h"
 #include "app/frmTest.h"
@@ -32,7 +33,7 @@ const QString PhotosFolder = QString::fromUtf8(DemoDriveIds::PhotosName);
 constexpr int PhotosEntryCount = DemoDriveIds::PhotosEntryCount;
 const QString MoviesFolder = QString::fromUtf8(DemoDriveIds::MoviesName);
 
-constexpr int PageSize = 30;
+constexpr int PageSize = ListingState::PageSize;
 constexpr QSize WideWindow(1400, 607);
 
 void print(const QString& line)

@@ -1,43 +1,12 @@
 #include "export/ItemActions.h"
 
-#include "MemoryFileList.h"
 #include "platform/RecordingDesktop.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QList<bool> Ticks(const FileList& list)
-{
-    QList<bool> ticks;
-    for (int row = 0; row < list.rowCount(); ++row)
-        ticks.append(list.isTicked(row));
-    return ticks;
-}
-
-TEST(Check1, OnAnEmptyListChangesNothing)
-{
-    MemoryFileList list;
-    TickEveryRow(list, true);
-    EXPECT_EQ(list.rowCount(), 0);
-}
-
-TEST(Check1, PushesItsStateOntoEveryRow)
-{
-    MemoryFileList list;
-    for (int i = 0; i < 3; ++i)
-        list.appendRow({QStringLiteral("f%1").arg(i)});
-    list.setTicked(1, true);
-
-    TickEveryRow(list, true);
-    EXPECT_EQ(Ticks(list), QList<bool>({true, true, true}));
-
-    list.setTicked(0, false); // a row unticked by hand
-    TickEveryRow(list, false);
-    EXPECT_EQ(Ticks(list), QList<bool>({false, false, false}));
-}
-
-TEST(Command14, PutsTheLinkOnTheClipboard)
+TEST(CopyLink, PutsTheLinkOnTheClipboard)
 {
     RecordingDesktop desktop;
     CopyLink(QStringLiteral("http://cdn-ct.zorbel.example/files/abc/a.avi"));
@@ -46,14 +15,14 @@ TEST(Command14, PutsTheLinkOnTheClipboard)
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
-TEST(Command14, EmptyLinkLeavesTheClipboardAlone)
+TEST(CopyLink, EmptyLinkLeavesTheClipboardAlone)
 {
     RecordingDesktop desktop;
     CopyLink(QString());
     EXPECT_TRUE(desktop.clipboardTexts.isEmpty());
 }
 
-TEST(Command15, OpensTheLinkUnchanged)
+TEST(OpenLink, OpensTheLinkUnchanged)
 {
     RecordingDesktop desktop;
     OpenLink(QStringLiteral("http://cdn-cu.zorbel.example/files/abc/%E4%B8%AD.avi"));
@@ -63,7 +32,7 @@ TEST(Command15, OpensTheLinkUnchanged)
         QList<QString>({QStringLiteral("http://cdn-cu.zorbel.example/files/abc/%E4%B8%AD.avi")}));
 }
 
-TEST(Command17, OpensThePlainExportFileOfTheAccount)
+TEST(OpenPlainExportFile, OpensThePlainExportFileOfTheAccount)
 {
     RecordingDesktop desktop;
     OpenPlainExportFile(QStringLiteral("张三"));
@@ -72,7 +41,7 @@ TEST(Command17, OpensThePlainExportFileOfTheAccount)
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
-TEST(Command17, AccountThatCannotNameTheFilesOpensNothing)
+TEST(OpenPlainExportFile, AccountThatCannotNameTheFilesOpensNothing)
 {
     RecordingDesktop desktop;
     OpenPlainExportFile(QStringLiteral("../../etc/passwd"));
