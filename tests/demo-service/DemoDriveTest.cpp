@@ -21,22 +21,53 @@ QStringList AllNames()
     return names;
 }
 
-TEST(DemoDriveTest, IdsAndPickCodesAreUniqueAndParentsExist)
+class EveryDemoDriveTest : public ::testing::TestWithParam<const DemoDrive*>
 {
+};
+
+TEST_P(EveryDemoDriveTest, IdsAndPickCodesAreUniqueAndParentsExist)
+{
+    const DemoDrive& drive = *GetParam();
     QSet<QString> ids;
     QSet<QString> pickCodes;
-    for (const DemoFolder& folder : Drive().folders()) {
+    for (const DemoFolder& folder : drive.folders()) {
         ids.insert(folder.cid);
-        EXPECT_TRUE(folder.parentCid == DemoDriveIds::Root || Drive().folder(folder.parentCid));
+        EXPECT_TRUE(folder.parentCid == DemoDriveIds::Root || drive.folder(folder.parentCid));
     }
-    for (const DemoFile& file : Drive().files()) {
+    for (const DemoFile& file : drive.files()) {
         ids.insert(file.fid);
         pickCodes.insert(file.pickCode);
-        EXPECT_TRUE(file.cid == DemoDriveIds::Root || Drive().folder(file.cid));
+        EXPECT_TRUE(file.cid == DemoDriveIds::Root || drive.folder(file.cid));
         EXPECT_TRUE(QRegularExpression("^[0-9a-z]{17}$").match(file.pickCode).hasMatch());
     }
-    EXPECT_EQ(ids.size(), Drive().folders().size() + Drive().files().size());
-    EXPECT_EQ(pickCodes.size(), Drive().files().size());
+    EXPECT_EQ(ids.size(), drive.folders().size() + drive.files().size());
+    EXPECT_EQ(pickCodes.size(), drive.files().size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Drives, EveryDemoDriveTest,
+                         ::testing::Values(&DemoDrive::sample(), &DemoDrive::large()),
+                         [](const auto& info) {
+                             return info.param == &DemoDrive::sample() ? "Sample" : "Large";
+                         });
+
+TEST(DemoDriveTest, LargeDriveNestsThreeLevelsWithFoldersOfSeveralPages)
+{
+    const DemoDrive& drive = DemoDrive::large();
+    EXPECT_EQ(drive.files().size(), DemoDriveIds::LargeDriveFileCount);
+    EXPECT_EQ(drive.folders().size(), DemoDriveIds::LargeDriveFolderCount);
+    int deepest = 0;
+    int foldersOfSeveralPages = 0;
+    for (const DemoFolder& folder : drive.folders()) {
+        int depth = 1;
+        for (const DemoFolder* up = &folder; up->parentCid != DemoDriveIds::Root;
+             up = drive.folder(up->parentCid))
+            ++depth;
+        deepest = std::max(deepest, depth);
+        if (drive.subfoldersOf(folder.cid).size() + drive.filesIn(folder.cid).size() > 30)
+            ++foldersOfSeveralPages;
+    }
+    EXPECT_EQ(deepest, 3);
+    EXPECT_GE(foldersOfSeveralPages, 20);
 }
 
 TEST(DemoDriveTest, SameDataOnEveryRun)

@@ -113,6 +113,8 @@ QByteArray RawExchange(int port, const QByteArray& request)
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
         ::send(socket, request.constData(), size_t(request.size()), MSG_NOSIGNAL) ==
             request.size()) {
+        // Nothing more to send: the server answers, then sees the end and closes.
+        ::shutdown(socket, SHUT_WR);
         char buffer[4096];
         ssize_t count;
         while ((count = ::recv(socket, buffer, sizeof buffer, 0)) > 0)

@@ -174,6 +174,34 @@ TEST_P(FaultTest, FaultStaysOnItsEndpointAndClears)
     EXPECT_EQ(result->status, 200);
 }
 
+TEST_P(FaultTest, LimitedFaultHitsTheFirstRequestsOnlyAndSaysWhenToRetry)
+{
+    service().setFault(GetParam(), Fault{.status = 503, .retryAfter = "7", .times = 2});
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        const httplib::Result result = Request(GetParam());
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->status, 503) << attempt;
+        EXPECT_EQ(result->get_header_value("Retry-After"), "7");
+    }
+    const httplib::Result result = Request(GetParam());
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->status, 200);
+    EXPECT_FALSE(result->has_header("Retry-After"));
+}
+
+TEST_P(FaultTest, OneConnectionCarriesManyRequestsAndIsCounted)
+{
+    const int before = service().connectionsAccepted();
+    httplib::Client client = DemoClient();
+    client.set_keep_alive(true);
+    for (int request = 0; request < 8; ++request) {
+        const httplib::Result result = Request(GetParam(), client);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->status, 200);
+    }
+    EXPECT_EQ(service().connectionsAccepted(), before + 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Endpoints, FaultTest, ::testing::ValuesIn(AllEndpoints),
                          [](const auto& info) { return std::string(Name(info.param)); });
 

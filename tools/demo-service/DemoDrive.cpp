@@ -255,26 +255,88 @@ QList<DemoFile> Photos()
     return photos;
 }
 
+QList<DemoFolder> SampleFolders()
+{
+    QList<DemoFolder> folders;
+    for (const FolderRow& row : Folders) {
+        folders.append({QString::fromUtf8(row.cid), QString::fromUtf8(row.parentCid),
+                        QString::fromUtf8(row.name), ChinaTimeToUnix(row.time), row.shared});
+    }
+    return folders;
+}
+
+QList<DemoFile> SampleFiles()
+{
+    QList<DemoFile> files;
+    for (const FileRow& row : Files) {
+        files.append(MakeFile(QString::fromUtf8(row.fid), QString::fromUtf8(row.cid),
+                              QString::fromUtf8(row.name), row.size, ChinaTimeToUnix(row.time),
+                              row.shared, row.page));
+    }
+    files.append(Photos());
+    return files;
+}
+
+// The large drive, level by level: how many subfolders and files a folder of each level holds.
+// Top folders list on two pages, their subfolders on two, the third level on one.
+struct LargeLevel
+{
+    int subfolders;
+    int files;
+};
+constexpr LargeLevel LargeLevels[] = {{5, 20}, {4, 36}, {3, 40}, {0, 17}};
+
+class LargeDriveBuilder
+{
+public:
+    LargeDriveBuilder() { addFolderContent(QStringLiteral("0"), 0); }
+
+    QList<DemoFolder> folders;
+    QList<DemoFile> files;
+
+private:
+    void addFolderContent(const QString& cid, int level)
+    {
+        const LargeLevel shape = LargeLevels[level];
+        for (int i = 1; i <= shape.files; ++i) {
+            const int serial = int(files.size()) + 1;
+            const QString name = QStringLiteral("文件 %1-%2.dat").arg(level).arg(serial, 4, 10,
+                                                                               QLatin1Char('0'));
+            files.append(MakeFile(QString::number(500000 + serial), cid, name,
+                                  qint64(serial) * 7919 % (64 * MiB), BaseTime + serial * 60,
+                                  serial % 5 == 0, Page::Usual));
+        }
+        for (int i = 1; i <= shape.subfolders; ++i) {
+            const QString subfolder = QString::number(400000 + int(folders.size()) + 1);
+            folders.append({subfolder, cid, QStringLiteral("第 %1 层 目录 %2").arg(level + 1).arg(i),
+                            BaseTime + int(folders.size()) * 3600, i % 3 == 0});
+            addFolderContent(subfolder, level + 1);
+        }
+    }
+
+    static constexpr qint64 BaseTime = 1356969600; // 2013-01-01 00:00:00 at UTC+8
+};
+
 } // namespace
 
 const DemoDrive& DemoDrive::sample()
 {
-    static const DemoDrive drive;
+    static const DemoDrive drive(SampleFolders(), SampleFiles());
     return drive;
 }
 
-DemoDrive::DemoDrive()
+const DemoDrive& DemoDrive::large()
 {
-    for (const FolderRow& row : Folders) {
-        m_folders.append({QString::fromUtf8(row.cid), QString::fromUtf8(row.parentCid),
-                          QString::fromUtf8(row.name), ChinaTimeToUnix(row.time), row.shared});
-    }
-    for (const FileRow& row : Files) {
-        m_files.append(MakeFile(QString::fromUtf8(row.fid), QString::fromUtf8(row.cid),
-                                QString::fromUtf8(row.name), row.size, ChinaTimeToUnix(row.time),
-                                row.shared, row.page));
-    }
-    m_files.append(Photos());
+    static const DemoDrive drive = [] {
+        LargeDriveBuilder builder;
+        return DemoDrive(std::move(builder.folders), std::move(builder.files));
+    }();
+    return drive;
+}
+
+DemoDrive::DemoDrive(QList<DemoFolder> folders, QList<DemoFile> files)
+    : m_folders(std::move(folders)), m_files(std::move(files))
+{
 }
 
 const DemoFolder* DemoDrive::folder(const QString& cid) const

@@ -36,12 +36,16 @@ struct DemoFile
     QList<DemoDownloadButton> buttons; // in page order; empty: the page has no buttons
 };
 
-/** The fixed sample drive that the demo service serves to every account. Immutable and
- *  deterministic: the same ids, names, sizes, times, pick codes and SHA1s on every run. */
+/** A fixed drive that the demo service serves to every account. Immutable and deterministic:
+ *  the same ids, names, sizes, times, pick codes and SHA1s on every run. */
 class DemoDrive
 {
 public:
+    /** The sample drive: few entries, chosen to show every case the program meets. */
     static const DemoDrive& sample();
+    /** A generated drive for measuring whole-folder work: LargeDriveFileCount files in three
+     *  levels of folders below the root, several listing pages in many folders. */
+    static const DemoDrive& large();
 
     const QList<DemoFolder>& folders() const { return m_folders; }
     const QList<DemoFile>& files() const { return m_files; }
@@ -58,7 +62,7 @@ public:
     static QString fileTimeText(qint64 unixSeconds);
 
 private:
-    DemoDrive();
+    DemoDrive(QList<DemoFolder> folders, QList<DemoFile> files);
 
     QList<DemoFolder> m_folders;
     QList<DemoFile> m_files;

@@ -65,6 +65,10 @@ inline constexpr char ThreeTebibyteFile[] = "20610"; // 3298534883328 B
 inline constexpr char EmojiNameFile[] = "20002";    // in the root: "🎬 周末观影计划.txt"
 inline constexpr char JapaneseNameFile[] = "20201"; // "となりのトトロ.mkv"
 
+/** The large drive's size: every file and every folder below the root. */
+inline constexpr int LargeDriveFileCount = 2020;
+inline constexpr int LargeDriveFolderCount = 85;
+
 /** /lists?aid=32 lists this many of the drive's most recently uploaded files. */
 inline constexpr int NewestFileCount = 40;
 

@@ -3,7 +3,7 @@
 #include "DemoDrive.h"
 #include "DownloadPageHtml.h"
 #include "DriveListing.h"
-#include "OneRequestServer.h"
+#include "KeepAliveServer.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -98,6 +98,9 @@ void SetBody(httplib::Response& response, const QByteArray& body, const char* ty
 
 struct DemoService::Impl
 {
+    explicit Impl(const DemoDrive& served) : drive(served) {}
+
+    const DemoDrive& drive;
     mutable std::mutex mutex;
     std::condition_variable stopRequested; // wakes handlers that wait out a fault's delay
     bool stopping = false;
@@ -107,7 +110,7 @@ struct DemoService::Impl
     QSet<QString> tokens;
     QList<LoggedRequest> log;
 
-    std::unique_ptr<OneRequestServer> server;
+    std::unique_ptr<KeepAliveServer> server;
     std::thread listener;
     int port = 0;
 
@@ -115,7 +118,7 @@ struct DemoService::Impl
 
 private:
     void record(const httplib::Request& request);
-    std::optional<Fault> faultFor(const std::optional<Endpoint>& endpoint) const;
+    std::optional<Fault> faultFor(const std::optional<Endpoint>& endpoint);
     bool waitOut(std::chrono::milliseconds delay);
     void answer(const std::optional<Endpoint>& endpoint, const httplib::Request& request,
                 httplib::Response& response);
@@ -153,6 +156,8 @@ void AnswerStatus(const DemoService::Fault& fault, httplib::Response& response)
     if (fault.status >= 300 && fault.status < 400)
         response.set_header("Location",
                             fault.location.isEmpty() ? "/" : fault.location.toStdString());
+    if (!fault.retryAfter.isEmpty())
+        response.set_header("Retry-After", fault.retryAfter.toStdString());
 }
 
 void ReplaceBody(const DemoService::Fault& fault, httplib::Response& response)
@@ -170,11 +175,11 @@ void DemoService::Impl::handle(const httplib::Request& request, httplib::Respons
     const std::optional<Endpoint> endpoint = EndpointOf(request);
     const std::optional<Fault> fault = faultFor(endpoint);
     if (fault && fault->delay.count() > 0 && !waitOut(fault->delay)) {
-        OneRequestServer::dropCurrentConnection();
+        KeepAliveServer::dropCurrentConnection();
         return;
     }
     if (fault && fault->dropConnection) {
-        OneRequestServer::dropCurrentConnection();
+        KeepAliveServer::dropCurrentConnection();
         return;
     }
     if (fault && fault->status != 0)
@@ -203,13 +208,19 @@ void DemoService::Impl::record(const httplib::Request& request)
     log.append(entry);
 }
 
+// A fault limited to some requests counts them down and is gone after the last.
 std::optional<DemoService::Fault>
-DemoService::Impl::faultFor(const std::optional<Endpoint>& endpoint) const
+DemoService::Impl::faultFor(const std::optional<Endpoint>& endpoint)
 {
     const std::lock_guard lock(mutex);
     if (!endpoint || !faults.contains(*endpoint))
         return std::nullopt;
-    return faults.value(*endpoint);
+    const Fault fault = faults.value(*endpoint);
+    if (fault.times == 1)
+        faults.remove(*endpoint);
+    else if (fault.times > 1)
+        --faults[*endpoint].times;
+    return fault;
 }
 
 // False when the service stops meanwhile.
@@ -276,7 +287,7 @@ void DemoService::Impl::answerListing(Endpoint endpoint, const httplib::Request&
         const std::lock_guard lock(mutex);
         return listingForm;
     }();
-    const std::optional<QByteArray> listing = RenderListing(DemoDrive::sample(), query, form);
+    const std::optional<QByteArray> listing = RenderListing(drive, query, form);
     if (!listing) {
         response.set_content(FolderMissingJson, JsonType);
         return;
@@ -294,8 +305,7 @@ void DemoService::Impl::answerDownloadPage(const httplib::Request& request,
         response.set_content(StatusPage(403), HtmlType);
         return;
     }
-    const DemoFile* file =
-        DemoDrive::sample().fileByPickCode(Text(request.get_param_value("pickcode")));
+    const DemoFile* file = drive.fileByPickCode(Text(request.get_param_value("pickcode")));
     if (!file) {
         response.status = 404;
         SetBody(response, RenderMissingFilePage(), HtmlType);
@@ -311,7 +321,9 @@ bool DemoService::Impl::signedIn(const httplib::Request& request) const
     return !token.isEmpty() && tokens.contains(token);
 }
 
-DemoService::DemoService() : m_impl(std::make_unique<Impl>()) {}
+DemoService::DemoService(const DemoDrive& drive) : m_impl(std::make_unique<Impl>(drive)) {}
+
+DemoService::DemoService() : DemoService(DemoDrive::sample()) {}
 
 DemoService::~DemoService()
 {
@@ -322,7 +334,7 @@ bool DemoService::start(int port)
 {
     if (m_impl->server)
         return false;
-    auto server = std::make_unique<OneRequestServer>();
+    auto server = std::make_unique<KeepAliveServer>();
     const auto handler = [impl = m_impl.get()](const httplib::Request& request,
                                                httplib::Response& response) {
         impl->handle(request, response);
@@ -379,6 +391,11 @@ QString DemoService::baseUrl() const
 int DemoService::port() const
 {
     return m_impl->port;
+}
+
+int DemoService::connectionsAccepted() const
+{
+    return m_impl->server ? m_impl->server->connectionsAccepted() : 0;
 }
 
 void DemoService::setFault(Endpoint endpoint, const Fault& fault)

@@ -8,13 +8,15 @@
 #include <memory>
 #include <optional>
 
+class DemoDrive;
+
 /** A local HTTP server that answers like the cloud drive service: login,
- *  listings (/files, /lists) and download pages, over DemoDrive::sample().
- *  Binds to 127.0.0.1 only. Thread-safe: handlers run on the server's pool.
+ *  listings (/files, /lists) and download pages, over a DemoDrive (the sample drive unless
+ *  another is given). Binds to 127.0.0.1 only. Thread-safe: handlers run on the server's pool.
  *  Refusals: wrong credentials get status 200 without the "OOFA" cookie; a listing without a
  *  valid "OOFA" cookie gets status 200 with {"state":false,"error":"login required",...} (no
- *  "count"); a download page without one gets 403, an unknown pick code 404. Every connection
- *  serves one request ("Connection: close"). */
+ *  "count"); a download page without one gets 403, an unknown pick code 404. Connections are
+ *  kept alive for many requests and closed after a few idle seconds. */
 class DemoService
 {
 public:
@@ -40,6 +42,8 @@ public:
         std::optional<QByteArray> body{};   // answer with this body
         QByteArray contentType{};           // Content-Type for `body` (empty: the usual one)
         QByteArray location{};              // Location of a 3xx `status` (empty: "/")
+        QByteArray retryAfter{};            // a Retry-After header for the answer (empty: none)
+        int times = 0; // the fault hits this many requests of the endpoint, then it is gone (0: all)
     };
 
     /** One request as the server saw it. Header names are as received; order is not kept. */
@@ -51,7 +55,9 @@ public:
         QByteArray body;
     };
 
-    DemoService();
+    /** Serves `drive`, which must outlive the service. */
+    explicit DemoService(const DemoDrive& drive);
+    DemoService(); // serves DemoDrive::sample()
     ~DemoService(); // stops the server
 
     DemoService(const DemoService&) = delete;
@@ -71,6 +77,9 @@ public:
 
     QList<LoggedRequest> requests() const;
     void clearRequests();
+
+    /** Connections accepted since the service started. */
+    int connectionsAccepted() const;
 
     /** Lets one more account log in (the demo account always can); all see the same drive. */
     void addAccount(const QString& account, const QString& password);

@@ -1,26 +1,22 @@
+#include "DemoDrive.h"
 #include "DemoService.h"
 
 #include <QByteArray>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <pthread.h>
 
 namespace {
 
-// "--port N" or "--port=N"; no argument means a port the system picks.
-std::optional<int> PortFrom(int argc, char** argv)
+struct Options
 {
-    if (argc == 1)
-        return 0;
-    QByteArray text;
-    if (argc == 3 && std::strcmp(argv[1], "--port") == 0)
-        text = argv[2];
-    else if (argc == 2 && std::strncmp(argv[1], "--port=", 7) == 0)
-        text = argv[1] + 7;
-    else
-        return std::nullopt;
+    int port = 0; // 0: a port the system picks
+    const DemoDrive* drive = &DemoDrive::sample();
+};
+
+std::optional<int> PortOf(const QByteArray& text)
+{
     bool ok = false;
     const int port = text.toInt(&ok);
     if (!ok || port < 0 || port > 65535)
@@ -28,13 +24,42 @@ std::optional<int> PortFrom(int argc, char** argv)
     return port;
 }
 
+// "--port N" or "--port=N", and "--drive=sample" or "--drive=large", in any order.
+std::optional<Options> OptionsFrom(int argc, char** argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument = argv[i];
+        if (argument == "--drive=sample") {
+            options.drive = &DemoDrive::sample();
+            continue;
+        }
+        if (argument == "--drive=large") {
+            options.drive = &DemoDrive::large();
+            continue;
+        }
+        QByteArray portText;
+        if (argument == "--port" && i + 1 < argc)
+            portText = argv[++i];
+        else if (argument.startsWith("--port="))
+            portText = argument.mid(7);
+        else
+            return std::nullopt;
+        const std::optional<int> port = PortOf(portText);
+        if (!port)
+            return std::nullopt;
+        options.port = *port;
+    }
+    return options;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::optional<int> port = PortFrom(argc, argv);
-    if (!port) {
-        std::fprintf(stderr, "usage: zorbel-demo-service [--port N]\n");
+    const std::optional<Options> options = OptionsFrom(argc, argv);
+    if (!options) {
+        std::fprintf(stderr, "usage: zorbel-demo-service [--port N] [--drive=sample|large]\n");
         return 2;
     }
 
@@ -45,9 +70,10 @@ int main(int argc, char** argv)
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    DemoService service;
-    if (!service.start(*port)) {
-        std::fprintf(stderr, "zorbel-demo-service: cannot listen on 127.0.0.1:%d\n", *port);
+    DemoService service(*options->drive);
+    if (!service.start(options->port)) {
+        std::fprintf(stderr, "zorbel-demo-service: cannot listen on 127.0.0.1:%d\n",
+                     options->port);
         return 1;
     }
     std::printf("%s\naccount: %s\npassword: %s\n", qPrintable(service.baseUrl()),

@@ -1,4 +1,4 @@
-#include "OneRequestServer.h"
+#include "KeepAliveServer.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -12,6 +12,7 @@ namespace {
 
 constexpr auto IoTimeout = std::chrono::seconds(5);
 constexpr int PollSliceMs = 50;
+constexpr int PoolThreads = 32;
 
 std::string AddressText(const sockaddr_storage& address, int& port)
 {
@@ -39,9 +40,14 @@ public:
     }
 
     void mute() { m_muted = true; }
+    bool muted() const { return m_muted; }
 
-    bool is_readable() const override { return waitFor(POLLIN); }
-    bool is_writable() const override { return !m_muted && waitFor(POLLOUT); }
+    /** Waits up to `limit` for the next request (or the client's close); false when none came
+     *  or the server stops. */
+    bool awaitNextRequest(std::chrono::milliseconds limit) const { return waitFor(POLLIN, limit); }
+
+    bool is_readable() const override { return waitFor(POLLIN, IoTimeout); }
+    bool is_writable() const override { return !m_muted && waitFor(POLLOUT, IoTimeout); }
 
     ssize_t read(char* ptr, size_t size) override
     {
@@ -85,9 +91,9 @@ public:
 
 private:
     // Waits in short slices, so that a silent client cannot hold up the server's stop.
-    bool waitFor(short events) const
+    bool waitFor(short events, std::chrono::milliseconds limit) const
     {
-        const auto deadline = std::chrono::steady_clock::now() + IoTimeout;
+        const auto deadline = std::chrono::steady_clock::now() + limit;
         while (m_listener != INVALID_SOCKET && std::chrono::steady_clock::now() < deadline) {
             pollfd request{m_socket, events, 0};
             const int ready = ::poll(&request, 1, PollSliceMs);
@@ -108,8 +114,11 @@ thread_local SocketStream* t_currentStream = nullptr;
 
 } // namespace
 
-OneRequestServer::OneRequestServer()
+KeepAliveServer::KeepAliveServer()
 {
+    new_task_queue = [] { return new httplib::ThreadPool(PoolThreads); };
+    set_keep_alive_max_count(MaxRequestsPerConnection);
+    set_keep_alive_timeout(IdleTimeout.count());
     // httplib's default also sets SO_REUSEPORT, which lets a second server share the port.
     set_socket_options([](socket_t sock) {
         const int on = 1;
@@ -117,18 +126,27 @@ OneRequestServer::OneRequestServer()
     });
 }
 
-void OneRequestServer::dropCurrentConnection()
+void KeepAliveServer::dropCurrentConnection()
 {
     if (t_currentStream)
         t_currentStream->mute();
 }
 
-bool OneRequestServer::process_and_close_socket(socket_t sock)
+bool KeepAliveServer::process_and_close_socket(socket_t sock)
 {
+    ++m_connectionsAccepted;
     SocketStream stream(sock, svr_sock_);
     t_currentStream = &stream;
-    bool connectionClosed = false;
-    const bool answered = process_request(stream, true, connectionClosed, nullptr);
+    bool answered = true;
+    for (int served = 1; served <= MaxRequestsPerConnection; ++served) {
+        if (served > 1 && !stream.awaitNextRequest(IdleTimeout))
+            break;
+        bool connectionClosed = false;
+        answered = process_request(stream, served == MaxRequestsPerConnection, connectionClosed,
+                                   nullptr);
+        if (!answered || connectionClosed || stream.muted())
+            break;
+    }
     t_currentStream = nullptr;
     ::shutdown(sock, SHUT_RDWR);
     ::close(sock);
