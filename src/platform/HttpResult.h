@@ -9,6 +9,7 @@ struct HttpResult
     QString body;    // decoded by the charset the answer declares, UTF-8 when none
     QString headers; // the final answer's header lines as received, status line first
     QString failure; // why no answer arrived; empty when one did
+    bool transient = false; // a refused or cut-off connection or a time-out: a later try may do
 
     bool failed() const { return !failure.isEmpty(); }
 };

@@ -1,8 +1,7 @@
 #include "HttpTransport.h"
 
-#include "CurlHandle.h"
+#include "HttpTransfer.h"
 #include "ResponseText.h"
-#include "ResponsiveWait.h"
 
 #include <QByteArrayView>
 #include <algorithm>
@@ -15,14 +14,7 @@ constexpr long MaxRedirects = 10;
 
 CURLcode g_globalInitResult = CURLE_OK;
 
-/** What the callbacks collect during one transfer. */
-struct Reception
-{
-    QByteArray body;
-    QByteArray headers;
-    bool bodyTooLarge = false;
-    bool headersTooLarge = false;
-};
+using Reception = HttpTransfer::Reception;
 
 size_t receiveBody(char* data, size_t size, size_t count, void* userData)
 {
@@ -162,9 +154,11 @@ void applyMethodAndBody(CURL* curl, const HttpRequest& request)
 }
 
 bool configure(CurlHandle& handle, const HttpRequest& request, const QByteArray& url,
-               Reception& reception)
+               Reception& reception, CURLSH* share)
 {
     CURL* curl = handle.get();
+    if (share)
+        curl_easy_setopt(curl, CURLOPT_SHARE, share);
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
@@ -192,6 +186,8 @@ QString plainReason(CURLcode code, const Reception& reception)
         return QStringLiteral("响应头超过 %1 MiB 上限，已停止接收")
             .arg(MaxHeaderBlockBytes / (1024 * 1024));
     switch (code) {
+    case CURLE_ABORTED_BY_CALLBACK:
+        return QStringLiteral("已取消");
     case CURLE_COULDNT_RESOLVE_HOST:
         return QStringLiteral("无法解析服务器名称");
     case CURLE_COULDNT_CONNECT:
@@ -224,13 +220,6 @@ QString describeFailure(CURLcode code, const CurlHandle& handle, const Reception
     return plainReason(code, reception) + QStringLiteral(" (") + detail + u')';
 }
 
-HttpResult failure(const QString& reason)
-{
-    HttpResult result;
-    result.failure = reason;
-    return result;
-}
-
 HttpResult answerOf(CURL* curl, const Reception& reception)
 {
     long status = 0;
@@ -244,30 +233,60 @@ HttpResult answerOf(CURL* curl, const Reception& reception)
     return result;
 }
 
+// Worth another try later: the server was not there, did not answer in time, or cut the
+// connection off. A refused request, an oversized answer or a bad address is not.
+bool isTransient(CURLcode code)
+{
+    switch (code) {
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_GOT_NOTHING:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+HttpResult FailedResult(const QString& reason)
+{
+    HttpResult result;
+    result.failure = reason;
+    return result;
+}
+
+HttpTransfer::HttpTransfer(const HttpRequest& request, CURLSH* share)
+{
+    if (const QString reason = refusalReason(request); !reason.isEmpty()) {
+        m_refusal = FailedResult(reason);
+        return;
+    }
+    InitializeHttpTransport();
+    if (g_globalInitResult != CURLE_OK) {
+        m_refusal = FailedResult(QStringLiteral("无法初始化网络库 (%1)")
+                                     .arg(QString::fromUtf8(curl_easy_strerror(g_globalInitResult))));
+        return;
+    }
+    m_url = wireUrl(request.url);
+    if (!m_handle || !configure(m_handle, request, m_url, m_reception, share))
+        m_refusal = FailedResult(QStringLiteral("无法创建网络请求"));
+}
+
+HttpResult HttpTransfer::result(CURLcode code) const
+{
+    if (code == CURLE_OK)
+        return answerOf(m_handle.get(), m_reception);
+    HttpResult failed = FailedResult(describeFailure(code, m_handle, m_reception));
+    failed.transient = isTransient(code) && !m_reception.bodyTooLarge && !m_reception.headersTooLarge;
+    return failed;
+}
 
 void InitializeHttpTransport()
 {
     static std::once_flag once;
     std::call_once(once, [] { g_globalInitResult = curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-HttpResult SendHttpRequest(const HttpRequest& request)
-{
-    if (const QString reason = refusalReason(request); !reason.isEmpty())
-        return failure(reason);
-    InitializeHttpTransport();
-    if (g_globalInitResult != CURLE_OK)
-        return failure(QStringLiteral("无法初始化网络库 (%1)")
-                           .arg(QString::fromUtf8(curl_easy_strerror(g_globalInitResult))));
-    CurlHandle handle;
-    Reception reception;
-    const QByteArray url = wireUrl(request.url);
-    if (!handle || !configure(handle, request, url, reception))
-        return failure(QStringLiteral("无法创建网络请求"));
-    CURLcode code = CURLE_OK;
-    RunResponsively([&] { code = curl_easy_perform(handle.get()); });
-    if (code != CURLE_OK)
-        return failure(describeFailure(code, handle, reception));
-    return answerOf(handle.get(), reception);
 }

@@ -3,18 +3,46 @@
 #include "HttpRequest.h"
 #include "HttpResult.h"
 
+#include <QList>
+#include <functional>
+
+class CancelToken;
+
 /** The largest response body accepted; a larger answer is a failure. */
 inline constexpr qsizetype MaxResponseBodyBytes = 64 * 1024 * 1024;
 
+/** Requests of one batch in flight at once, at most. */
+inline constexpr int MaxRequestsInFlight = 6;
+
 /** Prepares the HTTP library for the whole process. The program's main() calls
  *  it before any request; calling it again, or from several threads, is safe,
- *  and SendHttpRequest calls it too. */
+ *  and every request calls it too. */
 void InitializeHttpTransport();
 
-/** Sends one request on a connection of its own and waits for the answer,
- *  keeping the window alive meanwhile (see RunResponsively). The wire carries
- *  the request's headers in their order plus only Host (when none is given)
- *  and Content-Length (with a body). Never throws: a header or address that
- *  would break the request line, a network failure, a time-out or an oversized
- *  answer comes back as HttpResult::failure, and nothing is sent for the first. */
-HttpResult SendHttpRequest(const HttpRequest& request);
+/** What a batch's caller may watch and stop. */
+struct HttpBatchControl
+{
+    /** When set, the transfers in flight are aborted within a few tens of milliseconds, and
+     *  every request not answered by then fails with "已取消". While a token is given, user
+     *  input reaches the program's windows during the wait: the caller shows a modal dialog
+     *  whose Cancel sets it. Not owned; may be null. */
+    const CancelToken* cancel = nullptr;
+    /** Called on the calling thread with the number of requests finished so far, each time
+     *  one finishes. May be empty. */
+    std::function<void(int finished)> progress;
+};
+
+/** Sends `requests`, up to MaxRequestsInFlight at once, and returns one result per request in
+ *  the order given. Connections to a host are kept open in one process-wide cache and reused
+ *  by later requests and batches; a reused connection that the server has closed meanwhile is
+ *  replaced by a new one and the request sent again, once. Each request's wire bytes are the
+ *  same as alone: its headers in their order plus only Host (when none is given) and
+ *  Content-Length (with a body). The caller waits, its windows still painting (see
+ *  ResponsiveWait). Never throws: a header or address that would break the request line, a
+ *  network failure, a time-out or an oversized answer comes back as HttpResult::failure, and
+ *  nothing is sent for the first. */
+QList<HttpResult> SendHttpBatch(const QList<HttpRequest>& requests,
+                                const HttpBatchControl& control = {});
+
+/** One request as a batch of one. */
+HttpResult SendHttpRequest(const HttpRequest& request, const CancelToken* cancel = nullptr);

@@ -2,21 +2,10 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QThread>
-#include <memory>
 
 namespace {
-
-class BusyCursor
-{
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor)); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 bool onGuiThread()
 {
@@ -26,20 +15,23 @@ bool onGuiThread()
 
 } // namespace
 
-void RunResponsively(const std::function<void()>& work)
+ResponsiveWait::ResponsiveWait(bool deliverInput)
+    : m_onGuiThread(onGuiThread()), m_deliverInput(deliverInput)
 {
-    if (!onGuiThread()) {
-        work();
+    if (m_onGuiThread)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+}
+
+ResponsiveWait::~ResponsiveWait()
+{
+    if (m_onGuiThread)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void ResponsiveWait::pump()
+{
+    if (!m_onGuiThread)
         return;
-    }
-    const BusyCursor busy;
-    QEventLoop loop;
-    const std::unique_ptr<QThread> worker(QThread::create([&work] { work(); }));
-    // Queued to this thread: a worker that ends before exec() still ends the loop.
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    // The loop can also end early when the application quits; the work still
-    // owns its data until it is done.
-    worker->wait();
+    QCoreApplication::processEvents(m_deliverInput ? QEventLoop::AllEvents
+                                                   : QEventLoop::ExcludeUserInputEvents);
 }

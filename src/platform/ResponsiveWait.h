@@ -1,10 +1,22 @@
 #pragma once
 
-#include <functional>
+/** Keeps the program's windows alive while the calling thread drives network work itself:
+ *  create one before the work, call pump() at least every few tens of milliseconds, let it go
+ *  after. On the GUI thread of a QGuiApplication it shows a busy cursor and pump() handles the
+ *  pending events, paint included, but holds user input back unless `deliverInput` (a caller
+ *  that shows a modal dialog with a Cancel button asks for it); anywhere else it does nothing.
+ *  Held-back input arrives after the wait. */
+class ResponsiveWait
+{
+public:
+    explicit ResponsiveWait(bool deliverInput = false);
+    ~ResponsiveWait();
+    ResponsiveWait(const ResponsiveWait&) = delete;
+    ResponsiveWait& operator=(const ResponsiveWait&) = delete;
 
-/** Runs `work` to completion before returning. Called on the GUI thread of a
- *  program with a QGuiApplication, it runs `work` on a worker thread while the
- *  caller waits in a local event loop that keeps windows painting but holds
- *  back user input, with a busy cursor; anywhere else it runs `work` inline.
- *  `work` must not touch widgets and must not throw. */
-void RunResponsively(const std::function<void()>& work);
+    void pump();
+
+private:
+    bool m_onGuiThread;
+    bool m_deliverInput;
+};

@@ -132,6 +132,7 @@ TEST_P(RefusedRequestTest, IsNotSent)
     EXPECT_TRUE(result.failed());
     EXPECT_TRUE(result.failure.contains(QString::fromUtf8(GetParam().reasonPart)))
         << result.failure.toStdString();
+    EXPECT_FALSE(result.transient);
     EXPECT_TRUE(m_listener.requests().isEmpty());
 }
 
@@ -208,6 +209,7 @@ TEST_F(HttpTransportTest, RefusedConnectionIsAFailure)
     EXPECT_TRUE(result.failed());
     EXPECT_TRUE(result.failure.startsWith(QStringLiteral("无法连接到服务器 (")))
         << result.failure.toStdString();
+    EXPECT_TRUE(result.transient);
 }
 
 struct ServerFailureCase
@@ -232,6 +234,7 @@ TEST_P(ServerFailureTest, EndsTheRequestWithAFailure)
     const HttpResult result = SendHttpRequest(request);
     EXPECT_TRUE(result.failure.startsWith(QString::fromUtf8(GetParam().reason)))
         << result.failure.toStdString();
+    EXPECT_TRUE(result.transient);
     EXPECT_EQ(m_listener.requests().size(), 1);
 }
 

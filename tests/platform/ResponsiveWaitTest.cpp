@@ -5,7 +5,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <optional>
@@ -51,24 +50,25 @@ TEST(ResponsiveWaitTest, GuiThreadKeepsHandlingEventsWithABusyCursorWhileWorkRun
     EXPECT_EQ(overrideShape(), std::nullopt);
 }
 
-TEST(ResponsiveWaitTest, WorkRunsOnAnotherThreadFromTheGuiThread)
+TEST(ResponsiveWaitTest, PumpsTheGuiThreadOnly)
 {
-    QThread* workThread = nullptr;
-    RunResponsively([&] { workThread = QThread::currentThread(); });
-    EXPECT_NE(workThread, nullptr);
-    EXPECT_NE(workThread, QThread::currentThread());
-}
-
-TEST(ResponsiveWaitTest, WorkRunsInlineOffTheGuiThread)
-{
-    bool sameThread = false;
-    std::thread caller([&] {
-        const QThread* callerThread = QThread::currentThread();
-        RunResponsively([&] { sameThread = QThread::currentThread() == callerThread; });
+    bool delivered = false;
+    std::thread other([&] {
+        QObject receiver;
+        QMetaObject::invokeMethod(&receiver, [&] { delivered = true; }, Qt::QueuedConnection);
+        ResponsiveWait wait;
+        wait.pump();
     });
-    caller.join();
-    EXPECT_TRUE(sameThread);
+    other.join();
+    EXPECT_FALSE(delivered) << "a wait off the GUI thread ran that thread's events";
     EXPECT_EQ(overrideShape(), std::nullopt);
+
+    QObject receiver;
+    QMetaObject::invokeMethod(&receiver, [&] { delivered = true; }, Qt::QueuedConnection);
+    ResponsiveWait wait;
+    EXPECT_EQ(overrideShape(), Qt::BusyCursor);
+    wait.pump();
+    EXPECT_TRUE(delivered);
 }
 
 TEST(ResponsiveWaitTest, RequestFromAWorkerThreadSucceeds)

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -135,6 +136,10 @@ void KeepAliveServer::dropCurrentConnection()
 bool KeepAliveServer::process_and_close_socket(socket_t sock)
 {
     ++m_connectionsAccepted;
+    // An answer goes out in several writes; on a connection that stays open they must not
+    // wait for the client's acknowledgement of the first.
+    const int on = 1;
+    ::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     SocketStream stream(sock, svr_sock_);
     t_currentStream = &stream;
     bool answered = true;

@@ -1,0 +1,120 @@
+#include "platform/CancelToken.h"
+#include "platform/HttpTransport.h"
+
+#include "DemoDrive.h"
+#include "DemoService.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Requests to a demo service of its own, so that every connection it counts is the test's.
+class HttpBatchTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_service.start()); }
+
+    HttpRequest get(const QString& target) const
+    {
+        HttpRequest request;
+        request.url = m_service.baseUrl() + target;
+        return request;
+    }
+
+    // The download page of the sample drive's `index`-th file; answered 403 without a session,
+    // which is an answer all the same.
+    HttpRequest pageRequest(int index) const
+    {
+        return get("/?ct=pickcode&ac=download&pickcode=" +
+                   DemoDrive::sample().files().at(index).pickCode + "&_t=1");
+    }
+
+    int pageRequestsReceived() const
+    {
+        int count = 0;
+        for (const DemoService::LoggedRequest& request : m_service.requests())
+            count += request.target.contains(QLatin1String("pickcode=")) ? 1 : 0;
+        return count;
+    }
+
+    DemoService m_service;
+};
+
+TEST_F(HttpBatchTest, RequestsReuseOpenConnections)
+{
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(SendHttpRequest(get("/files?cid=0")).status, 200);
+    EXPECT_EQ(m_service.connectionsAccepted(), 1);
+    // Two at once: the open connection and one more.
+    EXPECT_EQ(SendHttpBatch({pageRequest(0), pageRequest(1)}).size(), 2);
+    EXPECT_EQ(m_service.connectionsAccepted(), 2);
+}
+
+TEST_F(HttpBatchTest, ResultsComeInListOrderWhateverOrderTheyFinish)
+{
+    // The listing is held back, so every page answers before it.
+    m_service.setFault(DemoService::Endpoint::Files, {.status = 500, .delay = 300ms});
+    QList<HttpRequest> requests{get("/files?cid=0")};
+    for (int i = 0; i < 11; ++i)
+        requests.append(pageRequest(i));
+    QList<int> progress;
+    const QList<HttpResult> results =
+        SendHttpBatch(requests, {nullptr, [&](int finished) { progress.append(finished); }});
+
+    ASSERT_EQ(results.size(), requests.size());
+    EXPECT_EQ(results[0].status, 500);
+    for (qsizetype i = 1; i < results.size(); ++i)
+        EXPECT_EQ(results[i].status, 403) << i;
+    EXPECT_EQ(progress, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_GE(m_service.connectionsAccepted(), 2) << "nothing ran at the same time";
+    EXPECT_LE(m_service.connectionsAccepted(), MaxRequestsInFlight);
+}
+
+TEST_F(HttpBatchTest, ReusedConnectionClosedByTheServerIsReplacedOnce)
+{
+    ASSERT_EQ(SendHttpRequest(pageRequest(0)).status, 403);
+    m_service.setFault(DemoService::Endpoint::DownloadPage, {.dropConnection = true, .times = 1});
+    const HttpResult retried = SendHttpRequest(pageRequest(1));
+    EXPECT_EQ(retried.status, 403) << retried.failure.toStdString();
+    EXPECT_EQ(pageRequestsReceived(), 3);
+    EXPECT_EQ(m_service.connectionsAccepted(), 2);
+
+    m_service.setFault(DemoService::Endpoint::DownloadPage, {.dropConnection = true, .times = 2});
+    const HttpResult failed = SendHttpRequest(pageRequest(2));
+    EXPECT_TRUE(failed.failed()) << "the request is sent again once, not twice";
+    EXPECT_TRUE(failed.transient);
+    EXPECT_EQ(pageRequestsReceived(), 5);
+}
+
+TEST_F(HttpBatchTest, CancelAbortsTransfersInFlightAndClosesTheirConnections)
+{
+    m_service.setFault(DemoService::Endpoint::DownloadPage, {.delay = 1min});
+    QList<HttpRequest> requests;
+    for (int i = 0; i < 8; ++i)
+        requests.append(pageRequest(i));
+    CancelToken cancel;
+    int finished = 0;
+    QTimer::singleShot(100ms, [&] { cancel.cancel(); });
+    const QList<HttpResult> results =
+        SendHttpBatch(requests, {&cancel, [&](int done) { finished = done; }});
+
+    ASSERT_EQ(results.size(), 8);
+    for (const HttpResult& result : results)
+        EXPECT_EQ(result.failure, QStringLiteral("已取消"));
+    EXPECT_EQ(finished, 0);
+    EXPECT_EQ(pageRequestsReceived(), MaxRequestsInFlight) << "no request starts after a cancel";
+
+    m_service.clearFaults();
+    EXPECT_EQ(SendHttpRequest(pageRequest(0)).status, 403) << "no half-read connection was kept";
+}
+
+TEST_F(HttpBatchTest, EmptyBatchSendsNothing)
+{
+    EXPECT_TRUE(SendHttpBatch({}).isEmpty());
+    EXPECT_EQ(m_service.connectionsAccepted(), 0);
+}
+
+} // namespace
