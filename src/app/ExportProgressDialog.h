@@ -3,24 +3,28 @@
 #include "export/ExportProgress.h"
 
 #include <QPointer>
+#include <QString>
 
 class QProgressDialog;
 class QWidget;
 
-/** Export progress in a window-modal dialog over `parent` ("n / m" with a
- *  Cancel button), shown from the first report on and closed with this
+/** Export progress in a window-modal dialog over `parent` titled `title`: pages fetched
+ *  "n / m" (`withFolders`: also the folders walked and the files found) and a Cancel
+ *  button that sets the cancel token. Shown from the first report on and closed with this
  *  object. While it shows, the window under it takes no input. */
 class ExportProgressDialog final : public ExportProgress
 {
 public:
-    explicit ExportProgressDialog(QWidget* parent);
+    ExportProgressDialog(QWidget* parent, const QString& title, bool withFolders = false);
     ~ExportProgressDialog() override;
     ExportProgressDialog(const ExportProgressDialog&) = delete;
     ExportProgressDialog& operator=(const ExportProgressDialog&) = delete;
 
-    bool advance(int done, int total) override;
+    void report(const ExportCounts& counts) override;
 
 private:
     QWidget* m_parent;
+    QString m_title;
+    bool m_withFolders;
     QPointer<QProgressDialog> m_dialog;
 };

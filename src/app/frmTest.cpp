@@ -420,7 +420,7 @@ void frmTest::fetchLinkOfPickCode()
 
 void frmTest::exportTickedRows()
 {
-    ExportProgressDialog progress(this);
+    ExportProgressDialog progress(this, QStringLiteral("导出选中文件"));
     ExportTickedRows(m_fileList, m_accountField->text(), &progress);
 }
 

@@ -21,6 +21,11 @@ QString BuildDownloadPageUrl(const QString& pickCode)
            QStringLiteral("&_t=") + QString::number(LocalEpochSeconds());
 }
 
+HttpRequest DownloadPageRequest(const QString& pickCode)
+{
+    return SiteHttpRequest(QStringLiteral("GET"), BuildDownloadPageUrl(pickCode), QString());
+}
+
 QString FetchDownloadPage(const QString& pickCode)
 {
     return SiteRequest(QStringLiteral("GET"), BuildDownloadPageUrl(pickCode), QString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HttpRequest.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -13,6 +15,9 @@ qint64 LocalEpochSeconds();
 
 /** The download page address of `pickCode` (inserted unchanged), with a fresh time parameter. */
 QString BuildDownloadPageUrl(const QString& pickCode);
+
+/** The request FetchDownloadPage sends, to send with others in a batch. */
+HttpRequest DownloadPageRequest(const QString& pickCode);
 
 /** The download page of `pickCode` through SiteRequest; empty after a failed request (the
  *  request has shown its message) or when the page itself is empty. */

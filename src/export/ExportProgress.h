@@ -1,14 +1,32 @@
 #pragma once
 
-/** Progress of an export that fetches several download pages, shown by the window (n / m with
- *  a Cancel button). The export calls it between its synchronous requests. */
+#include "platform/CancelToken.h"
+
+/** How far an export that fetches pages has come. The ticked-rows export counts only pages. */
+struct ExportCounts
+{
+    int foldersWalked = 0;
+    int filesFound = 0;
+    int pagesFetched = 0; // listing and download pages answered or given up
+    int pagesToFetch = 0; // all of them known so far
+
+    friend bool operator==(const ExportCounts&, const ExportCounts&) = default;
+};
+
+/** Progress of an export that fetches pages, shown by the window (a window-modal dialog with
+ *  Cancel) or the command line. The export reports on its own thread, between and during its
+ *  requests; the user's Cancel sets the token, which stops the export within a fraction of a
+ *  second, before anything is written. */
 class ExportProgress
 {
 public:
     virtual ~ExportProgress();
 
-    /** `done` of `total` pages fetched: called with 0 before the first request, after each
-     *  request, and last with `done` == `total`. Only called when `total` is 2 or more.
-     *  Returns false when the user cancelled; the export then stops and writes nothing. */
-    virtual bool advance(int done, int total) = 0;
+    /** The counts changed. */
+    virtual void report(const ExportCounts& counts) = 0;
+
+    CancelToken& cancelToken() { return m_cancel; }
+
+private:
+    CancelToken m_cancel;
 };

@@ -116,9 +116,8 @@ private:
     {
         m_results[index] = std::move(result);
         m_done[std::size_t(index)] = true;
-        ++m_finished;
-        if (m_control.progress)
-            m_control.progress(m_finished);
+        if (m_control.finished)
+            m_control.finished(index, m_results[index]);
     }
 
     // Removing a transfer that is still running closes its connection: nothing half-read
@@ -144,7 +143,6 @@ private:
     std::vector<bool> m_done;
     qsizetype m_next = 0;
     int m_inFlight = 0;
-    int m_finished = 0;
 };
 
 } // namespace

@@ -27,9 +27,9 @@ struct HttpBatchControl
      *  input reaches the program's windows during the wait: the caller shows a modal dialog
      *  whose Cancel sets it. Not owned; may be null. */
     const CancelToken* cancel = nullptr;
-    /** Called on the calling thread with the number of requests finished so far, each time
-     *  one finishes. May be empty. */
-    std::function<void(int finished)> progress;
+    /** Called on the calling thread as each request finishes (in the order they finish), with
+     *  its place in the list and its result. May be empty. */
+    std::function<void(qsizetype index, const HttpResult& result)> finished;
 };
 
 /** Sends `requests`, up to MaxRequestsInFlight at once, and returns one result per request in

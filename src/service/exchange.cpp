@@ -14,9 +14,8 @@ HttpHeader FormContentTypeHeader()
     return {QStringLiteral("Content-Type"), QStringLiteral("application/x-www-form-urlencoded")};
 }
 
-std::optional<HttpResult> ExchangeWithService(const QString& method, const QString& url,
-                                              const QString& body, QList<HttpHeader> headers,
-                                              bool followRedirects, const QString& failureTitle)
+HttpRequest ServiceExchange(const QString& method, const QString& url, const QString& body,
+                            QList<HttpHeader> headers, bool followRedirects)
 {
     HttpRequest request;
     request.method = IsGetMethod(method) ? HttpMethod::Get : HttpMethod::Post;
@@ -25,18 +24,35 @@ std::optional<HttpResult> ExchangeWithService(const QString& method, const QStri
     request.body = body.toUtf8();
     request.followRedirects = followRedirects;
     request.timeouts = ServiceTimeouts();
+    return request;
+}
 
-    HttpResult result = SendHttpRequest(request);
-    if (result.failed()) {
-        CurrentDesktop().showMessage(QStringLiteral("错误原因:") + result.failure, failureTitle,
-                                     Desktop::Icon::Information);
+QString ExchangeFailureText(const HttpResult& result)
+{
+    if (result.failed())
+        return QStringLiteral("错误原因:") + result.failure;
+    if (result.status != 200)
+        return QStringLiteral("Http错误代码:") + QString::number(result.status);
+    return {};
+}
+
+bool AcceptExchange(const HttpResult& result, const QString& failureTitle)
+{
+    const QString text = ExchangeFailureText(result);
+    if (text.isEmpty())
+        return true;
+    CurrentDesktop().showMessage(text, result.failed() ? failureTitle : QStringLiteral("提示"),
+                                 Desktop::Icon::Information);
+    return false;
+}
+
+std::optional<HttpResult> ExchangeWithService(const QString& method, const QString& url,
+                                              const QString& body, QList<HttpHeader> headers,
+                                              bool followRedirects, const QString& failureTitle)
+{
+    HttpResult result =
+        SendHttpRequest(ServiceExchange(method, url, body, std::move(headers), followRedirects));
+    if (!AcceptExchange(result, failureTitle))
         return std::nullopt;
-    }
-    if (result.status != 200) {
-        CurrentDesktop().showMessage(QStringLiteral("Http错误代码:") +
-                                         QString::number(result.status),
-                                     QStringLiteral("提示"), Desktop::Icon::Information);
-        return std::nullopt;
-    }
     return result;
 }

@@ -48,6 +48,11 @@ int hexRun(const QChar* digits, int count)
 
 } // namespace
 
+HttpRequest ServiceHttpRequest(const QString& method, const QString& url, const QString& body)
+{
+    return ServiceExchange(method, url, body, serviceHeaders(method), true);
+}
+
 QString ServiceRequest(const QString& method, const QString& url, const QString& body)
 {
     const auto answer = ExchangeWithService(method, url, body, serviceHeaders(method), true,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HttpRequest.h"
+
 #include <QString>
 
 // Requests to the service's web API and login endpoint. Each is synchronous and
@@ -8,6 +10,9 @@
 
 /** Web API request with the session cookie; the answer's text after UnescapeText, or empty. */
 QString ServiceRequest(const QString& method, const QString& url, const QString& body);
+/** The request ServiceRequest sends, to send with others in a batch. An answer with status
+ *  200 stands for UnescapeText of its body; any other result for ExchangeFailureText. */
+HttpRequest ServiceHttpRequest(const QString& method, const QString& url, const QString& body);
 /** Login request, redirects not followed; the "OOFA" cookie text, "false" when the
  *  answer sets none, or empty when the request failed. */
 QString LoginRequest(const QString& method, const QString& url, const QString& body);

@@ -4,7 +4,9 @@
 #include "exchange.h"
 #include "session.h"
 
-QString SiteRequest(const QString& method, const QString& url, const QString& body)
+namespace {
+
+QList<HttpHeader> siteHeaders(const QString& method)
 {
     QList<HttpHeader> headers;
     if (!IsGetMethod(method))
@@ -12,7 +14,19 @@ QString SiteRequest(const QString& method, const QString& url, const QString& bo
     headers.append({{QStringLiteral("Referer"), MainSiteRoot()},
                     {QStringLiteral("Host"), MainSiteHost()},
                     {QStringLiteral("Cookie"), SessionCookie()}});
+    return headers;
+}
+
+} // namespace
+
+HttpRequest SiteHttpRequest(const QString& method, const QString& url, const QString& body)
+{
+    return ServiceExchange(method, url, body, siteHeaders(method), true);
+}
+
+QString SiteRequest(const QString& method, const QString& url, const QString& body)
+{
     const auto answer =
-        ExchangeWithService(method, url, body, std::move(headers), true, QStringLiteral("提示"));
+        ExchangeWithService(method, url, body, siteHeaders(method), true, QStringLiteral("提示"));
     return answer ? answer->body : QString();
 }

@@ -164,35 +164,27 @@ TEST_F(WindowExportTest, ExportShowsItsProgressAndWritesTheThreeFiles)
     EXPECT_EQ(desktop.openedTargets, QStringList{QStringLiteral("demo.txt")});
 }
 
-TEST_F(WindowExportTest, CancelStopsTheExportBeforeAnyFileIsWritten)
+TEST_F(WindowExportTest, CancelAbortsThePagesInFlightBeforeAnyFileIsWritten)
 {
     const char* films[] = {DemoDriveIds::UnicomFirstFile, DemoDriveIds::TelecomFirstFile,
                            DemoDriveIds::ThreeButtonsFile};
     for (const char* fid : films)
         ClickTickBox(list(), rowOf(fid));
     DemoService::Fault slow;
-    slow.delay = 300ms;
+    slow.delay = 1min;
     service.setFault(DemoService::Endpoint::DownloadPage, slow);
-    // The user presses Cancel while the first page is on its way.
+    // The user presses Cancel while the pages are on their way.
     QTimer::singleShot(150ms, window.get(), [&] {
         if (auto* dialog = window->findChild<QProgressDialog*>())
-            dialog->cancel();
+            dialog->findChild<QPushButton*>()->click();
     });
 
     control<QPushButton>("Command16").click();
 
-    EXPECT_EQ(pageRequests(), 1);
+    EXPECT_EQ(pageRequests(), 3);
     EXPECT_TRUE(exportFiles().isEmpty());
-    // Pages are fetched in list order: the first ticked row keeps its SHA1.
-    QList<QTreeWidgetItem*> ticked;
-    for (int row = 0; row < list().topLevelItemCount(); ++row) {
-        if (list().topLevelItem(row)->checkState(0) == Qt::Checked)
-            ticked.append(list().topLevelItem(row));
-    }
-    ASSERT_EQ(ticked.size(), 3);
-    EXPECT_FALSE(ticked[0]->text(4).startsWith(u'#'));
-    EXPECT_TRUE(ticked[1]->text(4).startsWith(u'#'));
-    EXPECT_TRUE(ticked[2]->text(4).startsWith(u'#'));
+    for (int row = 0; row < list().topLevelItemCount(); ++row)
+        EXPECT_TRUE(list().topLevelItem(row)->text(4).startsWith(u'#')) << row;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -201,27 +202,33 @@ TEST_F(ExportTest, SecondExportAppendsAndFetchesNothingAgain)
     EXPECT_EQ(FileBytes(ChromeFile), chrome + chrome);
 }
 
-TEST_F(ExportTest, FailedFetchWritesNothingAndKeepsRowsResolvedSoFar)
+TEST_F(ExportTest, FailedFetchesShowOneMessageWriteNothingAndKeepEveryPageFetched)
 {
+    const auto appendMissing = [this](const QString& pickCode) {
+        return appendTicked({QStringLiteral("gone.txt"), QStringLiteral("1B"), pickCode, QString(),
+                             QStringLiteral("#1#gone.txt"), QStringLiteral("9"),
+                             QStringLiteral("否")});
+    };
     const int found = appendTickedFile(DemoDriveIds::UnicomFirstFile);
-    const int missing = appendTicked(
-        {QStringLiteral("gone.txt"), QStringLiteral("1B"), QStringLiteral("nosuchpickcode"),
-         QString(), QStringLiteral("#1#gone.txt"), QStringLiteral("9"), QStringLiteral("否")});
+    const int missing = appendMissing(QStringLiteral("nosuchpickcode"));
     const int after = appendTickedFile(DemoDriveIds::TelecomFirstFile);
+    const int missingToo = appendMissing(QStringLiteral("nosuchpickcodeeither"));
 
     EXPECT_EQ(exportRows(), ExportOutcome::FetchFailed);
 
     EXPECT_TRUE(folder.entries().isEmpty());
-    EXPECT_EQ(downloadTargets().size(), 2);
+    EXPECT_EQ(downloadTargets().size(), 4);
     EXPECT_EQ(rows.textColour(found, Column::StandardForm), QColor(0, 0, 255));
-    EXPECT_TRUE(IsUnresolved(rows.text(after, Column::StandardForm)));
+    // Fetched at the same time as the failing page, so resolved as well.
+    EXPECT_EQ(rows.textColour(after, Column::StandardForm), QColor(0, 0, 255));
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages[0].text, QStringLiteral("Http错误代码:404"));
 
-    // Once the broken row is left out, only the row still unresolved is fetched.
+    // Once the broken rows are left out, nothing is left to fetch.
     rows.setTicked(missing, false);
+    rows.setTicked(missingToo, false);
     EXPECT_EQ(exportRows(), ExportOutcome::Written);
-    EXPECT_EQ(downloadTargets().size(), 3);
+    EXPECT_EQ(downloadTargets().size(), 4);
     EXPECT_EQ(FileBytes(PlainFile), plainSectionOf({found, after}));
 }
 
@@ -414,18 +421,17 @@ TEST_F(ExportTest, UnusableAccountSendsNothingAndWritesNothing)
         desktop.messages[0].text.startsWith(QStringLiteral("账号不能用作导出文件名：") + account));
 }
 
-// Records the progress it hears of and calls `onAdvance` (which may cancel) each time.
+// Records the progress it hears of.
 class RecordingProgress final : public ExportProgress
 {
 public:
-    bool advance(int done, int total) override
+    void report(const ExportCounts& counts) override
     {
-        calls.append({done, total});
-        return onAdvance ? onAdvance(done) : true;
+        calls.append({counts.pagesFetched, counts.pagesToFetch});
+        EXPECT_EQ(counts.foldersWalked, 0);
     }
 
     QList<std::pair<int, int>> calls;
-    std::function<bool(int done)> onAdvance;
 };
 
 TEST_F(ExportTest, ProgressCountsThePagesToFetch)
@@ -452,53 +458,22 @@ TEST_F(ExportTest, OnePageToFetchShowsNoProgress)
     EXPECT_TRUE(progress.calls.isEmpty());
 }
 
-TEST_F(ExportTest, CancelStopsBeforeTheNextRequestAndWritesNothing)
+TEST_F(ExportTest, CancelAbortsThePagesInFlightAndWritesNothing)
 {
-    const int first = appendTickedFile(DemoDriveIds::UnicomFirstFile);
-    const int second = appendTickedFile(DemoDriveIds::TelecomFirstFile);
-    const int third = appendTickedFile(DemoDriveIds::ThreeButtonsFile);
+    const QList<int> ticked = {appendTickedFile(DemoDriveIds::UnicomFirstFile),
+                               appendTickedFile(DemoDriveIds::TelecomFirstFile),
+                               appendTickedFile(DemoDriveIds::ThreeButtonsFile)};
+    service.setFault(DemoService::Endpoint::DownloadPage, {.delay = std::chrono::minutes(1)});
     RecordingProgress progress;
-    progress.onAdvance = [](int done) { return done < 1; };
+    QTimer::singleShot(std::chrono::milliseconds(100), [&] { progress.cancelToken().cancel(); });
 
     EXPECT_EQ(exportRows(&progress), ExportOutcome::Cancelled);
 
-    EXPECT_EQ(downloadTargets().size(), 1);
-    EXPECT_FALSE(IsUnresolved(rows.text(first, Column::StandardForm)));
-    EXPECT_TRUE(IsUnresolved(rows.text(second, Column::StandardForm)));
-    EXPECT_TRUE(IsUnresolved(rows.text(third, Column::StandardForm)));
+    EXPECT_EQ(downloadTargets().size(), 3);
+    for (const int row : ticked)
+        EXPECT_TRUE(IsUnresolved(rows.text(row, Column::StandardForm))) << row;
     EXPECT_TRUE(folder.entries().isEmpty());
     EXPECT_TRUE(desktop.messages.isEmpty());
-}
-
-TEST_F(ExportTest, CancelDuringTheLastRequestStillWritesNothing)
-{
-    appendTickedFile(DemoDriveIds::UnicomFirstFile);
-    appendTickedFile(DemoDriveIds::TelecomFirstFile);
-    RecordingProgress progress;
-    progress.onAdvance = [](int done) { return done < 2; };
-
-    EXPECT_EQ(exportRows(&progress), ExportOutcome::Cancelled);
-
-    EXPECT_EQ(downloadTargets().size(), 2);
-    EXPECT_TRUE(folder.entries().isEmpty());
-}
-
-TEST_F(ExportTest, ServiceFailingBetweenRequestsEndsTheExport)
-{
-    appendTickedFile(DemoDriveIds::UnicomFirstFile);
-    appendTickedFile(DemoDriveIds::TelecomFirstFile);
-    RecordingProgress progress;
-    progress.onAdvance = [this](int done) {
-        if (done == 1)
-            service.setFault(DemoService::Endpoint::DownloadPage, {.status = 503});
-        return true;
-    };
-
-    EXPECT_EQ(exportRows(&progress), ExportOutcome::FetchFailed);
-
-    EXPECT_TRUE(folder.entries().isEmpty());
-    ASSERT_EQ(desktop.messages.size(), 1);
-    EXPECT_EQ(desktop.messages[0].text, QStringLiteral("Http错误代码:503"));
 }
 
 } // namespace

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ExportProgress.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class RetryingFetcher;
+
+/** Which folder a walk lists, and how: the same listing choices as the window's. */
+struct WalkScope
+{
+    QString categoryCode = QStringLiteral("1");
+    QString sortOrder = QStringLiteral("user_ptime&asc=0");
+    bool sharedOnly = false;
+    QString folderId = QStringLiteral("0");
+    /** Also every subfolder, depth first. Never for the categories "30" and "32", which
+     *  list no folder of their own. */
+    bool includeSubfolders = false;
+};
+
+/** Bounds of a walk: more is taken for a broken or hostile answer and stops the walk. */
+inline constexpr int MaxWalkDepth = 64;
+inline constexpr qint64 MaxFolderEntries = 100000;
+
+/** One file a walk found. */
+struct WalkedFile
+{
+    QString path;        // relative to the walked folder: "工作/2012 年度报告/年报.pdf"
+    QStringList columns; // its seven list row texts, as the window would show it
+};
+
+/** What a walk found, or why it stopped. */
+struct WalkResult
+{
+    QList<WalkedFile> files; // in walk order: a folder's files, then each subfolder in turn
+    QString failure;         // what to tell the user when the walk stopped; empty if it did not
+    bool cancelled = false;
+};
+
+/** Lists every page of the folder `scope` names (and of its subfolders when asked), stepping
+ *  the offset by 30 up to the folder's count, one page after another through `fetcher`, so
+ *  that one open connection carries them all. A folder met a second time is not walked again. Stops with a
+ *  failure naming the folder when a page cannot be fetched or read, when a folder holds more
+ *  than MaxFolderEntries entries or changes while it is listed (its count moves or a page
+ *  comes short), or when folders nest deeper than MaxWalkDepth. `counts` grows as it goes,
+ *  and `report` (may be empty) hears each time. */
+WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,
+                      const std::function<void()>& report);
