@@ -54,7 +54,9 @@ std::optional<milliseconds> RetryAfterOf(const HttpResult& result, milliseconds 
             return std::nullopt;
         wait = std::min<qint64>(seconds, longest.count() / 1000) * 1000;
     } else {
-        const QDateTime when = QDateTime::fromString(value, Qt::RFC2822Date);
+        // An HTTP date names its zone "GMT", which the RFC 2822 reader wants as an offset.
+        const QDateTime when = QDateTime::fromString(
+            QString(value).replace(QLatin1String("GMT"), QLatin1String("+0000")), Qt::RFC2822Date);
         if (!when.isValid())
             return std::nullopt;
         wait = std::max<qint64>(0, QDateTime::currentDateTimeUtc().msecsTo(when));

@@ -24,14 +24,6 @@ const QString ChromeFile = QStringLiteral("tester[贴吧+Chrome] .txt");
 const QByteArray CrLf = "\r\n";
 const QByteArray ForumSeparatorBytes = QByteArray::fromHex("a1a1a1a1a1a1");
 
-// "======== 以下为Zorbel标准提取式，使用方法见" in GBK.
-QByteArray HeaderLineBytes()
-{
-    return QByteArray::fromHex("3d3d3d3d3d3d3d3d20d2d4cfc2ceaa5a6f7262656cb1ead7bccce1c8a1cabda3"
-                               "accab9d3c3b7bdb7a8bcfb") +
-           HelpPageAddress().toLatin1() + " ========";
-}
-
 const QString Sha1 = QStringLiteral("0123456789ABCDEF0123456789ABCDEF01234567");
 
 // A resolved row "中文.txt" of 1536 bytes: exporting it sends no request.

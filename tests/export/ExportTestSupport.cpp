@@ -86,3 +86,11 @@ QByteArray FileBytes(const QString& fileName)
         return QByteArray();
     return file.readAll();
 }
+
+// "======== 以下为Zorbel标准提取式，使用方法见" in GBK.
+QByteArray HeaderLineBytes()
+{
+    return QByteArray::fromHex("3d3d3d3d3d3d3d3d20d2d4cfc2ceaa5a6f7262656cb1ead7bccce1c8a1cabda3"
+                               "accab9d3c3b7bdb7a8bcfb") +
+           HelpPageAddress().toLatin1() + " ========";
+}

@@ -50,5 +50,8 @@ const DemoFile& DemoFileWithId(const char* fid);
 /** The address of the drive's file `fid`'s button labelled `label`. */
 QString ButtonUrl(const char* fid, const QString& label);
 
+/** The header line of every export section, in GBK. */
+QByteArray HeaderLineBytes();
+
 /** The whole content of the file `fileName`, or an empty array when it cannot be read. */
 QByteArray FileBytes(const QString& fileName);
