@@ -135,7 +135,7 @@ void BM_PageTurn(benchmark::State& state)
 }
 BENCHMARK(BM_PageTurn)->Unit(benchmark::kMicrosecond);
 
-/** As the window turns a page: the transfer on a worker thread while the GUI thread waits.
+/** As the window turns a page: the GUI thread drives the transfer and handles its events.
  *  Registered last, because the application it creates stays for the rest of the run. */
 void BM_PageTurnOnGuiThread(benchmark::State& state)
 {

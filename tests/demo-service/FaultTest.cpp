@@ -221,6 +221,21 @@ TEST(DemoServiceStopTest, StopEndsAWaitingDelayAtOnce)
     EXPECT_EQ(service.baseUrl(), "");
 }
 
+TEST(DemoServiceKeepAliveTest, OffClosesEveryConnectionAfterOneAnswer)
+{
+    DemoService service;
+    service.setKeepAlive(false);
+    ASSERT_TRUE(service.start());
+    httplib::Client client("127.0.0.1", service.port());
+    client.set_keep_alive(true);
+    for (int request = 0; request < 3; ++request) {
+        const httplib::Result result = client.Get("/");
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->get_header_value("Connection"), "close");
+    }
+    EXPECT_EQ(service.connectionsAccepted(), 3);
+}
+
 TEST(DemoServiceStopTest, RestartsOnAnotherPortAndRefusesTheTakenOne)
 {
     DemoService first;

@@ -109,6 +109,7 @@ struct DemoService::Impl
     QMap<QString, QString> passwords{{DemoService::account(), DemoService::password()}};
     QSet<QString> tokens;
     QList<LoggedRequest> log;
+    bool keepAlive = true;
 
     std::unique_ptr<KeepAliveServer> server;
     std::thread listener;
@@ -335,6 +336,8 @@ bool DemoService::start(int port)
     if (m_impl->server)
         return false;
     auto server = std::make_unique<KeepAliveServer>();
+    if (!m_impl->keepAlive)
+        server->set_keep_alive_max_count(1);
     const auto handler = [impl = m_impl.get()](const httplib::Request& request,
                                                httplib::Response& response) {
         impl->handle(request, response);
@@ -396,6 +399,11 @@ int DemoService::port() const
 int DemoService::connectionsAccepted() const
 {
     return m_impl->server ? m_impl->server->connectionsAccepted() : 0;
+}
+
+void DemoService::setKeepAlive(bool keepAlive)
+{
+    m_impl->keepAlive = keepAlive;
 }
 
 void DemoService::setFault(Endpoint endpoint, const Fault& fault)

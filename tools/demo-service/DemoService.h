@@ -71,6 +71,10 @@ public:
     /** The port listened on once started; 0 before. */
     int port() const;
 
+    /** Off: every connection carries one request and is closed after its answer, as a service
+     *  without keep-alive does. Takes effect at the next start(); on by default. */
+    void setKeepAlive(bool keepAlive);
+
     void setFault(Endpoint endpoint, const Fault& fault);
     void clearFaults();
     void setListingForm(ListingForm form);

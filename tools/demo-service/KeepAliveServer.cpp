@@ -143,12 +143,12 @@ bool KeepAliveServer::process_and_close_socket(socket_t sock)
     SocketStream stream(sock, svr_sock_);
     t_currentStream = &stream;
     bool answered = true;
-    for (int served = 1; served <= MaxRequestsPerConnection; ++served) {
+    const auto limit = keep_alive_max_count_;
+    for (std::size_t served = 1; served <= limit; ++served) {
         if (served > 1 && !stream.awaitNextRequest(IdleTimeout))
             break;
         bool connectionClosed = false;
-        answered = process_request(stream, served == MaxRequestsPerConnection, connectionClosed,
-                                   nullptr);
+        answered = process_request(stream, served == limit, connectionClosed, nullptr);
         if (!answered || connectionClosed || stream.muted())
             break;
     }

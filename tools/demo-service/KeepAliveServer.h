@@ -14,7 +14,8 @@ class KeepAliveServer : public httplib::Server
 public:
     /** How long a connection may wait for its next request before the server closes it. */
     static constexpr std::chrono::seconds IdleTimeout{5};
-    /** Requests one connection may carry; the last answer says "Connection: close". */
+    /** Requests one connection may carry unless set_keep_alive_max_count says otherwise; the
+     *  last answer says "Connection: close". */
     static constexpr int MaxRequestsPerConnection = 1000;
 
     KeepAliveServer();
