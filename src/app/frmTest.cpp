@@ -7,6 +7,7 @@
 #include "ListColumns.h"
 #include "Twips.h"
 #include "browser/ListingRequest.h"
+#include "browser/ListingRows.h"
 #include "browser/Login.h"
 #include "export/ItemActions.h"
 #include "export/LinkResolution.h"
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -121,6 +123,10 @@ void frmTest::createLoginRow()
                                TwipsRect(4440, 120, 1080, 255));
     m_exportButton = make<QPushButton>(this, "Command16", QStringLiteral("导出选中文件"),
                                     TwipsRect(5520, 120, 1335, 255));
+    m_folderExportButton = make<QPushButton>(this, "CommandFolderExport", QStringLiteral("导出当前目录"),
+                                             TwipsRect(6900, 120, 1260, 255));
+    m_subfoldersBox = make<QCheckBox>(this, "CheckSubfolders", QStringLiteral("含子目录"),
+                                      TwipsRect(8190, 120, 1035, 255));
     m_sharedOnlyBox =
         make<QCheckBox>(this, "Check3", QStringLiteral("已分享"), TwipsRect(9240, 120, 855, 255));
     m_sortChoice = place(new QComboBox(this), "Combo1", TwipsRect(10200, 120, 2055, 300));
@@ -304,6 +310,9 @@ void frmTest::wireCommands()
     connect(m_copyLinkButton, &QPushButton::clicked, this, [this] { CopyLink(m_downloadLinkField->text()); });
     connect(m_openLinkButton, &QPushButton::clicked, this, [this] { OpenLink(m_downloadLinkField->text()); });
     connect(m_exportButton, &QPushButton::clicked, this, &frmTest::exportTickedRows);
+    connect(m_folderExportButton, &QPushButton::clicked, this, [this] {
+        exportFolder(m_browser.state().folderId(), m_subfoldersBox->isChecked());
+    });
     connect(m_openExportButton, &QPushButton::clicked, this, [this] { OpenPlainExportFile(m_accountField->text()); });
     connect(m_authorLink, &ClickableLabel::clicked, this, [this] { ShellOpen(AuthorPageAddress()); });
 }
@@ -319,6 +328,8 @@ void frmTest::wireFileList()
     connect(m_listView, &QTreeWidget::itemPressed, this, &frmTest::onRowPressed);
     connect(m_listView, &QTreeWidget::itemClicked, this, &frmTest::onRowClicked);
     connect(m_listView, &QTreeWidget::itemDoubleClicked, &m_browser, &FileBrowser::EnterFolder);
+    m_listView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_listView, &QTreeWidget::customContextMenuRequested, this, &frmTest::showRowMenu);
 }
 
 void frmTest::load()
@@ -422,6 +433,30 @@ void frmTest::exportTickedRows()
 {
     ExportProgressDialog progress(this, QStringLiteral("导出选中文件"));
     ExportTickedRows(m_fileList, m_accountField->text(), &progress);
+}
+
+void frmTest::exportFolder(const QString& folderId, bool includeSubfolders)
+{
+    ExportProgressDialog progress(this, QStringLiteral("导出当前目录"), true);
+    ExportFolder(ScopeOfListing(m_browser.state(), folderId, includeSubfolders),
+                 m_accountField->text(), m_sha1s, &progress);
+    ResolveKnownRows(m_fileList, m_sha1s);
+}
+
+// A folder row offers the folder export of that folder, with and without its subfolders.
+void frmTest::showRowMenu(const QPoint& position)
+{
+    const QTreeWidgetItem* item = m_listView->itemAt(position);
+    if (!item || !IsFolderName(item->text(ColumnIndex(Column::Name))))
+        return;
+    const QString folderId = item->text(ColumnIndex(Column::Id));
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("FolderRowMenu"));
+    const QAction* alone = menu.addAction(QStringLiteral("导出此目录"));
+    const QAction* withSubfolders = menu.addAction(QStringLiteral("导出此目录（含子目录）"));
+    const QAction* chosen = menu.exec(m_listView->viewport()->mapToGlobal(position));
+    if (chosen == alone || chosen == withSubfolders)
+        exportFolder(folderId, chosen == withSubfolders);
 }
 
 LinkFields frmTest::linkFields() const

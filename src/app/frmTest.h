@@ -2,6 +2,7 @@
 
 #include "TreeWidgetFileList.h"
 #include "browser/FileBrowser.h"
+#include "export/FolderExport.h"
 #include "export/LinkResolution.h"
 
 #include <QWidget>
@@ -68,6 +69,9 @@ private:
     void onRowClicked(QTreeWidgetItem* item);
     void fetchLinkOfPickCode();
     void exportTickedRows();
+    /** Exports the folder `folderId`, listed as the window lists its folder. */
+    void exportFolder(const QString& folderId, bool includeSubfolders);
+    void showRowMenu(const QPoint& position);
     LinkFields linkFields() const;
     void showLinkFields(const LinkFields& fields);
 
@@ -80,6 +84,8 @@ private:
     //   m_loginButton          Command11
     //   m_markVideosBox        Check2
     //   m_exportButton         Command16
+    //   m_folderExportButton   CommandFolderExport
+    //   m_subfoldersBox        CheckSubfolders
     //   m_sharedOnlyBox        Check3
     //   m_sortChoice           Combo1
     //   m_authorLink           Label5
@@ -120,6 +126,8 @@ private:
     QPushButton* m_loginButton = nullptr;
     QCheckBox* m_markVideosBox = nullptr;
     QPushButton* m_exportButton = nullptr;
+    QPushButton* m_folderExportButton = nullptr;
+    QCheckBox* m_subfoldersBox = nullptr;
     QCheckBox* m_sharedOnlyBox = nullptr;
     QComboBox* m_sortChoice = nullptr;
     ClickableLabel* m_authorLink = nullptr;
@@ -157,6 +165,8 @@ private:
 
     TreeWidgetFileList m_fileList;
     FileBrowser m_browser;
+    // SHA1s the folder exports found, kept while the window lives.
+    Sha1Cache m_sha1s;
 
     // A user's choice of the entry already selected raises no index change;
     // this tells that case from the activation that follows an index change.

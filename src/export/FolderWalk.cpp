@@ -192,6 +192,13 @@ private:
 
 } // namespace
 
+WalkScope ScopeOfListing(const ListingState& state, const QString& folderId,
+                         bool includeSubfolders)
+{
+    return {state.categoryCode(), state.sortOrder(), state.sharedOnly(), folderId,
+            includeSubfolders};
+}
+
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,
                       const std::function<void()>& report)
 {

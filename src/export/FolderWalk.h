@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+class ListingState;
 class RetryingFetcher;
 
 /** Which folder a walk lists, and how: the same listing choices as the window's. */
@@ -20,6 +21,11 @@ struct WalkScope
      *  list no folder of their own. */
     bool includeSubfolders = false;
 };
+
+/** The folder `folderId` listed as `state` lists its folder: the same category, sort order and
+ *  shared-only filter. */
+WalkScope ScopeOfListing(const ListingState& state, const QString& folderId,
+                         bool includeSubfolders);
 
 /** Bounds of a walk: more is taken for a broken or hostile answer and stops the walk. */
 inline constexpr int MaxWalkDepth = 64;

@@ -1,12 +1,17 @@
+#include "CaseName.h"
 #include "DemoDrive.h"
 #include "WindowFixture.h"
+#include "platform/GbkText.h"
 #include "tour/WidgetDriver.h"
 #include "export/LinkResolution.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -186,5 +191,97 @@ TEST_F(WindowExportTest, CancelAbortsThePagesInFlightBeforeAnyFileIsWritten)
     for (int row = 0; row < list().topLevelItemCount(); ++row)
         EXPECT_TRUE(list().topLevelItem(row)->text(4).startsWith(u'#')) << row;
 }
+
+TEST_F(WindowExportTest, FolderExportControlsSitBetweenTheExportButtonAndTheSharedBox)
+{
+    const auto& button = control<QPushButton>("CommandFolderExport");
+    const auto& subfolders = control<QCheckBox>("CheckSubfolders");
+    EXPECT_EQ(button.text(), QStringLiteral("导出当前目录"));
+    EXPECT_EQ(subfolders.text(), QStringLiteral("含子目录"));
+    EXPECT_FALSE(subfolders.isChecked());
+    EXPECT_LE(control<QPushButton>("Command16").geometry().right(), button.geometry().left());
+    EXPECT_LE(button.geometry().right(), subfolders.geometry().left());
+    EXPECT_LE(subfolders.geometry().right(), control<QCheckBox>("Check3").geometry().left());
+    EXPECT_EQ(button.geometry().top(), control<QPushButton>("Command16").geometry().top());
+}
+
+TEST_F(WindowExportTest, FolderExportWritesTheShownFolderAndResolvesItsRows)
+{
+    DemoService::Fault slow;
+    slow.delay = 200ms;
+    service.setFault(DemoService::Endpoint::DownloadPage, slow);
+    QString shownProgress;
+    QTimer::singleShot(100ms, window.get(), [&] {
+        if (auto* dialog = window->findChild<QProgressDialog*>())
+            shownProgress = dialog->isVisible() ? dialog->labelText() : QString();
+    });
+
+    control<QPushButton>("CommandFolderExport").click();
+
+    EXPECT_TRUE(shownProgress.startsWith(QStringLiteral("已遍历目录 1 个，找到文件 16 个")))
+        << shownProgress.toStdString();
+    EXPECT_EQ(exportFiles().size(), 3);
+    EXPECT_EQ(pageRequests(), 16);
+    for (int row = 0; row < list().topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = list().topLevelItem(row);
+        const DemoFile& film = file(item->text(5).toLatin1().constData());
+        if (!film.sha1.isEmpty()) {
+            EXPECT_TRUE(item->text(4).startsWith(film.sha1)) << row;
+        }
+    }
+}
+
+struct RowMenuCase
+{
+    const char* name;
+    const char* action;
+    bool withSubfolders;
+};
+
+class WindowRowMenuTest : public WindowExportTest, public ::testing::WithParamInterface<RowMenuCase>
+{
+};
+
+TEST_P(WindowRowMenuTest, FolderRowMenuExportsThatFolder)
+{
+    control<QPushButton>("Command10").click();
+    enterFolder(QString::fromUtf8(DemoDriveIds::DocumentsName));
+    QTreeWidgetItem* work = nullptr;
+    for (int row = 0; row < list().topLevelItemCount(); ++row) {
+        if (list().topLevelItem(row)->text(5) == QLatin1String(DemoDriveIds::Work))
+            work = list().topLevelItem(row);
+    }
+    ASSERT_NE(work, nullptr);
+    QStringList offered;
+    // The user picks the entry with the keyboard, which closes the menu.
+    QTimer::singleShot(50ms, window.get(), [&] {
+        auto* menu = window->findChild<QMenu*>(QStringLiteral("FolderRowMenu"));
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions()) {
+            offered.append(action->text());
+            if (action->text() == QString::fromUtf8(GetParam().action))
+                menu->setActiveAction(action);
+        }
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(menu, &enter);
+    });
+
+    emit list().customContextMenuRequested(list().visualItemRect(work).center());
+
+    EXPECT_EQ(offered, QStringList({QStringLiteral("导出此目录"), QStringLiteral("导出此目录（含子目录）")}));
+    QFile plain(QDir(workingFolder.path()).filePath(QStringLiteral("demo.txt")));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    const QByteArray bytes = plain.readAll();
+    EXPECT_EQ(bytes.contains(EncodeGbkText(QStringLiteral("2012 年度报告/年度总结.docx"))),
+              GetParam().withSubfolders);
+    EXPECT_TRUE(bytes.contains(EncodeGbkText(QStringLiteral("项目计划书.docx"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, WindowRowMenuTest,
+                         ::testing::Values(RowMenuCase{"Alone", "导出此目录", false},
+                                           RowMenuCase{"WithSubfolders", "导出此目录（含子目录）",
+                                                       true}),
+                         CaseName());
 
 } // namespace
