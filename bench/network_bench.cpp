@@ -169,7 +169,7 @@ void exportFolderOneAfterAnother(const WalkScope& scope)
 }
 
 /** The listing pages of every folder of `drive`, the root included. */
-int ListingPages(const DemoDrive& drive)
+int listingPages(const DemoDrive& drive)
 {
     QStringList folders{QStringLiteral("0")};
     for (const DemoFolder& folder : drive.folders())
@@ -205,11 +205,11 @@ void BM_FolderExport(benchmark::State& state)
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_MiB"] = double(usage.ru_maxrss) / 1024.0;
     state.counters["bound_RTTs"] =
-        1.3 * (ListingPages(DemoDrive::large()) +
+        1.3 * (listingPages(DemoDrive::large()) +
                double(DemoDriveIds::LargeDriveFileCount) / MaxRequestsInFlight);
 }
 
-void NetworkArguments(benchmark::internal::Benchmark* benchmark, int iterations)
+void networkArguments(benchmark::internal::Benchmark* benchmark, int iterations)
 {
     benchmark->ArgNames({"rtt_ms", "reused"});
     for (const int rtt : {40, 0}) {
@@ -219,9 +219,9 @@ void NetworkArguments(benchmark::internal::Benchmark* benchmark, int iterations)
     benchmark->Iterations(iterations)->UseRealTime()->Unit(benchmark::kMillisecond);
 }
 
-BENCHMARK(BM_PageTurn)->Apply([](auto* b) { NetworkArguments(b, 20); });
-BENCHMARK(BM_ExportThirtyRows)->Apply([](auto* b) { NetworkArguments(b, 5); });
-BENCHMARK(BM_FolderExport)->Apply([](auto* b) { NetworkArguments(b, 1); });
+BENCHMARK(BM_PageTurn)->Apply([](auto* b) { networkArguments(b, 20); });
+BENCHMARK(BM_ExportThirtyRows)->Apply([](auto* b) { networkArguments(b, 5); });
+BENCHMARK(BM_FolderExport)->Apply([](auto* b) { networkArguments(b, 1); });
 
 } // namespace
 

@@ -19,7 +19,7 @@ struct EncodedSection
 };
 using EncodedSections = std::array<EncodedSection, 3>;
 
-EncodedSections EncodeSections(const QString& account, const QList<ExportRow>& rows)
+EncodedSections encodeSections(const QString& account, const QList<ExportRow>& rows)
 {
     const std::array<ExtractionFile, 3> files = ExtractionFileSet(account);
     EncodedSections sections;
@@ -30,7 +30,7 @@ EncodedSections EncodeSections(const QString& account, const QList<ExportRow>& r
 
 // Appends `bytes` with a single write. On failure the file is cut back to its old end, so it
 // never keeps part of a section, and `reason` tells why.
-bool AppendToFile(const QString& fileName, const QByteArray& bytes, QString& reason)
+bool appendToFile(const QString& fileName, const QByteArray& bytes, QString& reason)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::Append | QIODevice::Unbuffered)) {
@@ -49,7 +49,7 @@ bool AppendToFile(const QString& fileName, const QByteArray& bytes, QString& rea
     return false;
 }
 
-void ReportWriteFailure(const QString& fileName, const QString& reason,
+void reportWriteFailure(const QString& fileName, const QString& reason,
                         const QStringList& writtenFiles)
 {
     const QString path = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
@@ -61,13 +61,13 @@ void ReportWriteFailure(const QString& fileName, const QString& reason,
                                  QStringLiteral("提示"), Desktop::Icon::Information);
 }
 
-ExportOutcome WriteSections(const EncodedSections& sections)
+ExportOutcome writeSections(const EncodedSections& sections)
 {
     QStringList writtenFiles;
     for (const EncodedSection& section : sections) {
         QString reason;
-        if (!AppendToFile(section.fileName, section.bytes, reason)) {
-            ReportWriteFailure(section.fileName, reason, writtenFiles);
+        if (!appendToFile(section.fileName, section.bytes, reason)) {
+            reportWriteFailure(section.fileName, reason, writtenFiles);
             return ExportOutcome::WriteFailed;
         }
         writtenFiles.append(section.fileName);
@@ -90,5 +90,5 @@ std::optional<ExportOutcome> RefuseAccount(const QString& account)
 
 ExportOutcome AppendExtractionSections(const QString& account, const QList<ExportRow>& rows)
 {
-    return WriteSections(EncodeSections(account, rows));
+    return writeSections(encodeSections(account, rows));
 }

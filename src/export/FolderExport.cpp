@@ -24,7 +24,7 @@ void tellFailure(const QString& what)
 
 /** Fetches the download page of every file whose SHA1 `sha1s` lacks and adds what the pages
  *  hold. Empty when all were fetched; else what to tell the user. */
-QString FindMissingSha1s(const QList<WalkedFile>& files, Sha1Cache& sha1s,
+QString findMissingSha1s(const QList<WalkedFile>& files, Sha1Cache& sha1s,
                          RetryingFetcher& fetcher, ExportCounts& counts,
                          const std::function<void()>& report)
 {
@@ -63,7 +63,7 @@ QString FindMissingSha1s(const QList<WalkedFile>& files, Sha1Cache& sha1s,
     return failure;
 }
 
-QList<ExportRow> ExportRowsOf(const QList<WalkedFile>& files, const Sha1Cache& sha1s)
+QList<ExportRow> exportRowsOf(const QList<WalkedFile>& files, const Sha1Cache& sha1s)
 {
     QList<ExportRow> rows;
     for (const WalkedFile& file : files) {
@@ -104,14 +104,14 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
         tellFailure(walk.failure);
         return ExportOutcome::FetchFailed;
     }
-    const QString failure = FindMissingSha1s(walk.files, sha1s, fetcher, counts, report);
+    const QString failure = findMissingSha1s(walk.files, sha1s, fetcher, counts, report);
     if (fetcher.cancelled())
         return ExportOutcome::Cancelled;
     if (!failure.isEmpty()) {
         tellFailure(failure);
         return ExportOutcome::FetchFailed;
     }
-    return AppendExtractionSections(account, ExportRowsOf(walk.files, sha1s));
+    return AppendExtractionSections(account, exportRowsOf(walk.files, sha1s));
 }
 
 void ResolveKnownRows(FileList& list, const Sha1Cache& sha1s)

@@ -11,7 +11,7 @@
 
 namespace {
 
-QList<int> RowsWithoutSha1(const FileList& list)
+QList<int> rowsWithoutSha1(const FileList& list)
 {
     QList<int> rows;
     for (int row = 0; row < list.rowCount(); ++row) {
@@ -23,9 +23,9 @@ QList<int> RowsWithoutSha1(const FileList& list)
 }
 
 // Nothing when every page was fetched; else how the export ends.
-std::optional<ExportOutcome> CompleteSha1s(FileList& list, ExportProgress* progress)
+std::optional<ExportOutcome> completeSha1s(FileList& list, ExportProgress* progress)
 {
-    const QList<int> rows = RowsWithoutSha1(list);
+    const QList<int> rows = rowsWithoutSha1(list);
     QList<HttpRequest> requests;
     for (const int row : rows)
         requests.append(DownloadPageRequest(list.text(row, Column::PickCode)));
@@ -69,7 +69,7 @@ ExportOutcome ExportTickedRows(FileList& list, const QString& account, ExportPro
 {
     if (const std::optional<ExportOutcome> refused = RefuseAccount(account))
         return *refused;
-    if (const std::optional<ExportOutcome> stop = CompleteSha1s(list, progress))
+    if (const std::optional<ExportOutcome> stop = completeSha1s(list, progress))
         return *stop;
     return AppendExtractionSections(account, ExportedRows(list));
 }

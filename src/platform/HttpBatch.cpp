@@ -39,8 +39,6 @@ public:
             curl_multi_setopt(m_multi.get(), CURLMOPT_MAXCONNECTS, KeptConnections);
     }
 
-    ~BatchRun() { abandonInFlight(); }
-
     BatchRun(const BatchRun&) = delete;
     BatchRun& operator=(const BatchRun&) = delete;
 

@@ -1,3 +1,5 @@
+// How one request becomes a curl transfer (HttpTransfer) and its outcome a result; the batches
+// that run transfers are in HttpBatch.cpp.
 #include "HttpTransport.h"
 
 #include "HttpTransfer.h"
@@ -186,8 +188,6 @@ QString plainReason(CURLcode code, const Reception& reception)
         return QStringLiteral("响应头超过 %1 MiB 上限，已停止接收")
             .arg(MaxHeaderBlockBytes / (1024 * 1024));
     switch (code) {
-    case CURLE_ABORTED_BY_CALLBACK:
-        return QStringLiteral("已取消");
     case CURLE_COULDNT_RESOLVE_HOST:
         return QStringLiteral("无法解析服务器名称");
     case CURLE_COULDNT_CONNECT:

@@ -28,18 +28,18 @@ struct Expected
     const char* fid;
 };
 
-QString SizeTextOf(qint64 bytes)
+QString sizeTextOf(qint64 bytes)
 {
     const std::optional<JsonValue> root = ParseJson(QStringLiteral("[%1]").arg(bytes));
     return SizeText(root->array()->Item(1));
 }
 
-QByteArray PlainSection(const QList<Expected>& files)
+QByteArray plainSection(const QList<Expected>& files)
 {
     QString blocks;
     for (const Expected& expected : files) {
         const DemoFile& file = DemoFileWithId(expected.fid);
-        blocks += expected.path + "    " + SizeTextOf(file.size) + "    " + file.pickCode +
+        blocks += expected.path + "    " + sizeTextOf(file.size) + "    " + file.pickCode +
                   "\r\n" + file.sha1 + "#" + QString::number(file.size) + "#" + file.name +
                   "\r\n\r\n";
     }
@@ -105,7 +105,7 @@ TEST_P(FolderExportLayoutTest, WritesEveryFileByItsPathInWalkOrder)
     EXPECT_EQ(exportFolder(GetParam().folderId, GetParam().includeSubfolders),
               ExportOutcome::Written);
     EXPECT_EQ(folder.entries(), ExportFiles);
-    EXPECT_EQ(FileBytes(PlainFile), PlainSection(GetParam().files));
+    EXPECT_EQ(FileBytes(PlainFile), plainSection(GetParam().files));
     EXPECT_TRUE(desktop.messages.isEmpty());
     EXPECT_EQ(progress.last.filesFound, GetParam().files.size());
     EXPECT_EQ(progress.last.pagesFetched, progress.last.pagesToFetch);

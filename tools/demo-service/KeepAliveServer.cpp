@@ -1,7 +1,9 @@
 #include "KeepAliveServer.h"
 
 #include <arpa/inet.h>
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <chrono>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -30,8 +32,9 @@ std::string AddressText(const sockaddr_storage& address, int& port)
     return text;
 }
 
-// A blocking socket stream with time limits. Once muted it sends nothing more, so the
-// connection ends without an answer.
+// A blocking socket stream with time limits, reading ahead so that a request is not taken a
+// byte per system call. Once muted it sends nothing more, so the connection ends without an
+// answer.
 class SocketStream final : public httplib::Stream
 {
 public:
@@ -45,20 +48,35 @@ public:
 
     /** Waits up to `limit` for the next request (or the client's close); false when none came
      *  or the server stops. */
-    bool awaitNextRequest(std::chrono::milliseconds limit) const { return waitFor(POLLIN, limit); }
+    bool awaitNextRequest(std::chrono::milliseconds limit) const
+    {
+        return m_readAhead < m_received || waitFor(POLLIN, limit);
+    }
 
-    bool is_readable() const override { return waitFor(POLLIN, IoTimeout); }
+    bool is_readable() const override
+    {
+        return m_readAhead < m_received || waitFor(POLLIN, IoTimeout);
+    }
     bool is_writable() const override { return !m_muted && waitFor(POLLOUT, IoTimeout); }
 
     ssize_t read(char* ptr, size_t size) override
     {
-        if (!is_readable())
-            return -1;
-        ssize_t received;
-        do {
-            received = ::recv(m_socket, ptr, size, 0);
-        } while (received < 0 && errno == EINTR);
-        return received;
+        if (m_readAhead == m_received) {
+            if (!is_readable())
+                return -1;
+            ssize_t received;
+            do {
+                received = ::recv(m_socket, m_buffer, sizeof m_buffer, 0);
+            } while (received < 0 && errno == EINTR);
+            if (received <= 0)
+                return received;
+            m_readAhead = 0;
+            m_received = size_t(received);
+        }
+        const size_t taken = std::min(size, m_received - m_readAhead);
+        std::memcpy(ptr, m_buffer + m_readAhead, taken);
+        m_readAhead += taken;
+        return ssize_t(taken);
     }
 
     ssize_t write(const char* ptr, size_t size) override
@@ -109,6 +127,9 @@ private:
     int m_socket;
     const std::atomic<socket_t>& m_listener;
     bool m_muted = false;
+    char m_buffer[4096];
+    size_t m_readAhead = 0; // the next unread byte of m_buffer
+    size_t m_received = 0;  // bytes of m_buffer filled
 };
 
 thread_local SocketStream* t_currentStream = nullptr;
