@@ -86,28 +86,20 @@ TEST_F(WindowBrowsingTest, CategoryOptionsSelectOneAndListTheirEndpoint)
     EXPECT_TRUE(targets[1].startsWith(QStringLiteral("/lists?aid=32&cid=0&")));
 }
 
-TEST_F(WindowBrowsingTest, TypedOffsetIsSentAsTyped)
+TEST_F(WindowBrowsingTest, PagingButtonsMoveTheOffsetField)
 {
-    control<QLineEdit>("Text5").setText(QStringLiteral("45"));
-    ASSERT_EQ(listingTargets().size(), 1);
-    EXPECT_TRUE(listingTargets().first().contains(QStringLiteral("&offset=45&")));
-}
-
-TEST_F(WindowBrowsingTest, PagingButtonsWalkTheFolderOf95)
-{
+    // Each button once; the whole walk, its ends included, is the browser's.
     enterFolder(QStringLiteral("相册 2012"));
     ASSERT_EQ(text("Text6"), QStringLiteral("95"));
+    forgetTraffic();
     QStringList offsets;
-    for (const char* button : {"Command6", "Command6", "Command6", "Command6", "Command8",
-                               "Command5", "Command5", "Command5", "Command5"}) {
+    for (const char* button : {"Command6", "Command8", "Command5", "Command7"}) {
         click(button);
         offsets.append(text("Text5"));
     }
-    EXPECT_EQ(offsets, (QStringList{"30", "60", "90", "90", "65", "35", "5", "0", "0"}));
+    EXPECT_EQ(offsets, (QStringList{"30", "65", "35", "0"}));
     EXPECT_EQ(control<QLabel>("Label2").text(), QStringLiteral("30"));
-    click("Command8");
-    click("Command7");
-    EXPECT_EQ(text("Text5"), QStringLiteral("0"));
+    EXPECT_EQ(listingTargets().size(), 4);
 }
 
 TEST_F(WindowBrowsingTest, FoldersAreEnteredAndLeftThroughTheWindow)
@@ -160,17 +152,6 @@ TEST_F(WindowBrowsingTest, VideoMarkingColoursNamesAndUnmarkingTurnsAllBlack)
     markVideos.click();
     for (int row = 0; row < rows.rowCount(); ++row)
         EXPECT_EQ(rows.textColour(row, Column::Name), QColor(Qt::black));
-}
-
-TEST_F(WindowBrowsingTest, NewPageIsMarkedWhileTheBoxIsTicked)
-{
-    control<QCheckBox>("Check2").setChecked(true);
-    enterFolder(QStringLiteral("电影"));
-    const FileList& rows = window->fileList();
-    bool anyRed = false;
-    for (int row = 0; row < rows.rowCount(); ++row)
-        anyRed = anyRed || rows.textColour(row, Column::Name) == QColor(Qt::red);
-    EXPECT_TRUE(anyRed);
 }
 
 TEST_F(WindowBrowsingTest, ParseButtonRebuildsTheRowsFromTheResponseField)

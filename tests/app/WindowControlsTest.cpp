@@ -255,12 +255,4 @@ TEST_F(WindowTest, AuthorLabelOpensTheAuthorsPage)
     EXPECT_EQ(desktop.openedTargets, QStringList{AuthorPageAddress()});
 }
 
-TEST_F(WindowTest, ShellOpenPassesTheTargetToTheDesktop)
-{
-    window->ShellOpen(QStringLiteral("demo.txt"));
-    window->ShellOpen(QStringLiteral("http://example.invalid/x"));
-    EXPECT_EQ(desktop.openedTargets, (QStringList{QStringLiteral("demo.txt"),
-                                                  QStringLiteral("http://example.invalid/x")}));
-}
-
 } // namespace

@@ -1,5 +1,6 @@
 #include "browser/Login.h"
 
+#include "DemoDrive.h"
 #include "ServiceFixture.h"
 #include "service/endpoints.h"
 #include "service/session.h"
@@ -50,8 +51,9 @@ TEST_P(LoginBodyBytes, FrameTheEncodedValues)
 
 const BodyCase BodyCases[] = {
     {"OneLetterEach", "a", "B", "login[account]=%61&login[passwd]=%42"},
-    {"SpaceAccount", " ", "x", "login[account]=%20&login[passwd]=%78"},
-    {"ChinesePassword", "u", "中文", "login[account]=%75&login[passwd]=%E4%B8%AD%E6%96%87"},
+    {"SpaceAccount", " ", "x&y=z", "login[account]=%20&login[passwd]=%78%26%79%3D%7A"},
+    {"ChinesePassword", "demo", "中文",
+     "login[account]=%64%65%6D%6F&login[passwd]=%E4%B8%AD%E6%96%87"},
     {"FormCharacters", "a&b=c", "%", "login[account]=%61%26%62%3D%63&login[passwd]=%25"},
 };
 
@@ -101,16 +103,21 @@ TEST_F(Login, SecondLoginReplacesTheCookieAndShowsTheRootAgain)
     logIn();
     const QString first = SessionCookie();
     const int rootRows = rows.rowCount();
+    enterFolder(QString::fromLatin1(DemoDriveIds::Documents));
     logIn();
     EXPECT_NE(SessionCookie(), first);
+    EXPECT_EQ(browser.state().idPath(), "/0");
+    EXPECT_EQ(browser.state().folderId(), "0");
     EXPECT_EQ(rows.rowCount(), rootRows);
+    EXPECT_GE(rowWithId(QString::fromLatin1(DemoDriveIds::Documents)), 0);
 }
 
 struct FailureCase
 {
     const char* name;
     DemoService::Fault fault;
-    const char* title; // of the request layer's message
+    const char* title;     // of the request layer's message
+    const char* textStart; // of its text
 };
 
 void PrintTo(const FailureCase& c, std::ostream* out)
@@ -137,10 +144,14 @@ TEST_P(FailedLogin, EmptiesCookieAndList)
     EXPECT_TRUE(listingTargets().isEmpty());
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages.first().title, QString::fromUtf8(GetParam().title));
+    EXPECT_TRUE(desktop.messages.first().text.startsWith(QString::fromUtf8(GetParam().textStart)))
+        << desktop.messages.first().text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Request, FailedLogin,
-                         ::testing::Values(FailureCase{"Status500", StatusFault(500), "提示"},
-                                           FailureCase{"Dropped", DroppedConnection(), "提示1"}));
+                         ::testing::Values(FailureCase{"Status500", StatusFault(500), "提示",
+                                                       "Http错误代码:500"},
+                                           FailureCase{"Dropped", DroppedConnection(), "提示1",
+                                                       "错误原因:"}));
 
 } // namespace
