@@ -38,7 +38,8 @@ std::optional<ExportOutcome> completeSha1s(FileList& list, ExportProgress* progr
         if (shown)
             progress->report(counts);
     };
-    const CancelToken* cancel = progress ? &progress->cancelToken() : nullptr;
+    // Only a shown progress has a Cancel button, and only then may input reach the window.
+    const CancelToken* cancel = shown ? &progress->cancelToken() : nullptr;
     const QList<HttpResult> pages = SendHttpBatch(requests, {cancel, fetched});
 
     std::optional<HttpResult> firstFailure;
