@@ -160,10 +160,10 @@ void exportFolderOneAfterAnother(const WalkScope& scope)
     const WalkResult walk = WalkFolder(scope, fetcher, counts, {});
     QList<ExportRow> rows;
     for (const WalkedFile& file : walk.files) {
-        const QString pickCode = file.columns.value(int(Column::PickCode) - 1);
+        const QString pickCode = file.columns.value(ColumnIndex(Column::PickCode));
         const QString sha1 = FindSha1(FetchDownloadPage(pickCode));
-        rows.append({file.path, file.columns.value(int(Column::Size) - 1), pickCode,
-                     sha1 + file.columns.value(int(Column::StandardForm) - 1)});
+        rows.append({file.path, file.columns.value(ColumnIndex(Column::Size)), pickCode,
+                     sha1 + file.columns.value(ColumnIndex(Column::StandardForm))});
     }
     AppendExtractionSections(Account, rows);
 }

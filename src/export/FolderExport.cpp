@@ -13,7 +13,7 @@ namespace {
 
 QString column(const WalkedFile& file, Column which)
 {
-    return file.columns.value(int(which) - 1);
+    return file.columns.value(ColumnIndex(which));
 }
 
 void tellFailure(const QString& what)

@@ -32,7 +32,7 @@ QString joinPath(const QString& folderPath, const QString& name)
 QString folderName(const Folder& folder)
 {
     return folder.path.isEmpty() ? QStringLiteral("当前目录")
-                                 : QStringLiteral("“%1”").arg(folder.path);
+                                 : QStringLiteral("目录“%1”").arg(folder.path);
 }
 
 bool listsFolders(const WalkScope& scope)
@@ -43,7 +43,7 @@ bool listsFolders(const WalkScope& scope)
 
 QString columnText(const QStringList& row, Column column)
 {
-    return row.value(int(column) - 1);
+    return row.value(ColumnIndex(column));
 }
 
 class Walk
@@ -99,7 +99,7 @@ private:
         report();
         for (const Folder& subfolder : subfolders) {
             if (subfolder.depth > MaxWalkDepth) {
-                m_result.failure = QStringLiteral("目录%1的层级超过了 %2 层的上限")
+                m_result.failure = QStringLiteral("%1的层级超过了 %2 层的上限")
                                        .arg(folderName(subfolder))
                                        .arg(MaxWalkDepth);
             }
@@ -144,7 +144,7 @@ private:
     {
         if (count <= MaxFolderEntries)
             return true;
-        m_result.failure = QStringLiteral("目录%1有 %2 个条目，超过了 %3 个的上限")
+        m_result.failure = QStringLiteral("%1有 %2 个条目，超过了 %3 个的上限")
                                .arg(folderName(folder))
                                .arg(count)
                                .arg(MaxFolderEntries);
@@ -153,7 +153,7 @@ private:
 
     static QString pageName(const Folder& folder, qint64 offset)
     {
-        return QStringLiteral("目录%1的列表（第 %2 页）")
+        return QStringLiteral("%1的列表（第 %2 页）")
             .arg(folderName(folder))
             .arg(offset / PageSize + 1);
     }

@@ -190,7 +190,7 @@ TEST_F(FolderExportTest, ListingThatFailsNamesTheFolder)
     service.setFault(DemoService::Endpoint::Files, {.status = 404});
     EXPECT_EQ(exportFolder(DemoDriveIds::Report, false), ExportOutcome::FetchFailed);
     expectNothingWrittenAndOneMessageWith(
-        QStringLiteral("无法读取目录当前目录的列表（第 1 页）：Http错误代码:404"));
+        QStringLiteral("无法读取当前目录的列表（第 1 页）：Http错误代码:404"));
     EXPECT_EQ(listingRequests(), 1) << "404 is not worth another try";
 }
 
