@@ -42,14 +42,14 @@ QString SizeText(const JsonValue& bytes)
     const std::optional<double> size = byteCount(bytes);
     if (!size)
         return QString();
-    constexpr double K = 1024;
-    if (*size < K)
+    constexpr double kibi = 1024;
+    if (*size < kibi)
         return PlainDecimal(*size) + QLatin1Char('B');
-    if (*size < K * K)
-        return scaledText(*size, K, QLatin1Char('K'));
-    if (*size < K * K * K)
-        return scaledText(*size, K * K, QLatin1Char('M'));
-    if (*size < K * K * K * K)
-        return scaledText(*size, K * K * K, QLatin1Char('G'));
+    if (*size < kibi * kibi)
+        return scaledText(*size, kibi, QLatin1Char('K'));
+    if (*size < kibi * kibi * kibi)
+        return scaledText(*size, kibi * kibi, QLatin1Char('M'));
+    if (*size < kibi * kibi * kibi * kibi)
+        return scaledText(*size, kibi * kibi * kibi, QLatin1Char('G'));
     return QString();
 }

@@ -6,7 +6,7 @@ namespace {
 
 const QString ForbiddenCharacters = QStringLiteral(R"(<>:"/\|?*)");
 
-bool IsForbidden(QChar c)
+bool isForbidden(QChar c)
 {
     return c.category() == QChar::Other_Control || ForbiddenCharacters.contains(c);
 }
@@ -18,7 +18,7 @@ bool CanNameExportFiles(const QString& account)
     if (account.contains(QStringLiteral("..")))
         return false;
     for (const QChar c : account) {
-        if (IsForbidden(c))
+        if (isForbidden(c))
             return false;
     }
     return true;

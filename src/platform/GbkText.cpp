@@ -7,7 +7,7 @@ namespace {
 
 constexpr char16_t ReplacementCharacter = u'\uFFFD';
 
-bool HasSurrogate(QStringView text)
+bool hasSurrogate(QStringView text)
 {
     for (const QChar c : text) {
         if (c.isSurrogate())
@@ -17,7 +17,7 @@ bool HasSurrogate(QStringView text)
 }
 
 // Length of the code point at `i`: 2 for a valid surrogate pair, else 1.
-qsizetype CodePointLength(QStringView text, qsizetype i)
+qsizetype codePointLength(QStringView text, qsizetype i)
 {
     const bool pair =
         text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
@@ -58,7 +58,7 @@ QByteArray EncodeGbkText(QStringView text)
 {
     // GBK holds no character outside the Basic Multilingual Plane, so text without surrogates
     // that encodes without error is all GBK.
-    if (!HasSurrogate(text)) {
+    if (!hasSurrogate(text)) {
         QStringEncoder gbk("GBK");
         QByteArray bytes = gbk.encode(text);
         if (!gbk.hasError())
@@ -67,7 +67,7 @@ QByteArray EncodeGbkText(QStringView text)
     QByteArray bytes;
     MixedEncoder encoder;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = CodePointLength(text, i);
+        const qsizetype length = codePointLength(text, i);
         encoder.append(text.mid(i, length), bytes);
         i += length;
     }

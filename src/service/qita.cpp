@@ -20,15 +20,15 @@ QString twoDigits(int number)
 
 QString EncodeUtf8Percent(const QString& text)
 {
-    static constexpr char Digits[] = "0123456789ABCDEF";
+    static constexpr char digits[] = "0123456789ABCDEF";
     const QByteArray bytes = text.toUtf8();
     QString encoded;
     encoded.reserve(bytes.size() * 3);
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         encoded.append(u'%');
-        encoded.append(QLatin1Char(Digits[byte >> 4]));
-        encoded.append(QLatin1Char(Digits[byte & 0xf]));
+        encoded.append(QLatin1Char(digits[byte >> 4]));
+        encoded.append(QLatin1Char(digits[byte & 0xf]));
     }
     return encoded;
 }

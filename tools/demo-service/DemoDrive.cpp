@@ -134,7 +134,7 @@ const FileRow Files[] = {
     {"20804", "1008", "公开课 第一讲.mkv", 900 * MiB, "2012-03-03 19:30:00", true, Page::Usual},
 };
 
-qint64 ChinaTimeToUnix(const char* text)
+qint64 chinaTimeToUnix(const char* text)
 {
     const QString dateTime = QString::fromLatin1(text);
     const QDate date = QDate::fromString(dateTime.left(10), "yyyy-MM-dd");
@@ -142,42 +142,42 @@ qint64 ChinaTimeToUnix(const char* text)
     return QDateTime(date, time, Qt::OffsetFromUTC, ChinaOffsetSeconds).toSecsSinceEpoch();
 }
 
-QString HashHex(const QString& text)
+QString hashHex(const QString& text)
 {
     return QString::fromLatin1(
         QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex());
 }
 
 // Pick codes look like the service's: 17 lower-case letters and digits.
-QString PickCodeFor(const QString& fid)
+QString pickCodeFor(const QString& fid)
 {
-    static const char Alphabet[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    static const char alphabet[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     const QByteArray digest =
         QCryptographicHash::hash("pick-" + fid.toUtf8(), QCryptographicHash::Sha1);
     QString code;
     for (int i = 0; i < 17; ++i)
-        code += QLatin1Char(Alphabet[static_cast<unsigned char>(digest[i]) % 36]);
+        code += QLatin1Char(alphabet[static_cast<unsigned char>(digest[i]) % 36]);
     return code;
 }
 
-QString Sha1For(const DemoFile& file)
+QString sha1For(const DemoFile& file)
 {
     // An empty file has the well-known SHA1 of no bytes.
     if (file.size == 0)
         return QStringLiteral("DA39A3EE5E6B4B0D3255BFEF95601890AFD80709");
-    return HashHex("content-" + file.fid + "/" + file.name).toUpper();
+    return hashHex("content-" + file.fid + "/" + file.name).toUpper();
 }
 
-DemoDownloadButton ButtonFor(const DemoFile& file, const QString& label)
+DemoDownloadButton buttonFor(const DemoFile& file, const QString& label)
 {
-    static const QList<QPair<QString, QString>> LineHosts = {
+    static const QList<QPair<QString, QString>> lineHosts = {
         {QStringLiteral("联通"), QStringLiteral("cdn-cu")},
         {QStringLiteral("电信"), QStringLiteral("cdn-ct")},
         {QStringLiteral("移动"), QStringLiteral("cdn-cm")},
         {QStringLiteral("网通"), QStringLiteral("cdn-cnc")},
     };
     QString host;
-    for (const auto& [lineLabel, lineHost] : LineHosts) {
+    for (const auto& [lineLabel, lineHost] : lineHosts) {
         if (lineLabel == label)
             host = lineHost;
     }
@@ -186,7 +186,7 @@ DemoDownloadButton ButtonFor(const DemoFile& file, const QString& label)
                 .arg(host, file.pickCode, QString::fromLatin1(QUrl::toPercentEncoding(file.name)))};
 }
 
-QStringList ButtonLabels(Page page, const QString& fid)
+QStringList buttonLabels(Page page, const QString& fid)
 {
     const QString unicom = QStringLiteral("联通");
     const QString telecom = QStringLiteral("电信");
@@ -215,15 +215,15 @@ QStringList ButtonLabels(Page page, const QString& fid)
     return {telecom, unicom};
 }
 
-void DescribePage(DemoFile& file, Page page)
+void describePage(DemoFile& file, Page page)
 {
     if (page != Page::NoSha1 && page != Page::Bare)
-        file.sha1 = page == Page::LowerSha1 ? Sha1For(file).toLower() : Sha1For(file);
-    for (const QString& label : ButtonLabels(page, file.fid))
-        file.buttons.append(ButtonFor(file, label));
+        file.sha1 = page == Page::LowerSha1 ? sha1For(file).toLower() : sha1For(file);
+    for (const QString& label : buttonLabels(page, file.fid))
+        file.buttons.append(buttonFor(file, label));
 }
 
-DemoFile MakeFile(const QString& fid, const QString& cid, const QString& name, qint64 size,
+DemoFile makeFile(const QString& fid, const QString& cid, const QString& name, qint64 size,
                   qint64 time, bool shared, Page page)
 {
     DemoFile file;
@@ -233,21 +233,21 @@ DemoFile MakeFile(const QString& fid, const QString& cid, const QString& name, q
     file.size = size;
     file.time = time;
     file.shared = shared;
-    file.pickCode = PickCodeFor(fid);
-    DescribePage(file, page);
+    file.pickCode = pickCodeFor(fid);
+    describePage(file, page);
     return file;
 }
 
 // 相册 2012: 95 photos whose name, time and size orders all differ from one another.
-QList<DemoFile> Photos()
+QList<DemoFile> photos()
 {
-    const qint64 firstTime = ChinaTimeToUnix("2012-03-01 09:00:00");
+    const qint64 firstTime = chinaTimeToUnix("2012-03-01 09:00:00");
     const int count = DemoDriveIds::PhotosEntryCount;
     QList<DemoFile> photos;
     for (int i = 0; i < count; ++i) {
         const qint64 time = firstTime + qint64((i * 37) % count) * (2 * 86400 + 7 * 60);
         const qint64 size = 1500000 + qint64((i * 61) % count) * 20011;
-        photos.append(MakeFile(QString::number(30001 + i),
+        photos.append(makeFile(QString::number(30001 + i),
                                QString::fromLatin1(DemoDriveIds::Photos),
                                QStringLiteral("IMG_%1.jpg").arg(i + 1, 4, 10, QLatin1Char('0')),
                                size, time, i % 7 == 0, Page::Usual));
@@ -255,25 +255,25 @@ QList<DemoFile> Photos()
     return photos;
 }
 
-QList<DemoFolder> SampleFolders()
+QList<DemoFolder> sampleFolders()
 {
     QList<DemoFolder> folders;
     for (const FolderRow& row : Folders) {
         folders.append({QString::fromUtf8(row.cid), QString::fromUtf8(row.parentCid),
-                        QString::fromUtf8(row.name), ChinaTimeToUnix(row.time), row.shared});
+                        QString::fromUtf8(row.name), chinaTimeToUnix(row.time), row.shared});
     }
     return folders;
 }
 
-QList<DemoFile> SampleFiles()
+QList<DemoFile> sampleFiles()
 {
     QList<DemoFile> files;
     for (const FileRow& row : Files) {
-        files.append(MakeFile(QString::fromUtf8(row.fid), QString::fromUtf8(row.cid),
-                              QString::fromUtf8(row.name), row.size, ChinaTimeToUnix(row.time),
+        files.append(makeFile(QString::fromUtf8(row.fid), QString::fromUtf8(row.cid),
+                              QString::fromUtf8(row.name), row.size, chinaTimeToUnix(row.time),
                               row.shared, row.page));
     }
-    files.append(Photos());
+    files.append(photos());
     return files;
 }
 
@@ -302,7 +302,7 @@ private:
             const int serial = int(files.size()) + 1;
             const QString name = QStringLiteral("文件 %1-%2.dat").arg(level).arg(serial, 4, 10,
                                                                                QLatin1Char('0'));
-            files.append(MakeFile(QString::number(500000 + serial), cid, name,
+            files.append(makeFile(QString::number(500000 + serial), cid, name,
                                   qint64(serial) * 7919 % (64 * MiB), BaseTime + serial * 60,
                                   serial % 5 == 0, Page::Usual));
         }
@@ -321,7 +321,7 @@ private:
 
 const DemoDrive& DemoDrive::sample()
 {
-    static const DemoDrive drive(SampleFolders(), SampleFiles());
+    static const DemoDrive drive(sampleFolders(), sampleFiles());
     return drive;
 }
 

@@ -4,14 +4,14 @@
 
 namespace {
 
-QString SizeText(qint64 size)
+QString sizeText(qint64 size)
 {
     return QLocale::c().formattedDataSize(size, 2, QLocale::DataSizeTraditionalFormat);
 }
 
 // The page holds no other run of letters and digits as long as a SHA1 before the SHA1 itself,
 // and no other "http://" link, so that a reader can find both by pattern.
-QString PageHtml(const QString& title, const QString& content)
+QString pageHtml(const QString& title, const QString& content)
 {
     return QStringLiteral("<!DOCTYPE html>\n"
                           "<html lang=\"zh-CN\">\n"
@@ -27,14 +27,14 @@ QString PageHtml(const QString& title, const QString& content)
         .arg(title.toHtmlEscaped(), content);
 }
 
-QString Sha1Html(const DemoFile& file)
+QString sha1Html(const DemoFile& file)
 {
     if (file.sha1.isEmpty())
         return QStringLiteral("<p class=\"sha1\">SHA1：正在计算，请稍后再试</p>\n");
     return QStringLiteral("<p class=\"sha1\">SHA1：<span>%1</span></p>\n").arg(file.sha1);
 }
 
-QString ButtonsHtml(const DemoFile& file)
+QString buttonsHtml(const DemoFile& file)
 {
     if (file.buttons.isEmpty())
         return QStringLiteral("<p class=\"notice\">该文件暂不提供下载。</p>\n");
@@ -54,14 +54,14 @@ QByteArray RenderDownloadPage(const DemoFile& file)
                                         "<h1>%1</h1>\n"
                                         "<p>文件大小：%2</p>\n"
                                         "<p>上传时间：%3</p>\n")
-                             .arg(file.name.toHtmlEscaped(), SizeText(file.size),
+                             .arg(file.name.toHtmlEscaped(), sizeText(file.size),
                                   DemoDrive::fileTimeText(file.time));
-    return PageHtml(file.name, info + Sha1Html(file) + ButtonsHtml(file) + "</div>\n").toUtf8();
+    return pageHtml(file.name, info + sha1Html(file) + buttonsHtml(file) + "</div>\n").toUtf8();
 }
 
 QByteArray RenderMissingFilePage()
 {
-    return PageHtml(QStringLiteral("文件不存在"),
+    return pageHtml(QStringLiteral("文件不存在"),
                     QStringLiteral("<p class=\"notice\">文件不存在或已被删除。</p>\n"))
         .toUtf8();
 }

@@ -21,7 +21,7 @@ struct Entry
 };
 
 // Strings go out as the service writes them: ASCII only, every other UTF-16 unit as \uXXXX.
-QByteArray JsonString(const QString& text)
+QByteArray jsonString(const QString& text)
 {
     QByteArray out = "\"";
     for (const QChar c : text) {
@@ -38,50 +38,50 @@ QByteArray JsonString(const QString& text)
     return out + "\"";
 }
 
-QByteArray Member(const char* key, const QByteArray& jsonValue)
+QByteArray member(const char* key, const QByteArray& jsonValue)
 {
-    return JsonString(QString::fromLatin1(key)) + ":" + jsonValue;
+    return jsonString(QString::fromLatin1(key)) + ":" + jsonValue;
 }
 
-QByteArray Number(qint64 value)
+QByteArray number(qint64 value)
 {
     return QByteArray::number(value);
 }
 
-QByteArray FolderJson(const DemoDrive& drive, const DemoFolder& folder)
+QByteArray folderJson(const DemoDrive& drive, const DemoFolder& folder)
 {
     const QList<QByteArray> members = {
-        Member("cid", JsonString(folder.cid)),
-        Member("pid", JsonString(folder.parentCid)),
-        Member("n", JsonString(folder.name)),
-        Member("t", Number(folder.time)),
-        Member("sh", Number(folder.shared ? 1 : 0)),
-        Member("category_file_count", Number(drive.filesIn(folder.cid).size())),
+        member("cid", jsonString(folder.cid)),
+        member("pid", jsonString(folder.parentCid)),
+        member("n", jsonString(folder.name)),
+        member("t", number(folder.time)),
+        member("sh", number(folder.shared ? 1 : 0)),
+        member("category_file_count", number(drive.filesIn(folder.cid).size())),
     };
     return "{" + members.join(',') + "}";
 }
 
-QByteArray FileJson(const DemoFile& file)
+QByteArray fileJson(const DemoFile& file)
 {
     const QList<QByteArray> members = {
-        Member("fid", JsonString(file.fid)),
-        Member("cid", JsonString(file.cid)),
-        Member("n", JsonString(file.name)),
-        Member("s", Number(file.size)),
-        Member("t", JsonString(DemoDrive::fileTimeText(file.time))),
-        Member("pc", JsonString(file.pickCode)),
-        Member("sh", Number(file.shared ? 1 : 0)),
-        Member("ico", JsonString(QFileInfo(file.name).suffix().toLower())),
+        member("fid", jsonString(file.fid)),
+        member("cid", jsonString(file.cid)),
+        member("n", jsonString(file.name)),
+        member("s", number(file.size)),
+        member("t", jsonString(DemoDrive::fileTimeText(file.time))),
+        member("pc", jsonString(file.pickCode)),
+        member("sh", number(file.shared ? 1 : 0)),
+        member("ico", jsonString(QFileInfo(file.name).suffix().toLower())),
     };
     return "{" + members.join(',') + "}";
 }
 
-QByteArray EntryJson(const DemoDrive& drive, const Entry& entry)
+QByteArray entryJson(const DemoDrive& drive, const Entry& entry)
 {
-    return entry.folder ? FolderJson(drive, *entry.folder) : FileJson(*entry.file);
+    return entry.folder ? folderJson(drive, *entry.folder) : fileJson(*entry.file);
 }
 
-bool Before(const Entry& a, const Entry& b, ListingQuery::SortKey key)
+bool sortsBefore(const Entry& a, const Entry& b, ListingQuery::SortKey key)
 {
     switch (key) {
     case ListingQuery::SortKey::Name:
@@ -104,18 +104,18 @@ bool Before(const Entry& a, const Entry& b, ListingQuery::SortKey key)
 }
 
 // Folders come before files, as the service lists them; each group in the requested order.
-void Sort(QList<Entry>& entries, const ListingQuery& query)
+void sortEntries(QList<Entry>& entries, const ListingQuery& query)
 {
     std::stable_sort(entries.begin(), entries.end(), [&query](const Entry& a, const Entry& b) {
         const bool aFolder = a.folder != nullptr;
         const bool bFolder = b.folder != nullptr;
         if (aFolder != bFolder)
             return aFolder;
-        return query.ascending ? Before(a, b, query.sortKey) : Before(b, a, query.sortKey);
+        return query.ascending ? sortsBefore(a, b, query.sortKey) : sortsBefore(b, a, query.sortKey);
     });
 }
 
-QList<Entry> FolderEntries(const DemoDrive& drive, const QString& cid)
+QList<Entry> folderEntries(const DemoDrive& drive, const QString& cid)
 {
     QList<Entry> entries;
     for (const DemoFolder* folder : drive.subfoldersOf(cid))
@@ -125,7 +125,7 @@ QList<Entry> FolderEntries(const DemoDrive& drive, const QString& cid)
     return entries;
 }
 
-QList<Entry> SharedEntries(const DemoDrive& drive)
+QList<Entry> sharedEntries(const DemoDrive& drive)
 {
     QList<Entry> entries;
     for (const DemoFolder& folder : drive.folders()) {
@@ -139,17 +139,17 @@ QList<Entry> SharedEntries(const DemoDrive& drive)
     return entries;
 }
 
-QList<Entry> NewestFiles(const DemoDrive& drive)
+QList<Entry> newestFiles(const DemoDrive& drive)
 {
     QList<Entry> entries;
     for (const DemoFile& file : drive.files())
         entries.append({nullptr, &file});
     ListingQuery newestFirst;
-    Sort(entries, newestFirst);
+    sortEntries(entries, newestFirst);
     return entries.mid(0, DemoDriveIds::NewestFileCount);
 }
 
-QList<Entry> OnlyShared(const QList<Entry>& entries)
+QList<Entry> onlyShared(const QList<Entry>& entries)
 {
     QList<Entry> shared;
     std::copy_if(entries.begin(), entries.end(), std::back_inserter(shared),
@@ -157,13 +157,13 @@ QList<Entry> OnlyShared(const QList<Entry>& entries)
     return shared;
 }
 
-QByteArray DataJson(const DemoDrive& drive, const QList<Entry>& page, DemoService::ListingForm form)
+QByteArray dataJson(const DemoDrive& drive, const QList<Entry>& page, DemoService::ListingForm form)
 {
     QList<QByteArray> items;
     for (qsizetype i = 0; i < page.size(); ++i) {
-        const QByteArray entry = EntryJson(drive, page[i]);
+        const QByteArray entry = entryJson(drive, page[i]);
         items.append(form == DemoService::ListingForm::Keyed
-                         ? JsonString(QString::number(i)) + ":" + entry
+                         ? jsonString(QString::number(i)) + ":" + entry
                          : entry);
     }
     if (form == DemoService::ListingForm::Keyed)
@@ -171,7 +171,7 @@ QByteArray DataJson(const DemoDrive& drive, const QList<Entry>& page, DemoServic
     return "[" + items.join(',') + "]";
 }
 
-const char* SortKeyName(ListingQuery::SortKey key)
+const char* sortKeyName(ListingQuery::SortKey key)
 {
     switch (key) {
     case ListingQuery::SortKey::Name:
@@ -184,7 +184,7 @@ const char* SortKeyName(ListingQuery::SortKey key)
     return "user_ptime";
 }
 
-int AidOf(ListingQuery::Scope scope)
+int aidOf(ListingQuery::Scope scope)
 {
     switch (scope) {
     case ListingQuery::Scope::Shared:
@@ -197,7 +197,7 @@ int AidOf(ListingQuery::Scope scope)
     return 1;
 }
 
-int NumberOr(const QMap<QString, QString>& parameters, const QString& key, int fallback)
+int numberOr(const QMap<QString, QString>& parameters, const QString& key, int fallback)
 {
     bool ok = false;
     const int value = parameters.value(key).toInt(&ok);
@@ -225,8 +225,8 @@ ListingQuery ListingQuery::fromParameters(const QMap<QString, QString>& paramete
         query.sortKey = SortKey::Size;
     query.ascending = parameters.value(QStringLiteral("asc")) == QLatin1String("1");
     query.sharedOnly = parameters.value(QStringLiteral("is_share")) == QLatin1String("1");
-    query.offset = std::max(0, NumberOr(parameters, QStringLiteral("offset"), 0));
-    const int limit = NumberOr(parameters, QStringLiteral("limit"), query.limit);
+    query.offset = std::max(0, numberOr(parameters, QStringLiteral("offset"), 0));
+    const int limit = numberOr(parameters, QStringLiteral("limit"), query.limit);
     if (limit > 0)
         query.limit = std::min(limit, MaximumLimit);
     return query;
@@ -238,33 +238,33 @@ std::optional<QByteArray> RenderListing(const DemoDrive& drive, const ListingQue
     QList<Entry> entries;
     switch (query.scope) {
     case ListingQuery::Scope::Shared:
-        entries = SharedEntries(drive);
+        entries = sharedEntries(drive);
         break;
     case ListingQuery::Scope::Newest:
-        entries = NewestFiles(drive);
+        entries = newestFiles(drive);
         break;
     case ListingQuery::Scope::Folder:
         if (query.cid != QLatin1String(DemoDriveIds::Root) && !drive.folder(query.cid))
             return std::nullopt;
-        entries = FolderEntries(drive, query.cid);
+        entries = folderEntries(drive, query.cid);
         break;
     }
     if (query.sharedOnly)
-        entries = OnlyShared(entries);
-    Sort(entries, query);
+        entries = onlyShared(entries);
+    sortEntries(entries, query);
     const QList<Entry> page =
         entries.mid(std::min<qsizetype>(query.offset, entries.size()), query.limit);
     const QList<QByteArray> members = {
-        Member("data", DataJson(drive, page, form)),
-        Member("count", Number(entries.size())),
-        Member("offset", Number(query.offset)),
-        Member("limit", Number(query.limit)),
-        Member("aid", Number(AidOf(query.scope))),
-        Member("cid", JsonString(query.cid)),
-        Member("order", JsonString(QString::fromLatin1(SortKeyName(query.sortKey)))),
-        Member("is_asc", Number(query.ascending ? 1 : 0)),
-        Member("state", "true"),
-        Member("error", JsonString(QString())),
+        member("data", dataJson(drive, page, form)),
+        member("count", number(entries.size())),
+        member("offset", number(query.offset)),
+        member("limit", number(query.limit)),
+        member("aid", number(aidOf(query.scope))),
+        member("cid", jsonString(query.cid)),
+        member("order", jsonString(QString::fromLatin1(sortKeyName(query.sortKey)))),
+        member("is_asc", number(query.ascending ? 1 : 0)),
+        member("state", "true"),
+        member("error", jsonString(QString())),
     };
     return "{" + members.join(',') + "}";
 }

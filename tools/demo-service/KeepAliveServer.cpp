@@ -17,7 +17,7 @@ constexpr auto IoTimeout = std::chrono::seconds(5);
 constexpr int PollSliceMs = 50;
 constexpr int PoolThreads = 32;
 
-std::string AddressText(const sockaddr_storage& address, int& port)
+std::string addressText(const sockaddr_storage& address, int& port)
 {
     char text[INET6_ADDRSTRLEN] = {};
     if (address.ss_family == AF_INET) {
@@ -95,7 +95,7 @@ public:
         sockaddr_storage address{};
         socklen_t length = sizeof address;
         if (::getpeername(m_socket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            ip = AddressText(address, port);
+            ip = addressText(address, port);
     }
 
     void get_local_ip_and_port(std::string& ip, int& port) const override
@@ -103,7 +103,7 @@ public:
         sockaddr_storage address{};
         socklen_t length = sizeof address;
         if (::getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            ip = AddressText(address, port);
+            ip = addressText(address, port);
     }
 
     socket_t socket() const override { return m_socket; }
