@@ -1,10 +1,26 @@
 #include "ClickableLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+    // A link that Tab reaches; Space or Return then follows it, as with a button.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)

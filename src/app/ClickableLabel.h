@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-/** A label that reports a left-button click (press and release inside it). */
+/** A label that reports a left-button click (press and release inside it), or Space or Return
+ *  while it has the focus. */
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_pressed = false;

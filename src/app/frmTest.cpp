@@ -4,10 +4,10 @@
 #include "ClickableLabel.h"
 #include "ExportProgressDialog.h"
 #include "GridItemDelegate.h"
+#include "KeyboardReach.h"
 #include "ListColumns.h"
 #include "Twips.h"
 #include "browser/ListingRequest.h"
-#include "browser/ListingRows.h"
 #include "browser/Login.h"
 #include "export/ItemActions.h"
 #include "export/LinkResolution.h"
@@ -22,7 +22,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -103,6 +102,9 @@ frmTest::frmTest(QWidget* parent)
     wireCommands();
     wireChoices();
     wireFileList();
+    wireKeys();
+    createRowMenu();
+    NameControlsForScreenReaders(*this);
     load();
 }
 
@@ -328,8 +330,6 @@ void frmTest::wireFileList()
     connect(m_listView, &QTreeWidget::itemPressed, this, &frmTest::onRowPressed);
     connect(m_listView, &QTreeWidget::itemClicked, this, &frmTest::onRowClicked);
     connect(m_listView, &QTreeWidget::itemDoubleClicked, &m_browser, &FileBrowser::EnterFolder);
-    m_listView->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_listView, &QTreeWidget::customContextMenuRequested, this, &frmTest::showRowMenu);
 }
 
 void frmTest::load()
@@ -353,12 +353,14 @@ void frmTest::load()
     }
     m_sortChoice->setCurrentIndex(StartUpSortChoice);
     m_sortRanForIndexChange = false;
+    m_accountField->setFocus();
 }
 
 void frmTest::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeFileList();
+    TabThroughShownControls(*this);
 }
 
 void frmTest::placeFileList()
@@ -415,18 +417,18 @@ void frmTest::onRowClicked(QTreeWidgetItem* item)
 {
     const bool tickOnly =
         item == std::exchange(m_pressedRow, nullptr) && item->checkState(0) != m_pressedTick;
-    if (tickOnly)
-        return;
-    LinkFields fields = linkFields();
-    ResolveSelectedRow(m_fileList, fields);
-    showLinkFields(fields);
+    if (!tickOnly)
+        resolveSelectedRow();
+}
+
+void frmTest::resolveSelectedRow()
+{
+    changeLinkFields([this](LinkFields& fields) { ResolveSelectedRow(m_fileList, fields); });
 }
 
 void frmTest::fetchLinkOfPickCode()
 {
-    LinkFields fields = linkFields();
-    FetchLinkOfPickCode(fields);
-    showLinkFields(fields);
+    changeLinkFields([](LinkFields& fields) { FetchLinkOfPickCode(fields); });
 }
 
 void frmTest::exportTickedRows()
@@ -443,29 +445,10 @@ void frmTest::exportFolder(const QString& folderId, bool includeSubfolders)
     ResolveKnownRows(m_fileList, m_sha1s);
 }
 
-// A folder row offers the folder export of that folder, with and without its subfolders.
-void frmTest::showRowMenu(const QPoint& position)
+void frmTest::changeLinkFields(const std::function<void(LinkFields&)>& action)
 {
-    const QTreeWidgetItem* item = m_listView->itemAt(position);
-    if (!item || !IsFolderName(item->text(ColumnIndex(Column::Name))))
-        return;
-    const QString folderId = item->text(ColumnIndex(Column::Id));
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("FolderRowMenu"));
-    const QAction* alone = menu.addAction(QStringLiteral("导出此目录"));
-    const QAction* withSubfolders = menu.addAction(QStringLiteral("导出此目录（含子目录）"));
-    const QAction* chosen = menu.exec(m_listView->viewport()->mapToGlobal(position));
-    if (chosen == alone || chosen == withSubfolders)
-        exportFolder(folderId, chosen == withSubfolders);
-}
-
-LinkFields frmTest::linkFields() const
-{
-    return {m_pickCodeField->text(), m_downloadLinkField->text()};
-}
-
-void frmTest::showLinkFields(const LinkFields& fields)
-{
+    LinkFields fields{m_pickCodeField->text(), m_downloadLinkField->text()};
+    action(fields);
     showText(m_pickCodeField, fields.pickCode);
     showText(m_downloadLinkField, fields.downloadLink);
 }

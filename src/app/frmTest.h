@@ -6,6 +6,7 @@
 #include "export/LinkResolution.h"
 
 #include <QWidget>
+#include <functional>
 
 class ClickableLabel;
 class QButtonGroup;
@@ -18,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RowMenu;
 
 /** The program's one window: login fields, category and sort choices, the
  *  current path, the paging strip and the file list ListView1. Every control
@@ -58,6 +60,9 @@ private:
     void wireCommands();
     void wireChoices();
     void wireFileList();
+    // The keys and the list's context menu (frmTestKeysAndMenu.cpp).
+    void wireKeys();
+    void createRowMenu();
 
     void load();
     void placeFileList();
@@ -67,13 +72,21 @@ private:
     void onSortChoiceActivated(int index);
     void onRowPressed(QTreeWidgetItem* item);
     void onRowClicked(QTreeWidgetItem* item);
+    /** What a click on the selected row does: resolves a file row, shows a row's pick code. */
+    void resolveSelectedRow();
+    /** Return in the list: a click on the selected row, and a folder row opens. */
+    void activateSelectedRow();
+    void openFolderRow(int row);
+    void toggleCurrentTick();
+    void tickEveryRow();
+    int currentRow() const;
     void fetchLinkOfPickCode();
     void exportTickedRows();
     /** Exports the folder `folderId`, listed as the window lists its folder. */
     void exportFolder(const QString& folderId, bool includeSubfolders);
-    void showRowMenu(const QPoint& position);
-    LinkFields linkFields() const;
-    void showLinkFields(const LinkFields& fields);
+    void copyTickedExtraction();
+    /** Runs `action` on the link fields Text10 and Text11 and shows what it left in them. */
+    void changeLinkFields(const std::function<void(LinkFields&)>& action);
 
     // Controls by role; the object name each carries (tests find them by it):
     //   member                 objectName
@@ -162,6 +175,7 @@ private:
     QPushButton* m_copyLinkButton = nullptr;
     QPushButton* m_openLinkButton = nullptr;
     QButtonGroup* m_options = nullptr;
+    RowMenu* m_rowMenu = nullptr;
 
     TreeWidgetFileList m_fileList;
     FileBrowser m_browser;

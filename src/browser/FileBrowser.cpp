@@ -35,14 +35,32 @@ FileBrowser::FileBrowser(FileList& list, QObject* parent) : QObject(parent), m_l
 
 void FileBrowser::RequestListing()
 {
-    if (SessionCookie().isEmpty())
+    if (const std::optional<QString> response = fetchListing())
+        m_state.setResponseText(*response);
+}
+
+void FileBrowser::reloadListing()
+{
+    const std::optional<QString> response = fetchListing();
+    if (!response)
         return;
-    const QString response =
-        ServiceRequest(QStringLiteral("GET"), ListingAddress(m_state), QString());
+    // The same answer raises no change of the response text, yet a reload shows it afresh.
+    if (*response == m_state.responseText())
+        ParseListing();
+    else
+        m_state.setResponseText(*response);
+}
+
+std::optional<QString> FileBrowser::fetchListing() const
+{
+    if (SessionCookie().isEmpty())
+        return std::nullopt;
+    QString response = ServiceRequest(QStringLiteral("GET"), ListingAddress(m_state), QString());
     const bool accepted =
         response.contains(QLatin1String("count")) || m_selectedCategory == CategoryOption::Shared;
-    if (accepted)
-        m_state.setResponseText(response);
+    if (!accepted)
+        return std::nullopt;
+    return response;
 }
 
 void FileBrowser::chooseCategory(CategoryOption option)

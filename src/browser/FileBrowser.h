@@ -30,6 +30,8 @@ public:
 
     /** Requests the page the state names; an accepted answer becomes the response text. */
     void RequestListing();
+    /** Requests the page again and shows the answer even when it reads the same as the held one. */
+    void reloadListing();
 
     /** A category option became the selected one: records it, then sets its code. */
     void chooseCategory(CategoryOption option);
@@ -72,6 +74,8 @@ signals:
     void selectAllUntickRequested();
 
 private:
+    /** The answer to the listing request when it is accepted; nothing while signed out. */
+    std::optional<QString> fetchListing() const;
     void showListing(const std::optional<JsonValue>& root,
                      const std::function<void(const JsonValue&)>& appendEntries);
     bool reportParseErrors();

@@ -2,6 +2,7 @@
 
 #include "AccountFileName.h"
 #include "ExtractionFormat.h"
+#include "TickedRowsExport.h"
 #include "platform/Desktop.h"
 
 void CopyLink(const QString& downloadLink)
@@ -25,4 +26,22 @@ void OpenPlainExportFile(const QString& account)
         return;
     }
     CurrentDesktop().shellOpen(ExtractionFileSet(account)[0].fileName);
+}
+
+void CopyTickedExtraction(FileList& list, ExportProgress* progress)
+{
+    if (CompleteTickedSha1s(list, progress))
+        return;
+    // The plain layout is the first of the set; the account only names its file.
+    const ExtractionFile plain = ExtractionFileSet(QString()).front();
+    CurrentDesktop().setClipboardText(ExtractionSection(plain, ExportedRows(list)));
+}
+
+bool AnyRowTicked(const FileList& list)
+{
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (list.isTicked(row))
+            return true;
+    }
+    return false;
 }

@@ -5,11 +5,12 @@
 
 namespace {
 
-void TakeDownloadLink(const QString& page, LinkFields& fields)
+QString takeDownloadLink(const QString& page, LinkFields& fields)
 {
     const QString link = PickDownloadLink(page);
     if (!link.isEmpty())
         fields.downloadLink = link;
+    return link;
 }
 
 } // namespace
@@ -30,26 +31,33 @@ void ResolveSelectedRow(FileList& list, LinkFields& fields)
     const int row = list.selectedRow();
     if (row < 0 || row >= list.rowCount())
         return;
-    const QString pickCode = list.text(row, Column::PickCode);
     if (!IsUnresolved(list.text(row, Column::StandardForm))) {
-        fields.pickCode = pickCode;
+        fields.pickCode = list.text(row, Column::PickCode);
         fields.downloadLink.clear();
         return;
     }
+    FetchRowPage(list, row, fields);
+}
+
+RowPage FetchRowPage(FileList& list, int row, LinkFields& fields)
+{
+    const QString pickCode = list.text(row, Column::PickCode);
     const QString page = FetchDownloadPage(pickCode);
     if (page.isEmpty())
-        return;
-    const QString sha1 = FindSha1(page);
-    if (!sha1.isEmpty()) {
-        ResolveRowSha1(list, row, sha1);
-        fields.pickCode = pickCode;
+        return {};
+    if (IsUnresolved(list.text(row, Column::StandardForm))) {
+        if (const QString sha1 = FindSha1(page); !sha1.isEmpty())
+            ResolveRowSha1(list, row, sha1);
     }
-    TakeDownloadLink(page, fields);
+    // A row still without its SHA1 leaves the pick code field as it was.
+    if (!IsUnresolved(list.text(row, Column::StandardForm)))
+        fields.pickCode = pickCode;
+    return {true, takeDownloadLink(page, fields)};
 }
 
 void FetchLinkOfPickCode(LinkFields& fields)
 {
     const QString page = FetchDownloadPage(fields.pickCode);
     if (!page.isEmpty())
-        TakeDownloadLink(page, fields);
+        takeDownloadLink(page, fields);
 }

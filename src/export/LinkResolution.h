@@ -22,6 +22,18 @@ bool IsUnresolved(const QString& standardForm);
 /** Puts `sha1` in front of `row`'s standard-form text and colours that one cell blue. */
 void ResolveRowSha1(FileList& list, int row, const QString& sha1);
 
+/** What a row's download page gave: whether it was fetched and the download link it offers. */
+struct RowPage
+{
+    bool fetched = false; // false: the request failed and has shown its message, or the page was empty
+    QString downloadLink; // empty when the page has no download button
+};
+
+/** Fetches `row`'s download page as a click on an unresolved row does: the row takes the SHA1
+ *  the page holds; once the row has its SHA1 its pick code goes into `fields`, and a download
+ *  link found goes there too. A resolved row is fetched all the same, for its link. */
+RowPage FetchRowPage(FileList& list, int row, LinkFields& fields);
+
 /** The click on a row: a resolved row or a folder only shows its pick code and clears the link;
  *  an unresolved file row fetches its download page, takes its SHA1 and pick code when the page
  *  holds a SHA1, and its download link when the page has a button. A failed fetch changes

@@ -22,8 +22,9 @@ QList<int> rowsWithoutSha1(const FileList& list)
     return rows;
 }
 
-// Nothing when every page was fetched; else how the export ends.
-std::optional<ExportOutcome> completeSha1s(FileList& list, ExportProgress* progress)
+} // namespace
+
+std::optional<ExportOutcome> CompleteTickedSha1s(FileList& list, ExportProgress* progress)
 {
     const QList<int> rows = rowsWithoutSha1(list);
     QList<HttpRequest> requests;
@@ -64,13 +65,11 @@ std::optional<ExportOutcome> completeSha1s(FileList& list, ExportProgress* progr
     return std::nullopt;
 }
 
-} // namespace
-
 ExportOutcome ExportTickedRows(FileList& list, const QString& account, ExportProgress* progress)
 {
     if (const std::optional<ExportOutcome> refused = RefuseAccount(account))
         return *refused;
-    if (const std::optional<ExportOutcome> stop = completeSha1s(list, progress))
+    if (const std::optional<ExportOutcome> stop = CompleteTickedSha1s(list, progress))
         return *stop;
     return AppendExtractionSections(account, ExportedRows(list));
 }

@@ -5,6 +5,12 @@
 #include "browser/FileList.h"
 
 #include <QString>
+#include <optional>
+
+/** The export's first step: fetches the download pages of the ticked, unresolved file rows and
+ *  puts the SHA1 each holds in front of its row's standard-form text (see ExportTickedRows).
+ *  Nothing when every page was fetched; else how the export ends (FetchFailed or Cancelled). */
+std::optional<ExportOutcome> CompleteTickedSha1s(FileList& list, ExportProgress* progress);
 
 /** "导出选中文件": completes the SHA1 of every ticked, unresolved file row, fetching their
  *  download pages several at once, then appends one section to each of the three export files

@@ -1,6 +1,7 @@
 #include "WidgetDriver.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QStyle>
@@ -9,20 +10,20 @@
 
 namespace {
 
-void sendMouse(QTreeWidget& list, QEvent::Type type, const QPoint& at)
+void sendMouse(QTreeWidget& list, QEvent::Type type, const QPoint& at,
+               Qt::MouseButton button = Qt::LeftButton)
 {
     QWidget* viewport = list.viewport();
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), QPointF(viewport->mapToGlobal(at)), Qt::LeftButton, held,
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, QPointF(at), QPointF(viewport->mapToGlobal(at)), button, held,
                       Qt::NoModifier);
     QApplication::sendEvent(viewport, &event);
 }
 
-void clickAt(QTreeWidget& list, const QPoint& at)
+void clickAt(QTreeWidget& list, const QPoint& at, Qt::MouseButton button = Qt::LeftButton)
 {
-    sendMouse(list, QEvent::MouseButtonPress, at);
-    sendMouse(list, QEvent::MouseButtonRelease, at);
+    sendMouse(list, QEvent::MouseButtonPress, at, button);
+    sendMouse(list, QEvent::MouseButtonRelease, at, button);
 }
 
 QPoint middleOf(QTreeWidget& list, QTreeWidgetItem* row)
@@ -57,6 +58,14 @@ void ClickRow(QTreeWidget& list, QTreeWidgetItem* row)
 void ClickTickBox(QTreeWidget& list, QTreeWidgetItem* row)
 {
     clickAt(list, tickBoxOf(list, row));
+}
+
+void RightClickRow(QTreeWidget& list, QTreeWidgetItem* row)
+{
+    const QPoint at = middleOf(list, row);
+    clickAt(list, at, Qt::RightButton);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list.viewport(), &event);
 }
 
 void DoubleClickRow(QTreeWidget& list, QTreeWidgetItem* row)

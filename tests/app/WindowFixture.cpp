@@ -46,3 +46,13 @@ QStringList WindowFixture::rowNames() const
         names.append(list.topLevelItem(row)->text(0));
     return names;
 }
+
+QTreeWidgetItem* WindowFixture::rowOfFile(const char* fid) const
+{
+    const auto& list = control<QTreeWidget>("ListView1");
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        if (list.topLevelItem(row)->text(ColumnIndex(Column::Id)) == QLatin1String(fid))
+            return list.topLevelItem(row);
+    }
+    qFatal("no row for file %s", fid);
+}

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QTreeWidgetItem;
+
 /** A real frmTest, created offscreen for each test after a demo service has
  *  started on loopback; the Desktop records messages. Starts signed out. */
 class WindowFixture : public DemoServiceFixture
@@ -27,6 +29,8 @@ protected:
     void logInAsDemo();
     /** Double-clicks the folder row named `name` (without the folder marker). */
     void enterFolder(const QString& name);
+    /** The row of the listed file `fid`; aborts the test binary when there is none. */
+    QTreeWidgetItem* rowOfFile(const char* fid) const;
     /** The list's column-1 texts, in list order. */
     QStringList rowNames() const;
 

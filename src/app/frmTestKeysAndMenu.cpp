@@ -1,0 +1,119 @@
+#include "frmTest.h"
+
+#include "ExportProgressDialog.h"
+#include "KeyShortcuts.h"
+#include "RowMenu.h"
+#include "export/ItemActions.h"
+#include "export/RowActions.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+// The window's keys and the list's context menu: more ways to the same commands.
+
+void frmTest::wireKeys()
+{
+    connect(m_accountField, &QLineEdit::returnPressed, m_loginButton, &QPushButton::click);
+    connect(m_passwordField, &QLineEdit::returnPressed, m_loginButton, &QPushButton::click);
+    ShowKeysInTooltip(*m_loginButton, QStringLiteral("登陆"), {QKeySequence(Qt::Key_Return)});
+
+    QWidget& list = *m_listView;
+    AddButtonKeys(list, *m_upButton, QStringLiteral("上一级"),
+                  {QKeySequence(Qt::ALT | Qt::Key_Up), QKeySequence(Qt::Key_Backspace)});
+    AddButtonKeys(list, *m_rootButton, QStringLiteral("根目录"), {QKeySequence(Qt::ALT | Qt::Key_Home)});
+    AddButtonKeys(list, *m_firstPageButton, QStringLiteral("第一页"),
+                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp)});
+    AddButtonKeys(list, *m_previousPageButton, QStringLiteral("上一页"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    AddButtonKeys(list, *m_nextPageButton, QStringLiteral("下一页"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    AddButtonKeys(list, *m_lastPageButton, QStringLiteral("最后一页"),
+                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown)});
+    AddKeys(list, "ReloadKeys", {QKeySequence(Qt::Key_F5)}, [this] { m_browser.reloadListing(); });
+    AddKeys(list, "OpenRowKeys", {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+            [this] { activateSelectedRow(); });
+    AddKeys(list, "TickRowKeys", {QKeySequence(Qt::Key_Space)}, [this] { toggleCurrentTick(); });
+    AddKeys(list, "TickAllKeys", {QKeySequence(Qt::CTRL | Qt::Key_A)}, [this] { tickEveryRow(); });
+    ShowKeysInTooltip(*m_tickAllBox, QStringLiteral("全选"), {QKeySequence(Qt::CTRL | Qt::Key_A)});
+    AddKeys(list, "CopyRowKeys", {QKeySequence(QKeySequence::Copy)}, [this] {
+        changeLinkFields([this](LinkFields& fields) {
+            CopyRowStandardForm(m_fileList, currentRow(), fields);
+        });
+    });
+}
+
+void frmTest::createRowMenu()
+{
+    using Rows = RowMenu::Rows;
+    m_rowMenu = new RowMenu(*m_listView);
+    const auto onLinkFields = [this](void (*action)(FileList&, int, LinkFields&)) {
+        return [this, action](int row) {
+            changeLinkFields([this, action, row](LinkFields& fields) { action(m_fileList, row, fields); });
+        };
+    };
+    m_rowMenu->addEntry(Rows::Files, "CopyPickCode", QStringLiteral("复制提取码"),
+                        [this](int row) { CopyRowPickCode(m_fileList, row); });
+    m_rowMenu->addEntry(Rows::Files, "CopySha1", QStringLiteral("复制 SHA1"), onLinkFields(CopyRowSha1));
+    const QString copyKey = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+    m_rowMenu->addEntry(Rows::Files, "CopyStandardForm",
+                        QStringLiteral("复制标准提取式\t") + copyKey, onLinkFields(CopyRowStandardForm));
+    m_rowMenu->addEntry(Rows::Files, "CopyDownloadLink", QStringLiteral("复制下载链接"),
+                        onLinkFields(CopyRowDownloadLink));
+    m_rowMenu->addEntry(Rows::Files, "OpenDownloadLink", QStringLiteral("打开下载链接"),
+                        onLinkFields(OpenRowDownloadLink));
+    m_rowMenu->addEntry(Rows::Folders, "OpenFolder", QStringLiteral("打开"),
+                        [this](int row) { openFolderRow(row); });
+    const auto exportFolderRow = [this](bool includeSubfolders) {
+        return [this, includeSubfolders](int row) {
+            exportFolder(m_fileList.text(row, Column::Id), includeSubfolders);
+        };
+    };
+    m_rowMenu->addEntry(Rows::Folders, "ExportFolder", QStringLiteral("导出此目录"),
+                        exportFolderRow(false));
+    m_rowMenu->addEntry(Rows::Folders, "ExportFolderWithSubfolders",
+                        QStringLiteral("导出此目录（含子目录）"), exportFolderRow(true));
+    m_rowMenu->addEntry(
+        Rows::Any, "CopyTickedExtraction", QStringLiteral("复制选中文件的提取式"),
+        [this](int) { copyTickedExtraction(); }, [this] { return AnyRowTicked(m_fileList); });
+}
+
+void frmTest::activateSelectedRow()
+{
+    resolveSelectedRow();
+    m_browser.EnterFolder(); // a file row stays as it is
+}
+
+void frmTest::openFolderRow(int row)
+{
+    m_listView->setCurrentItem(m_listView->topLevelItem(row));
+    m_browser.EnterFolder();
+}
+
+void frmTest::toggleCurrentTick()
+{
+    const int row = currentRow();
+    if (row >= 0)
+        m_fileList.setTicked(row, !m_fileList.isTicked(row));
+}
+
+void frmTest::tickEveryRow()
+{
+    // Ticking the box ticks every row; when it is ticked already, rows unticked since are ticked.
+    if (m_tickAllBox->isChecked())
+        TickEveryRow(m_fileList, true);
+    else
+        m_tickAllBox->setChecked(true);
+}
+
+int frmTest::currentRow() const
+{
+    return m_listView->indexOfTopLevelItem(m_listView->currentItem());
+}
+
+void frmTest::copyTickedExtraction()
+{
+    ExportProgressDialog progress(this, QStringLiteral("复制选中文件的提取式"));
+    CopyTickedExtraction(m_fileList, &progress);
+}

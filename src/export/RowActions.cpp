@@ -1,0 +1,79 @@
+#include "RowActions.h"
+
+#include "ItemActions.h"
+#include "platform/Desktop.h"
+
+namespace {
+
+constexpr int Sha1Length = 40;
+
+void tellMissing(const QString& missing)
+{
+    CurrentDesktop().showMessage(QStringLiteral("下载页中没有找到%1。").arg(missing),
+                                 QStringLiteral("提示"), Desktop::Icon::Information);
+}
+
+bool isFileRow(const FileList& list, int row)
+{
+    return row >= 0 && row < list.rowCount() && !list.text(row, Column::PickCode).isEmpty();
+}
+
+// The row's standard-form text once it has its SHA1, fetching the page when it has none yet;
+// empty when the SHA1 could not be had.
+QString resolvedStandardForm(FileList& list, int row, LinkFields& fields)
+{
+    if (!isFileRow(list, row))
+        return {};
+    if (IsUnresolved(list.text(row, Column::StandardForm))) {
+        if (!FetchRowPage(list, row, fields).fetched)
+            return {};
+        if (IsUnresolved(list.text(row, Column::StandardForm))) {
+            tellMissing(QStringLiteral(" SHA1"));
+            return {};
+        }
+    }
+    return list.text(row, Column::StandardForm);
+}
+
+// The download link on the row's page; empty when there is none or the fetch failed.
+QString fetchedDownloadLink(FileList& list, int row, LinkFields& fields)
+{
+    if (!isFileRow(list, row))
+        return {};
+    const RowPage page = FetchRowPage(list, row, fields);
+    if (page.fetched && page.downloadLink.isEmpty())
+        tellMissing(QStringLiteral("下载链接"));
+    return page.downloadLink;
+}
+
+} // namespace
+
+void CopyRowPickCode(const FileList& list, int row)
+{
+    if (isFileRow(list, row))
+        CurrentDesktop().setClipboardText(list.text(row, Column::PickCode));
+}
+
+void CopyRowSha1(FileList& list, int row, LinkFields& fields)
+{
+    const QString standardForm = resolvedStandardForm(list, row, fields);
+    if (!standardForm.isEmpty())
+        CurrentDesktop().setClipboardText(standardForm.left(Sha1Length));
+}
+
+void CopyRowStandardForm(FileList& list, int row, LinkFields& fields)
+{
+    const QString standardForm = resolvedStandardForm(list, row, fields);
+    if (!standardForm.isEmpty())
+        CurrentDesktop().setClipboardText(standardForm);
+}
+
+void CopyRowDownloadLink(FileList& list, int row, LinkFields& fields)
+{
+    CopyLink(fetchedDownloadLink(list, row, fields));
+}
+
+void OpenRowDownloadLink(FileList& list, int row, LinkFields& fields)
+{
+    OpenLink(fetchedDownloadLink(list, row, fields));
+}
