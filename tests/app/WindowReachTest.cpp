@@ -56,7 +56,8 @@ QString AccessibleName(QWidget* widget)
 TEST_F(WindowReachTest, FocusStartsInTheAccountAndTabWalksTheShownControlsInReadingOrder)
 {
     EXPECT_EQ(QApplication::focusWidget(), &control<QWidget>("user"));
-    EXPECT_EQ(tabRound(), QStringList({"user", "pass", "Command11", "Check2", "Command16", "Check3",
+    EXPECT_EQ(tabRound(), QStringList({"user", "pass", "Command11", "Check2", "Command16",
+                                       "CommandFolderExport", "CheckSubfolders", "Check3",
                                        "Combo1", "Label5", "Check1", "Command10", "Command9", "Text7",
                                        "Text5", "Text6", "Command7", "Command5", "Command6",
                                        "Command8", "ListView1"}));
