@@ -7,6 +7,7 @@
 #include "KeyboardReach.h"
 #include "ListColumns.h"
 #include "Twips.h"
+#include "WaitDialog.h"
 #include "browser/ListingRequest.h"
 #include "browser/Login.h"
 #include "export/ItemActions.h"
@@ -106,9 +107,13 @@ frmTest::frmTest(QWidget* parent)
     createRowMenu();
     NameControlsForScreenReaders(*this);
     load();
+    SetWaitPromptMaker([] { return std::make_unique<WaitDialog>(); });
 }
 
-frmTest::~frmTest() = default;
+frmTest::~frmTest()
+{
+    SetWaitPromptMaker({});
+}
 
 void frmTest::createLoginRow()
 {

@@ -7,6 +7,7 @@
 #include "platform/HttpTransport.h"
 #include "service/exchange.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -54,7 +55,9 @@ std::optional<ExportOutcome> CompleteTickedSha1s(FileList& list, ExportProgress*
             ResolveRowSha1(list, rows[i], sha1);
         }
     }
-    if (cancel && cancel->isCancelled())
+    const bool anyCancelled = std::any_of(pages.begin(), pages.end(),
+                                          [](const HttpResult& page) { return page.cancelled; });
+    if (anyCancelled || (cancel && cancel->isCancelled()))
         return ExportOutcome::Cancelled;
     if (firstFailure) {
         AcceptExchange(*firstFailure, QStringLiteral("提示"));

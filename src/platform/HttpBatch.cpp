@@ -45,6 +45,7 @@ public:
     QList<HttpResult> run()
     {
         ResponsiveWait wait(m_control.cancel != nullptr);
+        m_wait = &wait;
         startMore();
         while (m_inFlight > 0 && !cancelled()) {
             int running = 0;
@@ -56,11 +57,16 @@ public:
             wait.pump();
         }
         abandonInFlight();
+        m_wait = nullptr;
         return m_results;
     }
 
 private:
-    bool cancelled() const { return m_control.cancel && m_control.cancel->isCancelled(); }
+    bool cancelled() const
+    {
+        return (m_control.cancel && m_control.cancel->isCancelled()) ||
+               (m_wait && m_wait->cancelled());
+    }
 
     void startMore()
     {
@@ -127,8 +133,10 @@ private:
                 release(qsizetype(i));
         }
         for (qsizetype i = 0; i < m_results.size(); ++i) {
-            if (!m_done[std::size_t(i)])
+            if (!m_done[std::size_t(i)]) {
                 m_results[i] = FailedResult(QStringLiteral("已取消"));
+                m_results[i].cancelled = true;
+            }
         }
     }
 
@@ -139,6 +147,7 @@ private:
     std::vector<std::unique_ptr<HttpTransfer>> m_transfers;
     QList<HttpResult> m_results;
     std::vector<bool> m_done;
+    const ResponsiveWait* m_wait = nullptr; // while run() waits
     qsizetype m_next = 0;
     int m_inFlight = 0;
 };

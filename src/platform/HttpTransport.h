@@ -23,9 +23,11 @@ void InitializeHttpTransport();
 struct HttpBatchControl
 {
     /** When set, the transfers in flight are aborted within a few tens of milliseconds, and
-     *  every request not answered by then fails with "已取消". While a token is given, user
-     *  input reaches the program's windows during the wait: the caller shows a modal dialog
-     *  whose Cancel sets it. Not owned; may be null. */
+     *  every request not answered by then fails with "已取消" (HttpResult::cancelled). While a
+     *  token is given, user input reaches the program's windows during the wait: the caller
+     *  shows a modal dialog whose Cancel sets it. Without one, a wait on the GUI thread shows
+     *  its own prompt after a second (ResponsiveWait), whose Cancel ends it the same way. Not
+     *  owned; may be null. */
     const CancelToken* cancel = nullptr;
     /** Called on the calling thread as each request finishes (in the order they finish), with
      *  its place in the list and its result. May be empty. */

@@ -41,6 +41,9 @@ bool AcceptExchange(const HttpResult& result, const QString& failureTitle)
     const QString text = ExchangeFailureText(result);
     if (text.isEmpty())
         return true;
+    // The user asked for the end; telling them of it again would only be in the way.
+    if (result.cancelled)
+        return false;
     CurrentDesktop().showMessage(text, result.failed() ? failureTitle : QStringLiteral("提示"),
                                  Desktop::Icon::Information);
     return false;

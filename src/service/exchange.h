@@ -22,8 +22,8 @@ HttpRequest ServiceExchange(const QString& method, const QString& url, const QSt
 QString ExchangeFailureText(const HttpResult& result);
 
 /** Shows ExchangeFailureText of `result` with the information icon, titled "提示" for a
- *  status and `failureTitle` for a failure; does nothing for a status-200 answer. Returns
- *  whether it was one. */
+ *  status and `failureTitle` for a failure; does nothing for a status-200 answer or a request
+ *  the user cancelled. Returns whether it was a status-200 answer. */
 bool AcceptExchange(const HttpResult& result, const QString& failureTitle);
 
 /** The shared procedure of the service's request operations: sends the request and returns
