@@ -96,26 +96,15 @@ void FileBrowser::ParseListing()
         pipeilist();
         return;
     }
-    showListing(ParseJson(m_state.responseText()), [this](const JsonValue& data) {
-        if (const JsonArray* array = data.array()) {
-            for (int position = 1; position <= array->Count(); ++position)
-                appendRow(array->Item(position));
-            return;
-        }
-        const JsonObject* object = data.object();
-        const QStringList keys = object->keys();
-        for (const QString& key : keys)
-            appendRow(object->Item(key));
-    });
+    showListing(ParseJson(m_state.responseText()),
+                [this](const JsonValue& data) { appendRows(DataRows(data)); });
 }
 
 void FileBrowser::pipeilist()
 {
     const QString text = m_state.responseText();
     showListing(ParseJson(text), [this, &text](const JsonValue& data) {
-        const QStringList keys = DigitKeys(text);
-        for (const QString& key : keys)
-            appendRow(data.member(key));
+        appendRows(KeyedRows(data, DigitKeys(text)));
     });
 }
 
@@ -147,9 +136,10 @@ bool FileBrowser::reportParseErrors()
     return true;
 }
 
-void FileBrowser::appendRow(const JsonValue& entry)
+void FileBrowser::appendRows(const QList<QStringList>& rows)
 {
-    m_list.appendRow(FileRowTexts(entry));
+    for (const QStringList& row : rows)
+        m_list.appendRow(row);
 }
 
 void FileBrowser::GoRoot()

@@ -79,7 +79,7 @@ private:
     void showListing(const std::optional<JsonValue>& root,
                      const std::function<void(const JsonValue&)>& appendEntries);
     bool reportParseErrors();
-    void appendRow(const JsonValue& entry);
+    void appendRows(const QList<QStringList>& rows);
     void moveOffset(const std::optional<QString>& offset);
 
     FileList& m_list;

@@ -16,23 +16,6 @@ std::optional<qint64> wholeCount(const JsonValue& count)
     return qint64(*number);
 }
 
-QList<QStringList> entryRows(const JsonValue& data, const QString& responseText)
-{
-    QList<QStringList> rows;
-    if (const QStringList keys = DigitKeys(responseText); !keys.isEmpty()) {
-        for (const QString& key : keys)
-            rows.append(FileRowTexts(data.member(key)));
-    } else if (const JsonArray* array = data.array()) {
-        for (int position = 1; position <= array->Count(); ++position)
-            rows.append(FileRowTexts(array->Item(position)));
-    } else if (const JsonObject* object = data.object()) {
-        const QStringList keys = object->keys();
-        for (const QString& key : keys)
-            rows.append(FileRowTexts(object->Item(key)));
-    }
-    return rows;
-}
-
 } // namespace
 
 std::optional<ListingPage> ReadListingPage(const QString& responseText)
@@ -44,5 +27,6 @@ std::optional<ListingPage> ReadListingPage(const QString& responseText)
     const std::optional<qint64> count = wholeCount(root->member(QStringLiteral("count")));
     if ((!data.array() && !data.object()) || !count)
         return std::nullopt;
-    return ListingPage{entryRows(data, responseText), *count};
+    const QStringList keys = DigitKeys(responseText);
+    return ListingPage{keys.isEmpty() ? DataRows(data) : KeyedRows(data, keys), *count};
 }

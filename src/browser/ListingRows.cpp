@@ -68,6 +68,28 @@ QStringList FileRowTexts(const JsonValue& entry)
     return isFolderEntry(entry) ? folderRowTexts(entry) : fileRowTexts(entry);
 }
 
+QList<QStringList> DataRows(const JsonValue& data)
+{
+    QList<QStringList> rows;
+    if (const JsonArray* array = data.array()) {
+        for (int position = 1; position <= array->Count(); ++position)
+            rows.append(FileRowTexts(array->Item(position)));
+    } else if (const JsonObject* object = data.object()) {
+        const QStringList keys = object->keys();
+        for (const QString& key : keys)
+            rows.append(FileRowTexts(object->Item(key)));
+    }
+    return rows;
+}
+
+QList<QStringList> KeyedRows(const JsonValue& data, const QStringList& keys)
+{
+    QList<QStringList> rows;
+    for (const QString& key : keys)
+        rows.append(FileRowTexts(data.member(key)));
+    return rows;
+}
+
 bool IsSharedFlag(const JsonValue& value)
 {
     switch (value.kind()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,12 @@ bool IsFolderName(const QString& rowName);
  *  "fid" is missing or empty, a file otherwise. Any value is accepted; what it
  *  lacks shows as empty text. */
 QStringList FileRowTexts(const JsonValue& entry);
+
+/** The rows of a listing's "data" in its own order: a list's items or an object's members. */
+QList<QStringList> DataRows(const JsonValue& data);
+
+/** The rows of the keyed form: the members of `data` under `keys`, in that order. */
+QList<QStringList> KeyedRows(const JsonValue& data, const QStringList& keys);
 
 /** Whether a "sh" value means shared: true, a non-zero number (also as text), or
  *  the text "true" in any case. */

@@ -93,7 +93,17 @@ struct LayoutCase
     const char* folderId;
     bool includeSubfolders;
     QList<Expected> files;
+    DemoService::ListingForm form = DemoService::ListingForm::List;
 };
+
+const QList<Expected> DocumentsTree = {{"购物清单.xlsx", "20012"},
+                                       {"读书笔记.txt", "20011"},
+                                       {"工作/项目计划书.docx", "20022"},
+                                       {"工作/会议纪要.txt", "20021"},
+                                       {"工作/2012 年度报告/演示文稿.pptx", "20033"},
+                                       {"工作/2012 年度报告/财务报表 Q4.xlsx", "20032"},
+                                       {"工作/2012 年度报告/年度总结.docx", "20031"},
+                                       {"个人/简历.pdf", "20041"}};
 
 class FolderExportLayoutTest : public FolderExportTest,
                                public ::testing::WithParamInterface<LayoutCase>
@@ -102,6 +112,7 @@ class FolderExportLayoutTest : public FolderExportTest,
 
 TEST_P(FolderExportLayoutTest, WritesEveryFileByItsPathInWalkOrder)
 {
+    service.setListingForm(GetParam().form);
     EXPECT_EQ(exportFolder(GetParam().folderId, GetParam().includeSubfolders),
               ExportOutcome::Written);
     EXPECT_EQ(folder.entries(), ExportFiles);
@@ -114,15 +125,9 @@ TEST_P(FolderExportLayoutTest, WritesEveryFileByItsPathInWalkOrder)
 INSTANTIATE_TEST_SUITE_P(
     Folders, FolderExportLayoutTest,
     ::testing::Values(
-        LayoutCase{"NestedFolder", DemoDriveIds::Documents, true,
-                   {{"购物清单.xlsx", "20012"},
-                    {"读书笔记.txt", "20011"},
-                    {"工作/项目计划书.docx", "20022"},
-                    {"工作/会议纪要.txt", "20021"},
-                    {"工作/2012 年度报告/演示文稿.pptx", "20033"},
-                    {"工作/2012 年度报告/财务报表 Q4.xlsx", "20032"},
-                    {"工作/2012 年度报告/年度总结.docx", "20031"},
-                    {"个人/简历.pdf", "20041"}}},
+        LayoutCase{"NestedFolder", DemoDriveIds::Documents, true, DocumentsTree},
+        LayoutCase{"NestedFolderInKeyedListings", DemoDriveIds::Documents, true, DocumentsTree,
+                   DemoService::ListingForm::Keyed},
         LayoutCase{"WithoutSubfolders", DemoDriveIds::Documents, false,
                    {{"购物清单.xlsx", "20012"}, {"读书笔记.txt", "20011"}}},
         // Emoji are outside GBK: written in GB18030.
