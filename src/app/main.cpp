@@ -1,73 +1,96 @@
 #include "AppIcon.h"
 #include "QtDesktop.h"
+#include "cli/CommandLine.h"
+#include "cli/Subcommands.h"
 #include "frmTest.h"
 #include "platform/HttpTransport.h"
 #include "service/endpoints.h"
 #include "tour/Tour.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QUrl>
+#include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
-// The service is reached over plain HTTP at a host and an optional port.
-bool isServiceBase(const QString& text)
+const char NoDisplayAdvice[] =
+    "use --tour=<dir> to walk the window offscreen, or the commands ls and export, which need no "
+    "display (zorbel-extract --help)";
+
+QStringList ArgumentsOf(int argc, char** argv)
 {
-    const QUrl url(text, QUrl::StrictMode);
-    return url.isValid() && url.scheme() == QLatin1String("http") && !url.host().isEmpty() &&
-           (url.path().isEmpty() || url.path() == QLatin1String("/")) && !url.hasQuery();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+bool HasDisplay()
 {
-    InitializeHttpTransport();
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// Qt ends the program with abort() when its platform cannot start (a display that is named but
+// cannot be reached); say what to do instead and end with status 1.
+QtMessageHandler g_qtMessageHandler = nullptr;
+
+void ReportUnusablePlatform(QtMsgType type, const QMessageLogContext& context,
+                            const QString& message)
+{
+    if (type != QtFatalMsg) {
+        g_qtMessageHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "zorbel-extract: cannot open the window (%s); %s\n",
+                 qPrintable(message.section(QLatin1Char('\n'), 0, 0)), NoDisplayAdvice);
+    std::_Exit(1);
+}
+
+int OpenWindow(int argc, char** argv, const WindowOptions& options)
+{
+    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (!platformChosen && !HasDisplay()) {
+        if (options.tourFolder.isEmpty()) {
+            std::fprintf(stderr, "zorbel-extract: no display to open the window on; %s\n",
+                         NoDisplayAdvice);
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    g_qtMessageHandler = qInstallMessageHandler(ReportUnusablePlatform);
     QApplication app(argc, argv);
+    qInstallMessageHandler(g_qtMessageHandler);
     QApplication::setApplicationName(QStringLiteral("zorbel-extract"));
     QApplication::setWindowIcon(MakeAppIcon());
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Browse a Zorbel cloud drive and export "
-                       "its files in the standard extraction format."));
-    parser.addHelpOption();
-    const QCommandLineOption serviceOption(
-        QStringLiteral("service"),
-        QStringLiteral("Talk to the service at <url> (e.g. http://127.0.0.1:8123) instead of the "
-                       "built-in hosts."),
-        QStringLiteral("url"));
-    parser.addOption(serviceOption);
-    const QCommandLineOption tourOption(
-        QStringLiteral("tour"),
-        QStringLiteral("Walk the window through the demo service's sample drive without waiting "
-                       "for input, save a screenshot of every step into <dir>, then exit "
-                       "(non-zero when a step went wrong)."),
-        QStringLiteral("dir"));
-    parser.addOption(tourOption);
-    parser.process(app);
-
-    if (parser.isSet(serviceOption)) {
-        const QString base = parser.value(serviceOption);
-        if (!isServiceBase(base)) {
-            std::fprintf(stderr,
-                         "zorbel-extract: --service needs an address such as "
-                         "http://127.0.0.1:8123, not \"%s\"\n",
-                         qPrintable(base));
-            return 2;
-        }
-        SetServiceBase(base);
-    }
+    if (!options.serviceBase.isEmpty())
+        SetServiceBase(options.serviceBase);
 
     QtDesktop desktop;
     SetDesktop(&desktop);
     frmTest window;
     window.show();
-    if (parser.isSet(tourOption)) {
-        Tour tour(window, parser.value(tourOption));
+    if (!options.tourFolder.isEmpty()) {
+        Tour tour(window, options.tourFolder);
         return tour.run() ? 0 : 1;
     }
     return QApplication::exec();
+}
+
+} // namespace
+
+// The command line is read before any application object exists: the window needs a display,
+// while help, version and the commands run on Qt Core without one.
+int main(int argc, char** argv)
+{
+    InitializeHttpTransport();
+    const CommandLine commandLine(ArgumentsOf(argc, argv));
+    if (commandLine.action() == CommandLine::Action::OpenWindow)
+        return OpenWindow(argc, argv, commandLine.windowOptions());
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zorbel-extract"));
+    if (commandLine.action() == CommandLine::Action::RunSubcommand)
+        return RunSubcommand(commandLine.subcommandOptions());
+    return commandLine.print();
 }

@@ -23,7 +23,7 @@ QString LoginBody(const QString& account, const QString& password)
            QStringLiteral("&login[time]=on&goto=") + MainSiteAddress();
 }
 
-LoginOutcome LogIn(const QString& account, const QString& password, FileBrowser& browser)
+LoginOutcome SignIn(const QString& account, const QString& password)
 {
     if (account.isEmpty() || password.isEmpty()) {
         showLoginError(QStringLiteral("请填写账号和密码！"));
@@ -36,9 +36,17 @@ LoginOutcome LogIn(const QString& account, const QString& password, FileBrowser&
         return LoginOutcome::Refused;
     }
     SetSessionCookie(cookie);
+    return cookie.isEmpty() ? LoginOutcome::SignedOut : LoginOutcome::SignedIn;
+}
+
+LoginOutcome LogIn(const QString& account, const QString& password, FileBrowser& browser)
+{
+    const LoginOutcome outcome = SignIn(account, password);
+    if (outcome == LoginOutcome::MissingCredentials || outcome == LoginOutcome::Refused)
+        return outcome;
     // Forgetting the held response lets the root listing show again after a
     // second login, even when it reads the same as before.
     browser.clearListing();
     browser.GoRoot();
-    return cookie.isEmpty() ? LoginOutcome::SignedOut : LoginOutcome::SignedIn;
+    return outcome;
 }

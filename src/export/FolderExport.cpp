@@ -78,6 +78,28 @@ QList<ExportRow> exportRowsOf(const QList<WalkedFile>& files, const Sha1Cache& s
 
 } // namespace
 
+WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
+                      ExportProgress* progress, const RetryPolicy& policy)
+{
+    ExportCounts counts;
+    const std::function<void()> report = [&] {
+        if (progress)
+            progress->report(counts);
+    };
+    RetryingFetcher fetcher(progress ? &progress->cancelToken() : nullptr, policy, [&] {
+        ++counts.pagesFetched;
+        report();
+    });
+    WalkResult walk = WalkFolder(scope, fetcher, counts, report);
+    if (walk.cancelled || !walk.failure.isEmpty() || !findSha1s)
+        return walk;
+    walk.failure = findMissingSha1s(walk.files, sha1s, fetcher, counts, report);
+    walk.cancelled = fetcher.cancelled();
+    if (walk.cancelled || !walk.failure.isEmpty())
+        walk.files.clear();
+    return walk;
+}
+
 ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1Cache& sha1s,
                            ExportProgress* progress, const RetryPolicy& policy)
 {
@@ -88,27 +110,11 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
                                      Desktop::Icon::Information);
         return ExportOutcome::FetchFailed;
     }
-    ExportCounts counts;
-    const std::function<void()> report = [&] {
-        if (progress)
-            progress->report(counts);
-    };
-    RetryingFetcher fetcher(progress ? &progress->cancelToken() : nullptr, policy, [&] {
-        ++counts.pagesFetched;
-        report();
-    });
-    const WalkResult walk = WalkFolder(scope, fetcher, counts, report);
+    const WalkResult walk = ListFolder(scope, sha1s, true, progress, policy);
     if (walk.cancelled)
         return ExportOutcome::Cancelled;
     if (!walk.failure.isEmpty()) {
         tellFailure(walk.failure);
-        return ExportOutcome::FetchFailed;
-    }
-    const QString failure = findMissingSha1s(walk.files, sha1s, fetcher, counts, report);
-    if (fetcher.cancelled())
-        return ExportOutcome::Cancelled;
-    if (!failure.isEmpty()) {
-        tellFailure(failure);
         return ExportOutcome::FetchFailed;
     }
     return AppendExtractionSections(account, exportRowsOf(walk.files, sha1s));

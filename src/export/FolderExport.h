@@ -12,6 +12,15 @@
 /** SHA1s found during the session, by pick code: a later export fetches only what is missing. */
 using Sha1Cache = QHash<QString, QString>;
 
+/** Walks the folder `scope` names (WalkFolder) and, with `findSha1s`, finds the SHA1 of every
+ *  file not in `sha1s` from its download page (several at once, as `policy` says), adding each
+ *  one found to `sha1s` whatever follows. Pages that meet a transient failure are fetched again
+ *  as `policy` says. `progress` (may be null, not owned) hears how far it has come and can
+ *  cancel. Shows nothing: on a failure for good the result's failure names the folder or file
+ *  and why, and it holds no files, as after a cancel. */
+WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
+                      ExportProgress* progress, const RetryPolicy& policy = {});
+
 /** "导出当前目录": walks the folder `scope` names (WalkFolder), finds the SHA1 of every file not
  *  in `sha1s` from its download page (several at once), then appends one section to each of
  *  the three export files of `account`, as the ticked-rows export does: the files in walk

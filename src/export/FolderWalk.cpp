@@ -89,10 +89,14 @@ private:
             if (!IsFolderName(name)) {
                 m_result.files.append({joinPath(folder.path, name), row});
                 ++m_counts.filesFound;
-            } else if (listsFolders(m_scope) && !m_seen.contains(columnText(row, Column::Id))) {
+                continue;
+            }
+            const QString path = joinPath(folder.path, name.mid(1));
+            if (m_scope.includeFolderRows)
+                m_result.files.append({path, row});
+            if (listsFolders(m_scope) && !m_seen.contains(columnText(row, Column::Id))) {
                 m_seen.insert(columnText(row, Column::Id));
-                subfolders.append({columnText(row, Column::Id),
-                                   joinPath(folder.path, name.mid(1)), folder.depth + 1});
+                subfolders.append({columnText(row, Column::Id), path, folder.depth + 1});
             }
         }
         ++m_counts.foldersWalked;

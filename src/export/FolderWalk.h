@@ -20,6 +20,9 @@ struct WalkScope
     /** Also every subfolder, depth first. Never for the categories "30" and "32", which
      *  list no folder of their own. */
     bool includeSubfolders = false;
+    /** Also yield each folder row, at its place among its folder's rows (a listing wants
+     *  them; an export has no use for them). */
+    bool includeFolderRows = false;
 };
 
 /** The folder `folderId` listed as `state` lists its folder: the same category, sort order and
@@ -31,7 +34,7 @@ WalkScope ScopeOfListing(const ListingState& state, const QString& folderId,
 inline constexpr int MaxWalkDepth = 64;
 inline constexpr qint64 MaxFolderEntries = 100000;
 
-/** One file a walk found. */
+/** One file (or, when asked for, folder) a walk found. */
 struct WalkedFile
 {
     QString path;        // relative to the walked folder: "工作/2012 年度报告/年报.pdf"

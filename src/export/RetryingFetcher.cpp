@@ -101,7 +101,7 @@ QList<HttpResult> RetryingFetcher::fetch(const QList<HttpRequest>& requests)
             if (m_settled)
                 m_settled();
         };
-        SendHttpBatch(batch, {m_cancel, finished});
+        SendHttpBatch(batch, {m_cancel, finished, m_policy.requestsInFlight});
         std::sort(again.begin(), again.end());
         pending = again;
         if (!pending.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "platform/HttpRequest.h"
 #include "platform/HttpResult.h"
+#include "platform/HttpTransport.h"
 
 #include <QList>
 #include <chrono>
@@ -10,7 +11,8 @@
 
 class CancelToken;
 
-/** How often and how long to wait before a failed request is sent again. */
+/** How many requests go at once, and how often and how long to wait before a failed request is
+ *  sent again. */
 struct RetryPolicy
 {
     /** The wait before each further try; as many tries more as it has waits. */
@@ -18,6 +20,8 @@ struct RetryPolicy
                                              std::chrono::seconds(1), std::chrono::seconds(2)};
     /** The longest wait a "Retry-After" header may ask for; it asks for no more than this. */
     std::chrono::milliseconds longestRetryAfter = std::chrono::seconds(30);
+    /** Requests in flight at once, at most (1 to RequestsInFlightLimit). */
+    int requestsInFlight = MaxRequestsInFlight;
 };
 
 /** True for a failure that a later try may not meet: a time-out, a refused or cut-off

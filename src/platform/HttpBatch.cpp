@@ -5,6 +5,7 @@
 #include "HttpTransfer.h"
 #include "ResponsiveWait.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -15,8 +16,8 @@ namespace {
 // token are looked at again.
 constexpr int PollSliceMs = 20;
 
-// Idle connections kept open for the next batch: all of a full batch and a few more.
-constexpr long KeptConnections = MaxRequestsInFlight + 2;
+// Idle connections kept open for the next batch: all of the fullest batch and a few more.
+constexpr long KeptConnections = RequestsInFlightLimit + 2;
 
 struct MultiDeleter
 {
@@ -25,7 +26,7 @@ struct MultiDeleter
 using MultiHandle = std::unique_ptr<CURLM, MultiDeleter>;
 
 /** The requests of one batch on one multi handle: starts them in order, at most
- *  MaxRequestsInFlight at a time, and files each result at its request's place. */
+ *  as many at a time as the caller allows, and files each result at its request's place. */
 class BatchRun
 {
 public:
@@ -70,7 +71,8 @@ private:
 
     void startMore()
     {
-        while (m_inFlight < MaxRequestsInFlight && m_next < m_requests.size() && !cancelled()) {
+        const int limit = std::clamp(m_control.requestsInFlight, 1, RequestsInFlightLimit);
+        while (m_inFlight < limit && m_next < m_requests.size() && !cancelled()) {
             const qsizetype index = m_next++;
             auto transfer = std::make_unique<HttpTransfer>(m_requests[index], m_share);
             if (transfer->refusal()) {

@@ -11,8 +11,10 @@ class CancelToken;
 /** The largest response body accepted; a larger answer is a failure. */
 inline constexpr qsizetype MaxResponseBodyBytes = 64 * 1024 * 1024;
 
-/** Requests of one batch in flight at once, at most. */
+/** Requests of one batch in flight at once, at most, unless the caller asks for another number. */
 inline constexpr int MaxRequestsInFlight = 6;
+/** The most requests in flight at once that a caller may ask for. */
+inline constexpr int RequestsInFlightLimit = 16;
 
 /** Prepares the HTTP library for the whole process. The program's main() calls
  *  it before any request; calling it again, or from several threads, is safe,
@@ -32,9 +34,11 @@ struct HttpBatchControl
     /** Called on the calling thread as each request finishes (in the order they finish), with
      *  its place in the list and its result. May be empty. */
     std::function<void(qsizetype index, const HttpResult& result)> finished;
+    /** Requests in flight at once, at most: 1 to RequestsInFlightLimit. */
+    int requestsInFlight = MaxRequestsInFlight;
 };
 
-/** Sends `requests`, up to MaxRequestsInFlight at once, and returns one result per request in
+/** Sends `requests`, up to `control.requestsInFlight` at once, and returns one result per request in
  *  the order given. Connections to a host are kept open in one process-wide cache and reused
  *  by later requests and batches; a reused connection that the server has closed meanwhile is
  *  replaced by a new one and the request sent again, once. Each request's wire bytes are the

@@ -77,6 +77,25 @@ TEST_F(HttpBatchTest, ResultsComeInListOrderWhateverOrderTheyFinish)
     EXPECT_LE(m_service.connectionsAccepted(), MaxRequestsInFlight);
 }
 
+// The caller sets how many go at once, below the default and above it: with slow answers every
+// request in flight holds a connection of its own, and no more are opened.
+TEST_F(HttpBatchTest, TheCallerChoosesHowManyRequestsAreInFlight)
+{
+    m_service.setFault(DemoService::Endpoint::DownloadPage, {.delay = 100ms});
+    QList<HttpRequest> requests;
+    for (int i = 0; i < 16; ++i)
+        requests.append(pageRequest(i));
+    int opened = 0;
+    for (const int inFlight : {1, 8}) {
+        HttpBatchControl control;
+        control.requestsInFlight = inFlight;
+        for (const HttpResult& result : SendHttpBatch(requests, control))
+            EXPECT_EQ(result.status, 403);
+        EXPECT_EQ(m_service.connectionsAccepted() - opened, inFlight - opened) << inFlight;
+        opened = m_service.connectionsAccepted();
+    }
+}
+
 TEST_F(HttpBatchTest, ReusedConnectionClosedByTheServerIsReplacedOnce)
 {
     ASSERT_EQ(SendHttpRequest(pageRequest(0)).status, 403);

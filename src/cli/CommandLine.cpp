@@ -1,0 +1,310 @@
+#include "CommandLine.h"
+
+#include <QRegularExpression>
+#include <QTextStream>
+#include <QUrl>
+#include <array>
+
+namespace {
+
+const QString ProgramName = QStringLiteral("zorbel-extract");
+
+// The service is reached over plain HTTP at a host and an optional port.
+bool IsServiceBase(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    return url.isValid() && url.scheme() == QLatin1String("http") && !url.host().isEmpty() &&
+           (url.path().isEmpty() || url.path() == QLatin1String("/")) && !url.hasQuery();
+}
+
+QString ServiceBaseError(const QString& base)
+{
+    return QStringLiteral("--service needs an address such as http://127.0.0.1:8123, not \"%1\"")
+        .arg(base);
+}
+
+struct SortChoice
+{
+    const char* name;
+    const char* order; // the listing's sort order value
+};
+
+// Without "-asc" the largest, newest or last name comes first, as the window's default does.
+constexpr std::array<SortChoice, 6> SortChoices{{
+    {"name", "file_name&asc=0"},
+    {"name-asc", "file_name&asc=1"},
+    {"size", "file_size&asc=0"},
+    {"size-asc", "file_size&asc=1"},
+    {"time", "user_ptime&asc=0"},
+    {"time-asc", "user_ptime&asc=1"},
+}};
+
+// A folder is "cid:" and a folder id, or a path of names from the root.
+bool IsFolderArgument(const QString& folder)
+{
+    static const QRegularExpression folderId(QStringLiteral("^cid:[0-9]+$"));
+    return !folder.startsWith(QLatin1String("cid:")) || folderId.match(folder).hasMatch();
+}
+
+QString SubcommandName(Subcommand command)
+{
+    return command == Subcommand::List ? QStringLiteral("ls") : QStringLiteral("export");
+}
+
+// Help text without the parser's own usage line, which cannot name a subcommand.
+QString HelpBody(const QCommandLineParser& parser)
+{
+    return parser.helpText().section(QLatin1Char('\n'), 1);
+}
+
+const QCommandLineOption AccountOption(QStringLiteral("account"),
+                                       QStringLiteral("The account to sign in with (required). "
+                                                      "The password comes from the environment "
+                                                      "variable ZORBEL_PASSWORD, or is asked for "
+                                                      "on the terminal."),
+                                       QStringLiteral("name"));
+const QCommandLineOption ServiceOption(
+    QStringLiteral("service"),
+    QStringLiteral("Talk to the service at <url> (e.g. http://127.0.0.1:8123) instead of the "
+                   "built-in hosts."),
+    QStringLiteral("url"));
+const QCommandLineOption RecursiveOption(QStringLiteral("recursive"),
+                                         QStringLiteral("Include every subfolder, depth first."));
+const QCommandLineOption ParallelOption(
+    QStringLiteral("parallel"),
+    QStringLiteral("Fetch up to <n> download pages at once, 1 to %1 (default %2).")
+        .arg(RequestsInFlightLimit)
+        .arg(MaxRequestsInFlight),
+    QStringLiteral("n"), QString::number(MaxRequestsInFlight));
+const QCommandLineOption SortOption(
+    QStringLiteral("sort"),
+    QStringLiteral("List in the order <order>: name, size or time, the last name, largest or "
+                   "newest first; with -asc appended (name-asc, size-asc, time-asc) the other way "
+                   "round (default time)."),
+    QStringLiteral("order"), QStringLiteral("time"));
+const QCommandLineOption QuietOption(QStringLiteral("quiet"),
+                                     QStringLiteral("Show no progress on standard error."));
+const QCommandLineOption Sha1Option(
+    QStringLiteral("sha1"),
+    QStringLiteral("Add each file's SHA1, read from its download page (several at once)."));
+const QCommandLineOption FormatOption(
+    QStringLiteral("format"),
+    QStringLiteral("Write <format>: tsv, tab-separated with a header line (default), or json, "
+                   "one array of objects."),
+    QStringLiteral("format"), QStringLiteral("tsv"));
+const QCommandLineOption OutOption(
+    QStringLiteral("out"),
+    QStringLiteral("Write the three export files into <dir> (default: the working folder)."),
+    QStringLiteral("dir"));
+const QCommandLineOption TourOption(
+    QStringLiteral("tour"),
+    QStringLiteral("Walk the window through the demo service's sample drive without waiting for "
+                   "input, save a screenshot of every step into <dir>, then exit (non-zero when a "
+                   "step went wrong). Runs offscreen when there is no display."),
+    QStringLiteral("dir"));
+const QCommandLineOption HelpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                    QStringLiteral("Show this help."));
+const QCommandLineOption VersionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                       QStringLiteral("Show the program's version."));
+
+} // namespace
+
+QString ProgramVersion()
+{
+    return QStringLiteral(ZORBEL_VERSION);
+}
+
+CommandLine::CommandLine(const QStringList& arguments)
+    : m_parser(std::make_unique<QCommandLineParser>()),
+      m_helpCommand(ProgramName + QStringLiteral(" --help"))
+{
+    m_parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("ls"))
+        readSubcommandOptions(Subcommand::List, arguments);
+    else if (first == QLatin1String("export"))
+        readSubcommandOptions(Subcommand::Export, arguments);
+    else
+        readWindowOptions(arguments);
+}
+
+CommandLine::~CommandLine() = default;
+
+void CommandLine::fail(const QString& error)
+{
+    m_action = Action::Print;
+    m_error = error;
+}
+
+void CommandLine::readWindowOptions(const QStringList& arguments)
+{
+    QCommandLineParser& parser = *m_parser;
+    m_usage = QStringLiteral("Usage: %1 [--service=<url>] [--tour=<dir>]\n"
+                             "       %1 ls [options] [FOLDER]\n"
+                             "       %1 export [options] [FOLDER]\n")
+                  .arg(ProgramName);
+    parser.setApplicationDescription(
+        QStringLiteral("Browse a Zorbel cloud drive and export its files in the standard "
+                       "extraction format.\n\n"
+                       "Without a command the window opens. The commands run without a display:\n"
+                       "  ls      list the entries of a folder, with SHA1s on request\n"
+                       "  export  write the three export files of a folder, as the window's "
+                       "folder export does\n"
+                       "\"%1 <command> --help\" shows a command's options.")
+            .arg(ProgramName));
+    parser.addOption(HelpOption);
+    parser.addOption(VersionOption);
+    parser.addOption(ServiceOption);
+    parser.addOption(TourOption);
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(HelpOption))
+        return;
+    if (parser.isSet(VersionOption)) {
+        m_version = true;
+        return;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unknown command \"%1\"; the commands are ls and export")
+                        .arg(parser.positionalArguments().first()));
+    m_window.serviceBase = parser.value(ServiceOption);
+    if (parser.isSet(ServiceOption) && !IsServiceBase(m_window.serviceBase))
+        return fail(ServiceBaseError(m_window.serviceBase));
+    m_window.tourFolder = parser.value(TourOption);
+    if (parser.isSet(TourOption) && m_window.tourFolder.isEmpty())
+        return fail(QStringLiteral("--tour needs a folder for the screenshots"));
+    m_action = Action::OpenWindow;
+}
+
+void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& arguments)
+{
+    QCommandLineParser& parser = *m_parser;
+    const QString name = SubcommandName(command);
+    m_helpCommand = QStringLiteral("%1 %2 --help").arg(ProgramName, name);
+    m_usage = QStringLiteral("Usage: %1 %2 --account=<name> [options] [FOLDER]\n")
+                  .arg(ProgramName, name);
+    parser.setApplicationDescription(
+        command == Subcommand::List
+            ? QStringLiteral("Lists the entries of FOLDER on standard output: path, size in "
+                             "bytes, size text, pick code, time, shared, and with --sha1 the "
+                             "SHA1. A folder's path ends in \"/\".")
+            : QStringLiteral("Appends one section to each of the three export files of the "
+                             "account (<account>.txt, <account>[贴吧+IE] .txt and "
+                             "<account>[贴吧+Chrome] .txt), with every file of FOLDER, exactly as "
+                             "the window's folder export does."));
+    parser.addOption(HelpOption);
+    parser.addOption(AccountOption);
+    parser.addOption(ServiceOption);
+    parser.addOption(RecursiveOption);
+    if (command == Subcommand::List) {
+        parser.addOption(Sha1Option);
+        parser.addOption(FormatOption);
+    } else {
+        parser.addOption(OutOption);
+    }
+    parser.addOption(ParallelOption);
+    parser.addOption(SortOption);
+    parser.addOption(QuietOption);
+    parser.addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QStringLiteral("A path of folder names from the root, such as /电影/アニメ (default /), "
+                       "or a folder id such as cid:1002."),
+        QStringLiteral("[FOLDER]"));
+
+    QStringList rest = arguments;
+    rest.removeAt(1);
+    if (!parser.parse(rest))
+        return fail(parser.errorText());
+    if (parser.isSet(HelpOption))
+        return;
+    if (readSubcommandValues(command))
+        m_action = Action::RunSubcommand;
+}
+
+bool CommandLine::readSubcommandValues(Subcommand command)
+{
+    const QCommandLineParser& parser = *m_parser;
+    SubcommandOptions& options = m_subcommand;
+    options.command = command;
+
+    options.account = parser.value(AccountOption);
+    if (options.account.isEmpty()) {
+        fail(QStringLiteral("%1 needs --account=<name>").arg(SubcommandName(command)));
+        return false;
+    }
+    options.serviceBase = parser.value(ServiceOption);
+    if (parser.isSet(ServiceOption) && !IsServiceBase(options.serviceBase)) {
+        fail(ServiceBaseError(options.serviceBase));
+        return false;
+    }
+
+    bool isNumber = false;
+    options.parallel = parser.value(ParallelOption).toInt(&isNumber);
+    if (!isNumber || options.parallel < 1 || options.parallel > RequestsInFlightLimit) {
+        fail(QStringLiteral("--parallel needs a number from 1 to %1, not \"%2\"")
+                 .arg(RequestsInFlightLimit)
+                 .arg(parser.value(ParallelOption)));
+        return false;
+    }
+
+    const QString sort = parser.value(SortOption);
+    const auto choice = std::find_if(SortChoices.begin(), SortChoices.end(),
+                                     [&](const SortChoice& c) { return sort == QLatin1String(c.name); });
+    if (choice == SortChoices.end()) {
+        fail(QStringLiteral("--sort needs name, size or time, with or without -asc, not \"%1\"")
+                 .arg(sort));
+        return false;
+    }
+    options.sortOrder = QLatin1String(choice->order);
+
+    const QString format =
+        command == Subcommand::List ? parser.value(FormatOption) : QStringLiteral("tsv");
+    if (format != QLatin1String("tsv") && format != QLatin1String("json")) {
+        fail(QStringLiteral("--format needs tsv or json, not \"%1\"").arg(format));
+        return false;
+    }
+    options.format = format == QLatin1String("json") ? OutputFormat::Json : OutputFormat::Tsv;
+
+    options.recursive = parser.isSet(RecursiveOption);
+    options.sha1 = command == Subcommand::List && parser.isSet(Sha1Option);
+    options.quiet = parser.isSet(QuietOption);
+    if (command == Subcommand::Export) {
+        options.outFolder = parser.value(OutOption);
+        if (parser.isSet(OutOption) && options.outFolder.isEmpty()) {
+            fail(QStringLiteral("--out needs a folder"));
+            return false;
+        }
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        fail(QStringLiteral("one FOLDER at most, not %1: \"%2\"")
+                 .arg(positional.size())
+                 .arg(positional.join(QStringLiteral("\" \""))));
+        return false;
+    }
+    if (!positional.isEmpty())
+        options.folder = positional.first();
+    if (!IsFolderArgument(options.folder)) {
+        fail(QStringLiteral("\"%1\" is no folder id: write cid: and the folder's digits, such as "
+                            "cid:1002")
+                 .arg(options.folder));
+        return false;
+    }
+    return true;
+}
+
+int CommandLine::print() const
+{
+    if (!m_error.isEmpty()) {
+        QTextStream(stderr) << ProgramName << ": " << m_error << "\n\"" << m_helpCommand
+                            << "\" shows how to use it.\n";
+        return 2;
+    }
+    QTextStream out(stdout);
+    if (m_version)
+        out << ProgramName << ' ' << ProgramVersion() << '\n';
+    else
+        out << m_usage << HelpBody(*m_parser);
+    return 0;
+}

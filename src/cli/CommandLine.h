@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/HttpTransport.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+/** What the window is opened with. */
+struct WindowOptions
+{
+    QString serviceBase; // empty: the built-in hosts
+    QString tourFolder;  // empty: no tour, wait for the user
+};
+
+enum class Subcommand
+{
+    List,   // ls
+    Export, // export
+};
+
+enum class OutputFormat
+{
+    Tsv,
+    Json,
+};
+
+/** What a subcommand is run with, every value checked. */
+struct SubcommandOptions
+{
+    Subcommand command = Subcommand::List;
+    QString account;
+    QString serviceBase;             // empty: the built-in hosts
+    QString folder = QStringLiteral("/"); // a path of folder names or "cid:" and a folder id
+    bool recursive = false;
+    bool sha1 = false;               // ls only
+    OutputFormat format = OutputFormat::Tsv;
+    QString outFolder;               // export only; empty: the working folder
+    int parallel = MaxRequestsInFlight; // download pages in flight at once
+    QString sortOrder = QStringLiteral("user_ptime&asc=0"); // the listing's sort order value
+    bool quiet = false;
+};
+
+/** The program's command line: "zorbel-extract [--service=URL] [--tour=DIR]" opens the window,
+ *  "zorbel-extract ls|export [options] [FOLDER]" runs a subcommand without one. Reading it needs
+ *  no application object, so the program can choose which one to create; printing help or an
+ *  error needs a QCoreApplication. */
+class CommandLine
+{
+public:
+    enum class Action
+    {
+        OpenWindow,
+        RunSubcommand,
+        Print, // help, version or a usage error: print() says it
+    };
+
+    explicit CommandLine(const QStringList& arguments);
+    ~CommandLine();
+    CommandLine(const CommandLine&) = delete;
+    CommandLine& operator=(const CommandLine&) = delete;
+
+    Action action() const { return m_action; }
+    const WindowOptions& windowOptions() const { return m_window; }
+    const SubcommandOptions& subcommandOptions() const { return m_subcommand; }
+
+    /** Prints the help or version text to standard output, or the usage error to standard
+     *  error; returns the exit code: 0, or 2 for a usage error. */
+    int print() const;
+
+private:
+    void readWindowOptions(const QStringList& arguments);
+    void readSubcommandOptions(Subcommand command, const QStringList& arguments);
+    bool readSubcommandValues(Subcommand command);
+    void fail(const QString& error);
+
+    Action m_action = Action::Print;
+    WindowOptions m_window;
+    SubcommandOptions m_subcommand;
+    std::unique_ptr<QCommandLineParser> m_parser;
+    QString m_usage;   // the usage line of the help shown
+    QString m_helpCommand; // the command that shows the help of what was asked for
+    QString m_error;   // a usage error, when there is one
+    bool m_version = false;
+};
+
+/** The program's version, as `--version` shows it. */
+QString ProgramVersion();

@@ -1,0 +1,60 @@
+#include "ProgressLine.h"
+
+#include <QTextStream>
+#include <unistd.h>
+
+namespace {
+
+constexpr qint64 TerminalIntervalMs = 100;
+constexpr qint64 PlainIntervalMs = 1000;
+
+} // namespace
+
+ProgressLine::ProgressLine(bool quiet) : m_quiet(quiet), m_terminal(isatty(STDERR_FILENO) == 1)
+{
+    m_clock.start();
+}
+
+QString ProgressLine::text(const ExportCounts& counts) const
+{
+    return QStringLiteral("folders %1, files %2, pages %3 / %4, %5 s")
+        .arg(counts.foldersWalked)
+        .arg(counts.filesFound)
+        .arg(counts.pagesFetched)
+        .arg(counts.pagesToFetch)
+        .arg(double(m_clock.elapsed()) / 1000.0, 0, 'f', 1);
+}
+
+void ProgressLine::report(const ExportCounts& counts)
+{
+    if (m_quiet)
+        return;
+    m_counts = counts;
+    m_unshown = true;
+    const qint64 interval = m_terminal ? TerminalIntervalMs : PlainIntervalMs;
+    if (m_shownAt < 0 || m_clock.elapsed() - m_shownAt >= interval)
+        show(counts);
+}
+
+void ProgressLine::show(const ExportCounts& counts)
+{
+    QTextStream err(stderr);
+    if (m_terminal) {
+        // Back to the line's start and clear it, so a shorter line leaves nothing behind.
+        err << "\r\033[K" << text(counts) << Qt::flush;
+        m_lineOpen = true;
+    } else {
+        err << text(counts) << Qt::endl;
+    }
+    m_shownAt = m_clock.elapsed();
+    m_unshown = false;
+}
+
+void ProgressLine::finish()
+{
+    if (m_unshown)
+        show(m_counts);
+    if (m_lineOpen)
+        QTextStream(stderr) << '\n';
+    m_lineOpen = false;
+}

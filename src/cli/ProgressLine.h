@@ -1,0 +1,32 @@
+#pragma once
+
+#include "export/ExportProgress.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+/** A command's progress on standard error: folders walked, files found, pages fetched and the
+ *  time taken. On a terminal one line rewritten in place (a few times a second); otherwise a
+ *  plain line at most once a second. Silent when quiet. */
+class ProgressLine final : public ExportProgress
+{
+public:
+    explicit ProgressLine(bool quiet);
+
+    void report(const ExportCounts& counts) override;
+    /** Shows the last counts if they are not shown yet and, on a terminal, ends the line, so
+     *  that what follows starts on a line of its own. */
+    void finish();
+
+private:
+    QString text(const ExportCounts& counts) const;
+    void show(const ExportCounts& counts);
+
+    bool m_quiet;
+    bool m_terminal;
+    QElapsedTimer m_clock;
+    qint64 m_shownAt = -1;    // when the last line was shown (ms on m_clock); -1: none yet
+    ExportCounts m_counts;    // the last reported
+    bool m_unshown = false;   // m_counts has not been shown
+    bool m_lineOpen = false;  // a terminal line is waiting for its end
+};

@@ -1,0 +1,108 @@
+#include "CaseName.h"
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Arguments(QStringList arguments)
+{
+    arguments.prepend(QStringLiteral("zorbel-extract"));
+    return arguments;
+}
+
+TEST(CommandLineTest, WithoutACommandOpensTheWindowWithItsOptions)
+{
+    const CommandLine line(Arguments({"--service=http://127.0.0.1:8123", "--tour", "/tmp/t"}));
+    ASSERT_EQ(line.action(), CommandLine::Action::OpenWindow);
+    EXPECT_EQ(line.windowOptions().serviceBase, "http://127.0.0.1:8123");
+    EXPECT_EQ(line.windowOptions().tourFolder, "/tmp/t");
+}
+
+TEST(CommandLineTest, AnAddressThatIsNoServiceBaseIsAUsageError)
+{
+    for (const char* base : {"127.0.0.1:8123", "https://127.0.0.1", "http://127.0.0.1/api"}) {
+        const CommandLine window(Arguments({QStringLiteral("--service=") + base}));
+        const CommandLine list(Arguments({"ls", "--account=a", QStringLiteral("--service=") + base}));
+        EXPECT_EQ(window.action(), CommandLine::Action::Print) << base;
+        EXPECT_EQ(list.action(), CommandLine::Action::Print) << base;
+    }
+}
+
+struct SubcommandCase
+{
+    const char* name;
+    QStringList arguments;
+    SubcommandOptions expected;
+};
+
+class SubcommandLineTest : public ::testing::TestWithParam<SubcommandCase>
+{
+};
+
+TEST_P(SubcommandLineTest, ReadsEveryOption)
+{
+    const CommandLine line(Arguments(GetParam().arguments));
+    ASSERT_EQ(line.action(), CommandLine::Action::RunSubcommand);
+    const SubcommandOptions& read = line.subcommandOptions();
+    const SubcommandOptions& expected = GetParam().expected;
+    EXPECT_EQ(read.command, expected.command);
+    EXPECT_EQ(read.account, expected.account);
+    EXPECT_EQ(read.serviceBase, expected.serviceBase);
+    EXPECT_EQ(read.folder, expected.folder);
+    EXPECT_EQ(read.recursive, expected.recursive);
+    EXPECT_EQ(read.sha1, expected.sha1);
+    EXPECT_EQ(read.format, expected.format);
+    EXPECT_EQ(read.outFolder, expected.outFolder);
+    EXPECT_EQ(read.parallel, expected.parallel);
+    EXPECT_EQ(read.sortOrder, expected.sortOrder);
+    EXPECT_EQ(read.quiet, expected.quiet);
+}
+
+SubcommandOptions Options(Subcommand command, const char* account)
+{
+    SubcommandOptions options;
+    options.command = command;
+    options.account = QString::fromUtf8(account);
+    return options;
+}
+
+SubcommandOptions With(SubcommandOptions options, void (*change)(SubcommandOptions&))
+{
+    change(options);
+    return options;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SubcommandLineTest,
+    ::testing::Values(
+        SubcommandCase{"ListDefaults", {"ls", "--account=demo"}, Options(Subcommand::List, "demo")},
+        SubcommandCase{"ListEverything",
+                       {"ls", "--account", "张三", "/电影/アニメ", "--recursive", "--sha1",
+                        "--format=json", "--parallel=16", "--sort=size-asc", "--quiet",
+                        "--service=http://127.0.0.1:9"},
+                       With(Options(Subcommand::List, "张三"),
+                            [](SubcommandOptions& o) {
+                                o.folder = "/电影/アニメ";
+                                o.recursive = o.sha1 = o.quiet = true;
+                                o.format = OutputFormat::Json;
+                                o.parallel = 16;
+                                o.sortOrder = "file_size&asc=1";
+                                o.serviceBase = "http://127.0.0.1:9";
+                            })},
+        SubcommandCase{"ExportToAFolder",
+                       {"export", "cid:1002", "--account=demo", "--out=/tmp/x", "--sort=name",
+                        "--parallel=1"},
+                       With(Options(Subcommand::Export, "demo"),
+                            [](SubcommandOptions& o) {
+                                o.folder = "cid:1002";
+                                o.outFolder = "/tmp/x";
+                                o.sortOrder = "file_name&asc=0";
+                                o.parallel = 1;
+                            })},
+        SubcommandCase{"OldestFirst", {"ls", "--account=demo", "--sort=time-asc"},
+                       With(Options(Subcommand::List, "demo"),
+                            [](SubcommandOptions& o) { o.sortOrder = "user_ptime&asc=1"; })}),
+    CaseName());
+
+} // namespace

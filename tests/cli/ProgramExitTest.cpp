@@ -1,0 +1,102 @@
+#include "CaseName.h"
+#include "DemoServiceFixture.h"
+#include "ProgramRun.h"
+
+#include <QRegularExpression>
+#include <chrono>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString Password = QStringLiteral("zorbel-demo");
+
+enum class Stream
+{
+    Out,
+    Err
+};
+
+struct ExitCase
+{
+    const char* name;
+    QStringList arguments; // a command's get --service= the demo service
+    std::optional<QString> password;
+    int exitCode;
+    Stream stream;
+    const char* pattern; // what that stream says
+};
+
+class ProgramExitTest : public DemoServiceFixture, public ::testing::WithParamInterface<ExitCase>
+{
+};
+
+// Help, version and every command run without a display; the window without one says what
+// to do instead. Each way of failing has its own exit code and a message naming the fault.
+TEST_P(ProgramExitTest, ExitsWithItsCodeAndSaysWhy)
+{
+    const ExitCase& c = GetParam();
+    QStringList arguments = c.arguments;
+    if (!arguments.isEmpty() && (arguments[0] == "ls" || arguments[0] == "export"))
+        arguments.append(QStringLiteral("--service=") + service.baseUrl());
+
+    const ProgramRun run = RunProgram(arguments, c.password);
+
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err.constData();
+    const QString said = QString::fromUtf8(c.stream == Stream::Out ? run.out : run.err);
+    EXPECT_TRUE(said.contains(QRegularExpression(QString::fromUtf8(c.pattern))))
+        << said.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgramExitTest,
+    ::testing::Values(
+        ExitCase{"Help", {"--help"}, {}, 0, Stream::Out, "zorbel-extract ls .*\n.*zorbel-extract export"},
+        ExitCase{"ListHelp", {"ls", "--help"}, {}, 0, Stream::Out, "ls --account=<name>(.|\n)*--sha1(.|\n)*--format"},
+        ExitCase{"ExportHelp", {"export", "-h"}, {}, 0, Stream::Out, "--out <dir>"},
+        ExitCase{"Version", {"--version"}, {}, 0, Stream::Out, "^zorbel-extract \\d+\\.\\d+\n$"},
+        ExitCase{"WindowWithoutDisplay", {}, {}, 1, Stream::Err, "^zorbel-extract: no display.*--tour.*ls and export[^\n]*\n$"},
+        ExitCase{"UnknownCommand", {"lss"}, {}, 2, Stream::Err, "unknown command \"lss\""},
+        ExitCase{"NoAccount", {"ls"}, Password, 2, Stream::Err, "ls needs --account=<name>"},
+        ExitCase{"OptionOfTheOtherCommand", {"export", "--account=demo", "--sha1"}, Password, 2, Stream::Err, "Unknown option 'sha1'"},
+        ExitCase{"TooManyInFlight", {"ls", "--account=demo", "--parallel=17"}, Password, 2, Stream::Err, "--parallel needs a number from 1 to 16"},
+        ExitCase{"UnknownSort", {"ls", "--account=demo", "--sort=newest"}, Password, 2, Stream::Err, "--sort needs name, size or time"},
+        ExitCase{"UnknownFormat", {"ls", "--account=demo", "--format=xml"}, Password, 2, Stream::Err, "--format needs tsv or json"},
+        ExitCase{"TwoFolders", {"ls", "--account=demo", "/a", "/b"}, Password, 2, Stream::Err, "one FOLDER at most"},
+        ExitCase{"BadFolderId", {"ls", "--account=demo", "cid:12a"}, Password, 2, Stream::Err, "\"cid:12a\" is no folder id"},
+        ExitCase{"NoPassword", {"ls", "--account=demo"}, {}, 2, Stream::Err, "no password: set the environment variable ZORBEL_PASSWORD"},
+        ExitCase{"LoginRefused", {"ls", "--account=demo"}, QStringLiteral("wrong"), 1, Stream::Err, "^错误: 登陆失败！请确认账户和密码\n$"},
+        ExitCase{"MissingStep", {"ls", "--account=demo", "--quiet", "/我的文档/工作/nope/x"}, Password, 1, Stream::Err, "^zorbel-extract: no folder \"nope\" in \"/我的文档/工作\"\n$"},
+        ExitCase{"UnusableAccount", {"export", "--account=../demo"}, Password, 1, Stream::Err, "^错误: 账号不能用作导出文件名"}),
+    CaseName());
+
+// Nothing is sent without a password: the refusal comes before the sign-in.
+TEST_F(ProgramExitTest, WithoutAPasswordNothingIsSent)
+{
+    const ProgramRun run =
+        RunProgram({"export", "--account=demo", "--service=" + service.baseUrl()}, std::nullopt);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(service.requests().isEmpty());
+}
+
+// A listing the service keeps failing is tried again as the retries allow, then the command
+// fails with the window's message and writes nothing.
+TEST_F(ProgramExitTest, FetchFailingAfterItsRetriesExitsWithOne)
+{
+    DemoService::Fault busy;
+    busy.status = 503;
+    busy.retryAfter = "0";
+    service.setFault(DemoService::Endpoint::Files, busy);
+
+    const ProgramRun run = RunProgram(
+        {"ls", "--account=demo", "--quiet", "cid:1001", "--service=" + service.baseUrl()}, Password);
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(QString::fromUtf8(run.err).contains(
+        QRegularExpression(QStringLiteral("^提示: 无法读取.*503.*多次重试后仍然失败"))))
+        << run.err.constData();
+    EXPECT_EQ(listingTargets().size(), 4) << "one try and three more";
+}
+
+} // namespace
