@@ -31,8 +31,12 @@ void ProgressLine::report(const ExportCounts& counts)
         return;
     m_counts = counts;
     m_unshown = true;
+    // On a terminal the line shows at once; a log gets its first line after an interval, so a
+    // quick command writes just its last one.
     const qint64 interval = m_terminal ? TerminalIntervalMs : PlainIntervalMs;
-    if (m_shownAt < 0 || m_clock.elapsed() - m_shownAt >= interval)
+    const qint64 now = m_clock.elapsed();
+    const bool due = m_shownAt < 0 ? m_terminal || now >= interval : now - m_shownAt >= interval;
+    if (due)
         show(counts);
 }
 
