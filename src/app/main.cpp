@@ -18,7 +18,7 @@ const char NoDisplayAdvice[] =
     "use --tour=<dir> to walk the window offscreen, or the commands ls and export, which need no "
     "display (zorbel-extract --help)";
 
-QStringList ArgumentsOf(int argc, char** argv)
+QStringList argumentsOf(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -26,7 +26,7 @@ QStringList ArgumentsOf(int argc, char** argv)
     return arguments;
 }
 
-bool HasDisplay()
+bool hasDisplay()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -36,7 +36,7 @@ bool HasDisplay()
 // cannot be reached); say what to do instead and end with status 1.
 QtMessageHandler g_qtMessageHandler = nullptr;
 
-void ReportUnusablePlatform(QtMsgType type, const QMessageLogContext& context,
+void reportUnusablePlatform(QtMsgType type, const QMessageLogContext& context,
                             const QString& message)
 {
     if (type != QtFatalMsg) {
@@ -48,10 +48,10 @@ void ReportUnusablePlatform(QtMsgType type, const QMessageLogContext& context,
     std::_Exit(1);
 }
 
-int OpenWindow(int argc, char** argv, const WindowOptions& options)
+int openWindow(int argc, char** argv, const WindowOptions& options)
 {
     const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-    if (!platformChosen && !HasDisplay()) {
+    if (!platformChosen && !hasDisplay()) {
         if (options.tourFolder.isEmpty()) {
             std::fprintf(stderr, "zorbel-extract: no display to open the window on; %s\n",
                          NoDisplayAdvice);
@@ -59,7 +59,7 @@ int OpenWindow(int argc, char** argv, const WindowOptions& options)
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    g_qtMessageHandler = qInstallMessageHandler(ReportUnusablePlatform);
+    g_qtMessageHandler = qInstallMessageHandler(reportUnusablePlatform);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessageHandler);
     QApplication::setApplicationName(QStringLiteral("zorbel-extract"));
@@ -85,9 +85,9 @@ int OpenWindow(int argc, char** argv, const WindowOptions& options)
 int main(int argc, char** argv)
 {
     InitializeHttpTransport();
-    const CommandLine commandLine(ArgumentsOf(argc, argv));
+    const CommandLine commandLine(argumentsOf(argc, argv));
     if (commandLine.action() == CommandLine::Action::OpenWindow)
-        return OpenWindow(argc, argv, commandLine.windowOptions());
+        return openWindow(argc, argv, commandLine.windowOptions());
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zorbel-extract"));
     if (commandLine.action() == CommandLine::Action::RunSubcommand)

@@ -10,14 +10,14 @@ namespace {
 const QString ProgramName = QStringLiteral("zorbel-extract");
 
 // The service is reached over plain HTTP at a host and an optional port.
-bool IsServiceBase(const QString& text)
+bool isServiceBase(const QString& text)
 {
     const QUrl url(text, QUrl::StrictMode);
     return url.isValid() && url.scheme() == QLatin1String("http") && !url.host().isEmpty() &&
            (url.path().isEmpty() || url.path() == QLatin1String("/")) && !url.hasQuery();
 }
 
-QString ServiceBaseError(const QString& base)
+QString serviceBaseError(const QString& base)
 {
     return QStringLiteral("--service needs an address such as http://127.0.0.1:8123, not \"%1\"")
         .arg(base);
@@ -40,19 +40,19 @@ constexpr std::array<SortChoice, 6> SortChoices{{
 }};
 
 // A folder is "cid:" and a folder id, or a path of names from the root.
-bool IsFolderArgument(const QString& folder)
+bool isFolderArgument(const QString& folder)
 {
     static const QRegularExpression folderId(QStringLiteral("^cid:[0-9]+$"));
     return !folder.startsWith(QLatin1String("cid:")) || folderId.match(folder).hasMatch();
 }
 
-QString SubcommandName(Subcommand command)
+QString subcommandName(Subcommand command)
 {
     return command == Subcommand::List ? QStringLiteral("ls") : QStringLiteral("export");
 }
 
 // Help text without the parser's own usage line, which cannot name a subcommand.
-QString HelpBody(const QCommandLineParser& parser)
+QString helpBody(const QCommandLineParser& parser)
 {
     return parser.helpText().section(QLatin1Char('\n'), 1);
 }
@@ -168,8 +168,8 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
         return fail(QStringLiteral("unknown command \"%1\"; the commands are ls and export")
                         .arg(parser.positionalArguments().first()));
     m_window.serviceBase = parser.value(ServiceOption);
-    if (parser.isSet(ServiceOption) && !IsServiceBase(m_window.serviceBase))
-        return fail(ServiceBaseError(m_window.serviceBase));
+    if (parser.isSet(ServiceOption) && !isServiceBase(m_window.serviceBase))
+        return fail(serviceBaseError(m_window.serviceBase));
     m_window.tourFolder = parser.value(TourOption);
     if (parser.isSet(TourOption) && m_window.tourFolder.isEmpty())
         return fail(QStringLiteral("--tour needs a folder for the screenshots"));
@@ -179,7 +179,7 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
 void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& arguments)
 {
     QCommandLineParser& parser = *m_parser;
-    const QString name = SubcommandName(command);
+    const QString name = subcommandName(command);
     m_helpCommand = QStringLiteral("%1 %2 --help").arg(ProgramName, name);
     m_usage = QStringLiteral("Usage: %1 %2 --account=<name> [options] [FOLDER]\n")
                   .arg(ProgramName, name);
@@ -229,12 +229,12 @@ bool CommandLine::readSubcommandValues(Subcommand command)
 
     options.account = parser.value(AccountOption);
     if (options.account.isEmpty()) {
-        fail(QStringLiteral("%1 needs --account=<name>").arg(SubcommandName(command)));
+        fail(QStringLiteral("%1 needs --account=<name>").arg(subcommandName(command)));
         return false;
     }
     options.serviceBase = parser.value(ServiceOption);
-    if (parser.isSet(ServiceOption) && !IsServiceBase(options.serviceBase)) {
-        fail(ServiceBaseError(options.serviceBase));
+    if (parser.isSet(ServiceOption) && !isServiceBase(options.serviceBase)) {
+        fail(serviceBaseError(options.serviceBase));
         return false;
     }
 
@@ -285,7 +285,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
     }
     if (!positional.isEmpty())
         options.folder = positional.first();
-    if (!IsFolderArgument(options.folder)) {
+    if (!isFolderArgument(options.folder)) {
         fail(QStringLiteral("\"%1\" is no folder id: write cid: and the folder's digits, such as "
                             "cid:1002")
                  .arg(options.folder));
@@ -305,6 +305,6 @@ int CommandLine::print() const
     if (m_version)
         out << ProgramName << ' ' << ProgramVersion() << '\n';
     else
-        out << m_usage << HelpBody(*m_parser);
+        out << m_usage << helpBody(*m_parser);
     return 0;
 }

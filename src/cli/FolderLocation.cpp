@@ -10,7 +10,7 @@ namespace {
 
 const QString FolderIdPrefix = QStringLiteral("cid:");
 
-QString Shown(const QStringList& steps)
+QString shown(const QStringList& steps)
 {
     return u'/' + steps.join(u'/');
 }
@@ -34,7 +34,7 @@ std::optional<QString> ResolveFolder(const QString& folder, const QString& sortO
         const WalkResult listing = ListFolder(scope, unused, false, &progress, policy);
         if (listing.cancelled)
             return std::nullopt;
-        const QString parent = Shown(steps.first(step));
+        const QString parent = shown(steps.first(step));
         if (!listing.failure.isEmpty()) {
             problem = QStringLiteral("cannot list \"%1\": %2").arg(parent, listing.failure);
             return std::nullopt;

@@ -13,7 +13,7 @@ std::atomic<bool> g_interrupted{false};
 std::atomic<CancelToken*> g_token{nullptr};
 static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<CancelToken*>::is_always_lock_free);
 
-void OnInterrupt(int)
+void onInterrupt(int)
 {
     g_interrupted.store(true);
     if (CancelToken* token = g_token.load())
@@ -25,7 +25,7 @@ void OnInterrupt(int)
 void CatchInterrupt()
 {
     struct sigaction action = {};
-    action.sa_handler = OnInterrupt;
+    action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     // No SA_RESTART: a terminal read waiting for a password returns, so the echo comes back.
     // SA_RESETHAND: the second Ctrl+C ends the program.

@@ -23,7 +23,7 @@ struct ListedEntry
     QString sha1;
 };
 
-ListedEntry EntryOf(const WalkedFile& walked, const Sha1Cache& sha1s)
+ListedEntry entryOf(const WalkedFile& walked, const Sha1Cache& sha1s)
 {
     const auto column = [&](Column which) { return walked.columns.value(ColumnIndex(which)); };
     ListedEntry entry;
@@ -42,7 +42,7 @@ ListedEntry EntryOf(const WalkedFile& walked, const Sha1Cache& sha1s)
     return entry;
 }
 
-QString TsvField(QString text)
+QString tsvField(QString text)
 {
     text.replace(u'\\', QStringLiteral("\\\\"));
     text.replace(u'\t', QStringLiteral("\\t"));
@@ -51,7 +51,7 @@ QString TsvField(QString text)
     return text;
 }
 
-QByteArray Tsv(const QList<ListedEntry>& entries, bool withSha1)
+QByteArray tsv(const QList<ListedEntry>& entries, bool withSha1)
 {
     QStringList header{QStringLiteral("path"), QStringLiteral("size"), QStringLiteral("size_text"),
                        QStringLiteral("pick_code"), QStringLiteral("time"),
@@ -65,13 +65,13 @@ QByteArray Tsv(const QList<ListedEntry>& entries, bool withSha1)
         if (withSha1)
             fields.append(entry.sha1);
         for (QString& field : fields)
-            field = TsvField(field);
+            field = tsvField(field);
         text += fields.join(u'\t') + u'\n';
     }
     return text.toUtf8();
 }
 
-QByteArray Json(const QList<ListedEntry>& entries, bool withSha1)
+QByteArray json(const QList<ListedEntry>& entries, bool withSha1)
 {
     QJsonArray array;
     for (const ListedEntry& entry : entries) {
@@ -99,6 +99,6 @@ QByteArray FormatListing(const QList<WalkedFile>& entries, const Sha1Cache& sha1
     QList<ListedEntry> listed;
     listed.reserve(entries.size());
     for (const WalkedFile& walked : entries)
-        listed.append(EntryOf(walked, sha1s));
-    return format == OutputFormat::Json ? Json(listed, withSha1) : Tsv(listed, withSha1);
+        listed.append(entryOf(walked, sha1s));
+    return format == OutputFormat::Json ? json(listed, withSha1) : tsv(listed, withSha1);
 }

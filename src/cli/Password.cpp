@@ -36,7 +36,7 @@ private:
 
 // One line from standard input, without its end; nothing when the input ended first or a
 // signal interrupted the read.
-std::optional<QByteArray> ReadLine()
+std::optional<QByteArray> readLine()
 {
     QByteArray line;
     for (;;) {
@@ -67,7 +67,7 @@ std::optional<QString> ReadPassword(const QString& account, QString& problem)
     std::optional<QByteArray> typed;
     {
         const HiddenInput hidden;
-        typed = ReadLine();
+        typed = readLine();
     }
     if (!typed) {
         QTextStream(stderr) << '\n';

@@ -20,7 +20,7 @@ namespace {
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
-int Fail(const QString& problem, int exitCode = Failed)
+int fail(const QString& problem, int exitCode = Failed)
 {
     QTextStream(stderr) << "zorbel-extract: " << problem << Qt::endl;
     return exitCode;
@@ -48,7 +48,7 @@ public:
             ResolveFolder(m_options.folder, m_options.sortOrder, m_progress, m_policy, problem);
         m_progress.finish();
         if (!folderId) {
-            exitCode = WasInterrupted() ? InterruptedExitCode : Fail(problem);
+            exitCode = WasInterrupted() ? InterruptedExitCode : fail(problem);
             return std::nullopt;
         }
         WalkScope scope;
@@ -67,7 +67,7 @@ private:
     RetryPolicy m_policy;
 };
 
-int List(const SubcommandOptions& options)
+int listFolder(const SubcommandOptions& options)
 {
     FolderCommand command(options);
     int exitCode = 0;
@@ -89,11 +89,11 @@ int List(const SubcommandOptions& options)
     QFile out;
     const QByteArray text = FormatListing(walk.files, sha1s, options.sha1, options.format);
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(text) != text.size() || !out.flush())
-        return Fail(QStringLiteral("cannot write the listing: %1").arg(out.errorString()));
+        return fail(QStringLiteral("cannot write the listing: %1").arg(out.errorString()));
     return 0;
 }
 
-int Export(const SubcommandOptions& options)
+int exportFolder(const SubcommandOptions& options)
 {
     FolderCommand command(options);
     int exitCode = 0;
@@ -111,12 +111,12 @@ int Export(const SubcommandOptions& options)
 
 // The export files go into the working folder: make it the one asked for, before anything is
 // sent, so a folder that cannot be used fails at once.
-bool EnterOutFolder(const QString& folder)
+bool enterOutFolder(const QString& folder)
 {
     if (folder.isEmpty())
         return true;
     if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
-        Fail(QStringLiteral("cannot write into the folder \"%1\"").arg(folder));
+        fail(QStringLiteral("cannot write into the folder \"%1\"").arg(folder));
         return false;
     }
     return true;
@@ -132,7 +132,7 @@ int RunSubcommand(const SubcommandOptions& options)
     if (options.command == Subcommand::Export) {
         if (RefuseAccount(options.account))
             return Failed;
-        if (!EnterOutFolder(options.outFolder))
+        if (!enterOutFolder(options.outFolder))
             return Failed;
     }
 
@@ -141,11 +141,11 @@ int RunSubcommand(const SubcommandOptions& options)
     if (WasInterrupted())
         return InterruptedExitCode;
     if (!password)
-        return Fail(problem, UsageError);
+        return fail(problem, UsageError);
     const LoginOutcome login = SignIn(options.account, *password);
     if (WasInterrupted())
         return InterruptedExitCode;
     if (login != LoginOutcome::SignedIn)
         return Failed;
-    return options.command == Subcommand::List ? List(options) : Export(options);
+    return options.command == Subcommand::List ? listFolder(options) : exportFolder(options);
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-QStringList Arguments(QStringList arguments)
+QStringList withProgramName(QStringList arguments)
 {
     arguments.prepend(QStringLiteral("zorbel-extract"));
     return arguments;
@@ -13,7 +13,7 @@ QStringList Arguments(QStringList arguments)
 
 TEST(CommandLineTest, WithoutACommandOpensTheWindowWithItsOptions)
 {
-    const CommandLine line(Arguments({"--service=http://127.0.0.1:8123", "--tour", "/tmp/t"}));
+    const CommandLine line(withProgramName({"--service=http://127.0.0.1:8123", "--tour", "/tmp/t"}));
     ASSERT_EQ(line.action(), CommandLine::Action::OpenWindow);
     EXPECT_EQ(line.windowOptions().serviceBase, "http://127.0.0.1:8123");
     EXPECT_EQ(line.windowOptions().tourFolder, "/tmp/t");
@@ -22,8 +22,8 @@ TEST(CommandLineTest, WithoutACommandOpensTheWindowWithItsOptions)
 TEST(CommandLineTest, AnAddressThatIsNoServiceBaseIsAUsageError)
 {
     for (const char* base : {"127.0.0.1:8123", "https://127.0.0.1", "http://127.0.0.1/api"}) {
-        const CommandLine window(Arguments({QStringLiteral("--service=") + base}));
-        const CommandLine list(Arguments({"ls", "--account=a", QStringLiteral("--service=") + base}));
+        const CommandLine window(withProgramName({QStringLiteral("--service=") + base}));
+        const CommandLine list(withProgramName({"ls", "--account=a", QStringLiteral("--service=") + base}));
         EXPECT_EQ(window.action(), CommandLine::Action::Print) << base;
         EXPECT_EQ(list.action(), CommandLine::Action::Print) << base;
     }
@@ -42,7 +42,7 @@ class SubcommandLineTest : public ::testing::TestWithParam<SubcommandCase>
 
 TEST_P(SubcommandLineTest, ReadsEveryOption)
 {
-    const CommandLine line(Arguments(GetParam().arguments));
+    const CommandLine line(withProgramName(GetParam().arguments));
     ASSERT_EQ(line.action(), CommandLine::Action::RunSubcommand);
     const SubcommandOptions& read = line.subcommandOptions();
     const SubcommandOptions& expected = GetParam().expected;
@@ -59,7 +59,7 @@ TEST_P(SubcommandLineTest, ReadsEveryOption)
     EXPECT_EQ(read.quiet, expected.quiet);
 }
 
-SubcommandOptions Options(Subcommand command, const char* account)
+SubcommandOptions options(Subcommand command, const char* account)
 {
     SubcommandOptions options;
     options.command = command;
@@ -67,7 +67,7 @@ SubcommandOptions Options(Subcommand command, const char* account)
     return options;
 }
 
-SubcommandOptions With(SubcommandOptions options, void (*change)(SubcommandOptions&))
+SubcommandOptions with(SubcommandOptions options, void (*change)(SubcommandOptions&))
 {
     change(options);
     return options;
@@ -76,12 +76,12 @@ SubcommandOptions With(SubcommandOptions options, void (*change)(SubcommandOptio
 INSTANTIATE_TEST_SUITE_P(
     Cases, SubcommandLineTest,
     ::testing::Values(
-        SubcommandCase{"ListDefaults", {"ls", "--account=demo"}, Options(Subcommand::List, "demo")},
+        SubcommandCase{"ListDefaults", {"ls", "--account=demo"}, options(Subcommand::List, "demo")},
         SubcommandCase{"ListEverything",
                        {"ls", "--account", "张三", "/电影/アニメ", "--recursive", "--sha1",
                         "--format=json", "--parallel=16", "--sort=size-asc", "--quiet",
                         "--service=http://127.0.0.1:9"},
-                       With(Options(Subcommand::List, "张三"),
+                       with(options(Subcommand::List, "张三"),
                             [](SubcommandOptions& o) {
                                 o.folder = "/电影/アニメ";
                                 o.recursive = o.sha1 = o.quiet = true;
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         SubcommandCase{"ExportToAFolder",
                        {"export", "cid:1002", "--account=demo", "--out=/tmp/x", "--sort=name",
                         "--parallel=1"},
-                       With(Options(Subcommand::Export, "demo"),
+                       with(options(Subcommand::Export, "demo"),
                             [](SubcommandOptions& o) {
                                 o.folder = "cid:1002";
                                 o.outFolder = "/tmp/x";
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 o.parallel = 1;
                             })},
         SubcommandCase{"OldestFirst", {"ls", "--account=demo", "--sort=time-asc"},
-                       With(Options(Subcommand::List, "demo"),
+                       with(options(Subcommand::List, "demo"),
                             [](SubcommandOptions& o) { o.sortOrder = "user_ptime&asc=1"; })}),
     CaseName());
 

@@ -26,7 +26,7 @@ const QStringList ExportFiles = {QStringLiteral("demo.txt"), QStringLiteral("dem
 using Entry = QMap<QString, QString>; // field name to text, as a TSV line or a JSON object gives it
 
 /** Every entry below the folder `cid` of the sample drive, with the fields ls writes. */
-void AddDriveEntries(const QString& cid, const QString& prefix, QList<Entry>& entries)
+void addDriveEntries(const QString& cid, const QString& prefix, QList<Entry>& entries)
 {
     const DemoDrive& drive = DemoDrive::sample();
     for (const DemoFile* file : drive.filesIn(cid)) {
@@ -42,11 +42,11 @@ void AddDriveEntries(const QString& cid, const QString& prefix, QList<Entry>& en
                         {"pick_code", ""},
                         {"shared", folder->shared ? "yes" : "no"},
                         {"sha1", ""}});
-        AddDriveEntries(folder->cid, prefix + folder->name + '/', entries);
+        addDriveEntries(folder->cid, prefix + folder->name + '/', entries);
     }
 }
 
-QList<Entry> ParseTsv(const QByteArray& text)
+QList<Entry> parseTsv(const QByteArray& text)
 {
     QStringList lines = QString::fromUtf8(text).split('\n');
     EXPECT_EQ(lines.takeLast(), QString()) << "the last line ends";
@@ -63,7 +63,7 @@ QList<Entry> ParseTsv(const QByteArray& text)
     return entries;
 }
 
-QList<Entry> ParseJson(const QByteArray& text)
+QList<Entry> parseJson(const QByteArray& text)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
@@ -84,7 +84,7 @@ QList<Entry> ParseJson(const QByteArray& text)
 }
 
 // The fields the drive knows, in a stable order, to compare a listing with the drive.
-QStringList DriveView(const QList<Entry>& entries)
+QStringList driveView(const QList<Entry>& entries)
 {
     QStringList lines;
     for (const Entry& entry : entries) {
@@ -118,11 +118,11 @@ TEST_F(ProgramOutputTest, ListsANestedFolderAsTsvAndJson)
     ASSERT_EQ(tsv.exitCode, 0) << tsv.err.constData();
     ASSERT_EQ(json.exitCode, 0) << json.err.constData();
 
-    const QList<Entry> fromTsv = ParseTsv(tsv.out);
+    const QList<Entry> fromTsv = parseTsv(tsv.out);
     QList<Entry> expected;
-    AddDriveEntries(QString::fromLatin1(DemoDriveIds::Documents), QString(), expected);
-    EXPECT_EQ(DriveView(fromTsv), DriveView(expected));
-    EXPECT_EQ(ParseJson(json.out), fromTsv);
+    addDriveEntries(QString::fromLatin1(DemoDriveIds::Documents), QString(), expected);
+    EXPECT_EQ(driveView(fromTsv), driveView(expected));
+    EXPECT_EQ(parseJson(json.out), fromTsv);
     // Four listing pages and eight download pages.
     EXPECT_TRUE(tsv.err.contains("folders 4, files 8, pages 12 / 12, ")) << tsv.err.constData();
     EXPECT_TRUE(json.err.isEmpty()) << json.err.constData();
@@ -133,7 +133,7 @@ TEST_F(ProgramOutputTest, ListsWithoutSha1sFetchingNoDownloadPage)
 {
     const ProgramRun run = RunProgram(command({"ls", "/电影", "--sort=name-asc"}), Password);
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    const QList<Entry> entries = ParseTsv(run.out);
+    const QList<Entry> entries = parseTsv(run.out);
     ASSERT_FALSE(entries.isEmpty());
     EXPECT_FALSE(entries.first().contains("sha1"));
     EXPECT_TRUE(requestTargets({"/?ct=pickcode"}).isEmpty());
