@@ -185,13 +185,13 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
                   .arg(ProgramName, name);
     parser.setApplicationDescription(
         command == Subcommand::List
-            ? QStringLiteral("Lists the entries of FOLDER on standard output: path, size in "
-                             "bytes, size text, pick code, time, shared, and with --sha1 the "
-                             "SHA1. A folder's path ends in \"/\".")
-            : QStringLiteral("Appends one section to each of the three export files of the "
-                             "account (<account>.txt, <account>[贴吧+IE] .txt and "
-                             "<account>[贴吧+Chrome] .txt), with every file of FOLDER, exactly as "
-                             "the window's folder export does."));
+            ? QStringLiteral("Lists the entries of FOLDER on standard output: path, size in bytes,\n"
+                             "size text, pick code, time, shared, and with --sha1 the SHA1.\n"
+                             "A folder's path ends in \"/\".")
+            : QStringLiteral("Appends one section with every file of FOLDER to each of the three\n"
+                             "export files of the account (<account>.txt, <account>[贴吧+IE] .txt\n"
+                             "and <account>[贴吧+Chrome] .txt), exactly as the window's folder\n"
+                             "export does."));
     parser.addOption(HelpOption);
     parser.addOption(AccountOption);
     parser.addOption(ServiceOption);
