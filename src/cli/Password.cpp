@@ -1,5 +1,7 @@
 #include "Password.h"
 
+#include "Interrupt.h"
+
 #include <QByteArray>
 #include <QTextStream>
 #include <termios.h>
@@ -20,11 +22,14 @@ public:
         hidden.c_lflag &= ~tcflag_t(ECHO);
         hidden.c_lflag |= ECHONL;
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+        RestoreTerminalOnInterrupt(&m_saved);
     }
     ~HiddenInput()
     {
-        if (m_restore)
-            tcsetattr(STDIN_FILENO, TCSAFLUSH, &m_saved);
+        if (!m_restore)
+            return;
+        RestoreTerminalOnInterrupt(nullptr);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &m_saved);
     }
     HiddenInput(const HiddenInput&) = delete;
     HiddenInput& operator=(const HiddenInput&) = delete;
@@ -34,8 +39,8 @@ private:
     bool m_restore = false;
 };
 
-// One line from standard input, without its end; nothing when the input ended first or a
-// signal interrupted the read.
+// One line from standard input, without its end; nothing when the input ended first or could
+// not be read.
 std::optional<QByteArray> readLine()
 {
     QByteArray line;

@@ -138,14 +138,9 @@ int RunSubcommand(const SubcommandOptions& options)
 
     QString problem;
     const std::optional<QString> password = ReadPassword(options.account, problem);
-    if (WasInterrupted())
-        return InterruptedExitCode;
     if (!password)
         return fail(problem, UsageError);
-    const LoginOutcome login = SignIn(options.account, *password);
-    if (WasInterrupted())
-        return InterruptedExitCode;
-    if (login != LoginOutcome::SignedIn)
+    if (SignIn(options.account, *password) != LoginOutcome::SignedIn)
         return Failed;
     return options.command == Subcommand::List ? listFolder(options) : exportFolder(options);
 }

@@ -174,6 +174,8 @@ struct InterruptCase
 {
     const char* name;
     QStringList arguments;
+    DemoService::Endpoint slowEndpoint;
+    const char* slowTarget; // how the slow requests begin
 };
 
 class ProgramInterruptTest : public ProgramOutputTest,
@@ -181,19 +183,20 @@ class ProgramInterruptTest : public ProgramOutputTest,
 {
 };
 
-// Ctrl+C while download pages are slow to come: the command stops at once with 130 and
-// writes nothing, neither a listing nor an export file.
+// Ctrl+C while the service is slow to answer (the sign-in, or download pages): the command
+// stops at once with 130 and writes nothing, neither a listing nor an export file.
 TEST_P(ProgramInterruptTest, CtrlCStopsAndWritesNothing)
 {
     DemoService::Fault slow;
     slow.delay = 3s;
-    service.setFault(DemoService::Endpoint::DownloadPage, slow);
+    service.setFault(GetParam().slowEndpoint, slow);
     QProcess process;
     StartProgram(process, command(GetParam().arguments), ProgramEnvironment(Password),
                  folder.path());
-    for (int waited = 0; requestTargets({"/?ct=pickcode"}).isEmpty() && waited < 200; ++waited)
+    const QStringList slowTarget{QString::fromLatin1(GetParam().slowTarget)};
+    for (int waited = 0; requestTargets(slowTarget).isEmpty() && waited < 200; ++waited)
         QThread::msleep(50);
-    ASSERT_FALSE(requestTargets({"/?ct=pickcode"}).isEmpty()) << "a download page was asked for";
+    ASSERT_FALSE(requestTargets(slowTarget).isEmpty()) << "the slow request was sent";
 
     ::kill(pid_t(process.processId()), SIGINT);
     ASSERT_TRUE(process.waitForFinished(2000)) << "stops before the pages come";
@@ -206,8 +209,12 @@ TEST_P(ProgramInterruptTest, CtrlCStopsAndWritesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, ProgramInterruptTest,
-    ::testing::Values(InterruptCase{"List", {"ls", "/电影", "--sha1", "--quiet"}},
-                      InterruptCase{"Export", {"export", "/电影", "--quiet"}}),
+    ::testing::Values(InterruptCase{"SignIn", {"export", "/电影"}, DemoService::Endpoint::Login,
+                                    "/?ac=login"},
+                      InterruptCase{"List", {"ls", "/电影", "--sha1", "--quiet"},
+                                    DemoService::Endpoint::DownloadPage, "/?ct=pickcode"},
+                      InterruptCase{"Export", {"export", "/电影", "--quiet"},
+                                    DemoService::Endpoint::DownloadPage, "/?ct=pickcode"}),
     CaseName());
 
 } // namespace
