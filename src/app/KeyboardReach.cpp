@@ -13,11 +13,11 @@ struct AccessibleName
 
 // Fields are named by the caption beside them or, without one, by what they hold.
 constexpr AccessibleName Names[] = {
-    {"user", u"账号"},          {"pass", u"密码"},          {"Text7", u"路径"},
-    {"Text5", u"偏移"},         {"Text6", u"总数"},         {"Combo1", u"排序"},
-    {"ListView1", u"文件列表"}, {"Text8", u"目录ID路径"},   {"Text12", u"分类代码"},
-    {"Text3", u"目录ID"},       {"Text2", u"排序参数"},     {"Label2", u"本页条目数"},
-    {"Text1", u"列表响应"},     {"Text10", u"提取码"},      {"Text11", u"下载链接"},
+    {"user", u"账号"},          {"pass", u"密码"},        {"Text7", u"路径"},
+    {"Text5", u"偏移"},         {"Text6", u"总数"},       {"Combo1", u"排序"},
+    {"ListView1", u"文件列表"}, {"Text8", u"目录ID路径"}, {"Text12", u"分类代码"},
+    {"Text3", u"目录ID"},       {"Text2", u"排序参数"},   {"Label2", u"本页条目数"},
+    {"Text1", u"列表响应"},     {"Text10", u"提取码"},    {"Text11", u"下载链接"},
 };
 
 struct Buddy

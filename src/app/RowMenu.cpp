@@ -18,9 +18,10 @@ QAction* RowMenu::addEntry(Rows rows, const char* name, const QString& caption,
                            const std::function<bool()>& enabled)
 {
     // Entries for any place follow the ones for the row, set apart by a line.
-    const bool firstOfAny = rows == Rows::Any &&
-                            std::none_of(m_entries.begin(), m_entries.end(),
-                                         [](const Entry& entry) { return entry.rows == Rows::Any; });
+    const bool firstOfAny = rows == Rows::Any && std::none_of(m_entries.begin(), m_entries.end(),
+                                                              [](const Entry& entry) {
+                                                                  return entry.rows == Rows::Any;
+                                                              });
     if (firstOfAny && !m_entries.isEmpty())
         addSeparator();
     QAction* action = addAction(caption);
@@ -37,7 +38,8 @@ void RowMenu::openAt(const QPoint& position)
     const bool folder = item && IsFolderName(item->text(ColumnIndex(Column::Name)));
     bool anyShown = false;
     for (const Entry& entry : std::as_const(m_entries)) {
-        const bool shown = entry.rows == Rows::Any || (item && folder == (entry.rows == Rows::Folders));
+        const bool shown =
+            entry.rows == Rows::Any || (item && folder == (entry.rows == Rows::Folders));
         entry.action->setVisible(shown);
         entry.action->setEnabled(!entry.enabled || entry.enabled());
         anyShown = anyShown || shown;

@@ -7,8 +7,8 @@ WaitDialog::WaitDialog()
 {
     QWidget* over = QApplication::activeWindow();
     // No range: the bar only shows that the wait goes on.
-    m_dialog = new QProgressDialog(QStringLiteral("正在等待服务器…"), QStringLiteral("取消"), 0, 0,
-                                   over);
+    m_dialog =
+        new QProgressDialog(QStringLiteral("正在等待服务器…"), QStringLiteral("取消"), 0, 0, over);
     m_dialog->setObjectName(QStringLiteral("WaitDialog"));
     m_dialog->setWindowTitle(QApplication::applicationName());
     m_dialog->setWindowModality(over ? Qt::WindowModal : Qt::ApplicationModal);

@@ -19,7 +19,6 @@ class QPushButton;
 class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class RowMenu;
 
 /** The program's one window: login fields, category and sort choices, the
  *  current path, the paging strip and the file list ListView1. Every control
@@ -175,7 +174,6 @@ private:
     QPushButton* m_copyLinkButton = nullptr;
     QPushButton* m_openLinkButton = nullptr;
     QButtonGroup* m_options = nullptr;
-    RowMenu* m_rowMenu = nullptr;
 
     TreeWidgetFileList m_fileList;
     FileBrowser m_browser;

@@ -1,10 +1,9 @@
-#include "frmTest.h"
-
 #include "ExportProgressDialog.h"
 #include "KeyShortcuts.h"
 #include "RowMenu.h"
 #include "export/ItemActions.h"
 #include "export/RowActions.h"
+#include "frmTest.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -22,7 +21,8 @@ void frmTest::wireKeys()
     QWidget& list = *m_listView;
     AddButtonKeys(list, *m_upButton, QStringLiteral("上一级"),
                   {QKeySequence(Qt::ALT | Qt::Key_Up), QKeySequence(Qt::Key_Backspace)});
-    AddButtonKeys(list, *m_rootButton, QStringLiteral("根目录"), {QKeySequence(Qt::ALT | Qt::Key_Home)});
+    AddButtonKeys(list, *m_rootButton, QStringLiteral("根目录"),
+                  {QKeySequence(Qt::ALT | Qt::Key_Home)});
     AddButtonKeys(list, *m_firstPageButton, QStringLiteral("第一页"),
                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp)});
     AddButtonKeys(list, *m_previousPageButton, QStringLiteral("上一页"),
@@ -38,43 +38,43 @@ void frmTest::wireKeys()
     AddKeys(list, "TickAllKeys", {QKeySequence(Qt::CTRL | Qt::Key_A)}, [this] { tickEveryRow(); });
     ShowKeysInTooltip(*m_tickAllBox, QStringLiteral("全选"), {QKeySequence(Qt::CTRL | Qt::Key_A)});
     AddKeys(list, "CopyRowKeys", {QKeySequence(QKeySequence::Copy)}, [this] {
-        changeLinkFields([this](LinkFields& fields) {
-            CopyRowStandardForm(m_fileList, currentRow(), fields);
-        });
+        changeLinkFields(
+            [this](LinkFields& fields) { CopyRowStandardForm(m_fileList, currentRow(), fields); });
     });
 }
 
 void frmTest::createRowMenu()
 {
     using Rows = RowMenu::Rows;
-    m_rowMenu = new RowMenu(*m_listView);
+    auto* menu = new RowMenu(*m_listView); // owned by the list
     const auto onLinkFields = [this](void (*action)(FileList&, int, LinkFields&)) {
         return [this, action](int row) {
-            changeLinkFields([this, action, row](LinkFields& fields) { action(m_fileList, row, fields); });
+            changeLinkFields(
+                [this, action, row](LinkFields& fields) { action(m_fileList, row, fields); });
         };
     };
-    m_rowMenu->addEntry(Rows::Files, "CopyPickCode", QStringLiteral("复制提取码"),
-                        [this](int row) { CopyRowPickCode(m_fileList, row); });
-    m_rowMenu->addEntry(Rows::Files, "CopySha1", QStringLiteral("复制 SHA1"), onLinkFields(CopyRowSha1));
+    menu->addEntry(Rows::Files, "CopyPickCode", QStringLiteral("复制提取码"),
+                   [this](int row) { CopyRowPickCode(m_fileList, row); });
+    menu->addEntry(Rows::Files, "CopySha1", QStringLiteral("复制 SHA1"), onLinkFields(CopyRowSha1));
     const QString copyKey = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
-    m_rowMenu->addEntry(Rows::Files, "CopyStandardForm",
-                        QStringLiteral("复制标准提取式\t") + copyKey, onLinkFields(CopyRowStandardForm));
-    m_rowMenu->addEntry(Rows::Files, "CopyDownloadLink", QStringLiteral("复制下载链接"),
-                        onLinkFields(CopyRowDownloadLink));
-    m_rowMenu->addEntry(Rows::Files, "OpenDownloadLink", QStringLiteral("打开下载链接"),
-                        onLinkFields(OpenRowDownloadLink));
-    m_rowMenu->addEntry(Rows::Folders, "OpenFolder", QStringLiteral("打开"),
-                        [this](int row) { openFolderRow(row); });
+    menu->addEntry(Rows::Files, "CopyStandardForm", QStringLiteral("复制标准提取式\t") + copyKey,
+                   onLinkFields(CopyRowStandardForm));
+    menu->addEntry(Rows::Files, "CopyDownloadLink", QStringLiteral("复制下载链接"),
+                   onLinkFields(CopyRowDownloadLink));
+    menu->addEntry(Rows::Files, "OpenDownloadLink", QStringLiteral("打开下载链接"),
+                   onLinkFields(OpenRowDownloadLink));
+    menu->addEntry(Rows::Folders, "OpenFolder", QStringLiteral("打开"),
+                   [this](int row) { openFolderRow(row); });
     const auto exportFolderRow = [this](bool includeSubfolders) {
         return [this, includeSubfolders](int row) {
             exportFolder(m_fileList.text(row, Column::Id), includeSubfolders);
         };
     };
-    m_rowMenu->addEntry(Rows::Folders, "ExportFolder", QStringLiteral("导出此目录"),
-                        exportFolderRow(false));
-    m_rowMenu->addEntry(Rows::Folders, "ExportFolderWithSubfolders",
-                        QStringLiteral("导出此目录（含子目录）"), exportFolderRow(true));
-    m_rowMenu->addEntry(
+    menu->addEntry(Rows::Folders, "ExportFolder", QStringLiteral("导出此目录"),
+                   exportFolderRow(false));
+    menu->addEntry(Rows::Folders, "ExportFolderWithSubfolders",
+                   QStringLiteral("导出此目录（含子目录）"), exportFolderRow(true));
+    menu->addEntry(
         Rows::Any, "CopyTickedExtraction", QStringLiteral("复制选中文件的提取式"),
         [this](int) { copyTickedExtraction(); }, [this] { return AnyRowTicked(m_fileList); });
 }

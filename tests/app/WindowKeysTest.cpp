@@ -115,7 +115,9 @@ const KeyCase keyCases[] = {
          EXPECT_EQ(t.text("Text3"), QLatin1String(DemoDriveIds::Movies));
      }},
     {"BackspaceGoesUp", "ListView1", Qt::Key_Backspace,
-     [](WindowKeysTest& t) { t.signInAndEnter({DemoDriveIds::DocumentsName, DemoDriveIds::WorkName}); },
+     [](WindowKeysTest& t) {
+         t.signInAndEnter({DemoDriveIds::DocumentsName, DemoDriveIds::WorkName});
+     },
      [](WindowKeysTest& t) {
          EXPECT_EQ(t.text("Text8"), QStringLiteral("/0/") + QLatin1String(DemoDriveIds::Documents));
      }},
@@ -123,7 +125,9 @@ const KeyCase keyCases[] = {
      [](WindowKeysTest& t) { t.signInAndEnter({DemoDriveIds::DocumentsName}); },
      [](WindowKeysTest& t) { EXPECT_EQ(t.text("Text8"), QStringLiteral("/0")); }},
     {"AltHomeGoesToTheRoot", "ListView1", Qt::ALT | Qt::Key_Home,
-     [](WindowKeysTest& t) { t.signInAndEnter({DemoDriveIds::DocumentsName, DemoDriveIds::WorkName}); },
+     [](WindowKeysTest& t) {
+         t.signInAndEnter({DemoDriveIds::DocumentsName, DemoDriveIds::WorkName});
+     },
      [](WindowKeysTest& t) {
          EXPECT_EQ(t.text("Text8"), QStringLiteral("/0"));
          EXPECT_EQ(t.listingTargets().size(), 1);

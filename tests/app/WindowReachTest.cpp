@@ -38,7 +38,8 @@ protected:
     {
         QList<QWidget*> all;
         for (QWidget* parent : {static_cast<QWidget*>(window.get()), &control<QWidget>("Frame1")}) {
-            for (QWidget* child : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            for (QWidget* child :
+                 parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
                 if (!child->isWindow())
                     all.append(child);
             }
@@ -56,11 +57,27 @@ QString AccessibleName(QWidget* widget)
 TEST_F(WindowReachTest, FocusStartsInTheAccountAndTabWalksTheShownControlsInReadingOrder)
 {
     EXPECT_EQ(QApplication::focusWidget(), &control<QWidget>("user"));
-    EXPECT_EQ(tabRound(), QStringList({"user", "pass", "Command11", "Check2", "Command16",
-                                       "CommandFolderExport", "CheckSubfolders", "Check3",
-                                       "Combo1", "Label5", "Check1", "Command10", "Command9", "Text7",
-                                       "Text5", "Text6", "Command7", "Command5", "Command6",
-                                       "Command8", "ListView1"}));
+    EXPECT_EQ(tabRound(), QStringList({"user",
+                                       "pass",
+                                       "Command11",
+                                       "Check2",
+                                       "Command16",
+                                       "CommandFolderExport",
+                                       "CheckSubfolders",
+                                       "Check3",
+                                       "Combo1",
+                                       "Label5",
+                                       "Check1",
+                                       "Command10",
+                                       "Command9",
+                                       "Text7",
+                                       "Text5",
+                                       "Text6",
+                                       "Command7",
+                                       "Command5",
+                                       "Command6",
+                                       "Command8",
+                                       "ListView1"}));
 
     // Brought into view, the controls beyond the initial client area are reached too (the
     // category options as one group, whose other options the arrow keys reach).
@@ -79,8 +96,8 @@ TEST_F(WindowReachTest, EveryControlHasAnAccessibleName)
 
     // Fields take the caption beside them or what they hold; buttons their caption.
     const std::pair<const char*, const char16_t*> named[] = {
-        {"user", u"账号"},   {"pass", u"密码"},     {"Text7", u"路径"}, {"Text5", u"偏移"},
-        {"Text6", u"总数"},  {"Command11", u"登陆"}, {"Check1", u"全选"}, {"Command9", u"↑"},
+        {"user", u"账号"},  {"pass", u"密码"},      {"Text7", u"路径"},  {"Text5", u"偏移"},
+        {"Text6", u"总数"}, {"Command11", u"登陆"}, {"Check1", u"全选"}, {"Command9", u"↑"},
     };
     for (const auto& [name, expected] : named)
         EXPECT_EQ(AccessibleName(&control<QWidget>(name)), QString::fromUtf16(expected)) << name;
@@ -89,9 +106,15 @@ TEST_F(WindowReachTest, EveryControlHasAnAccessibleName)
 TEST_F(WindowReachTest, ButtonTooltipsNameTheirKeys)
 {
     const std::pair<const char*, const char*> keys[] = {
-        {"Command11", "Return"},         {"Command9", "Alt+Up"},       {"Command9", "Backspace"},
-        {"Command10", "Alt+Home"},       {"Command7", "Ctrl+Shift+PgUp"}, {"Command5", "Ctrl+PgUp"},
-        {"Command6", "Ctrl+PgDown"},     {"Command8", "Ctrl+Shift+PgDown"}, {"Check1", "Ctrl+A"},
+        {"Command11", "Return"},
+        {"Command9", "Alt+Up"},
+        {"Command9", "Backspace"},
+        {"Command10", "Alt+Home"},
+        {"Command7", "Ctrl+Shift+PgUp"},
+        {"Command5", "Ctrl+PgUp"},
+        {"Command6", "Ctrl+PgDown"},
+        {"Command8", "Ctrl+Shift+PgDown"},
+        {"Check1", "Ctrl+A"},
     };
     for (const auto& [name, key] : keys) {
         EXPECT_TRUE(control<QWidget>(name).toolTip().contains(QLatin1String(key)))

@@ -66,7 +66,8 @@ void PrintTo(const FileEntryCase& entryCase, std::ostream* out)
 }
 
 const FileEntryCase fileEntryCases[] = {
-    {"PickCode", "CopyPickCode", 0, [](const DemoFile& file, const QString&) { return file.pickCode; }},
+    {"PickCode", "CopyPickCode", 0,
+     [](const DemoFile& file, const QString&) { return file.pickCode; }},
     {"Sha1", "CopySha1", 1, [](const DemoFile& file, const QString&) { return file.sha1; }},
     {"StandardForm", "CopyStandardForm", 1,
      [](const DemoFile& file, const QString& unresolved) { return file.sha1 + unresolved; }},
@@ -124,13 +125,12 @@ TEST_F(WindowRowMenuTest, PageWithoutWhatIsWantedCopiesNothingAndSaysSo)
 TEST_F(WindowRowMenuTest, FolderRowOffersOpenAndTheTickedCopyOnly)
 {
     control<QPushButton>("Command10").click();
-    const QList<QTreeWidgetItem*> folders =
-        list().findItems(QStringLiteral("■") + QString::fromUtf8(DemoDriveIds::DocumentsName),
-                         Qt::MatchExactly, 0);
+    const QList<QTreeWidgetItem*> folders = list().findItems(
+        QStringLiteral("■") + QString::fromUtf8(DemoDriveIds::DocumentsName), Qt::MatchExactly, 0);
     ASSERT_EQ(folders.size(), 1);
     RightClickRow(list(), folders.first());
-    for (const char* fileEntry : {"CopyPickCode", "CopySha1", "CopyStandardForm",
-                                  "CopyDownloadLink", "OpenDownloadLink"})
+    for (const char* fileEntry :
+         {"CopyPickCode", "CopySha1", "CopyStandardForm", "CopyDownloadLink", "OpenDownloadLink"})
         EXPECT_FALSE(entry(fileEntry).isVisible()) << fileEntry;
     EXPECT_TRUE(entry("CopyTickedExtraction").isVisible());
     EXPECT_FALSE(entry("CopyTickedExtraction").isEnabled()); // nothing ticked

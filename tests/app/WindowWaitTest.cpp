@@ -108,8 +108,8 @@ struct EndedWaitCase
 {
     std::string name;
     DemoService::Endpoint slowEndpoint;
-    std::function<void(EndedWaitTest&)> start;           // sends the slow request
-    std::function<void(QProgressDialog&)> end;           // the user ends the wait
+    std::function<void(EndedWaitTest&)> start;             // sends the slow request
+    std::function<void(QProgressDialog&)> end;             // the user ends the wait
     std::function<void(const EndedWaitTest&)> failurePath; // what the caller's failure leaves
 };
 
@@ -145,11 +145,11 @@ const EndedWaitCase endedWaitCases[] = {
          t.firstFilm()->setCheckState(0, Qt::Checked);
          t.control<QPushButton>("Command16").click();
      },
-     pressEscape,
-     [](const EndedWaitTest& t) { EXPECT_TRUE(QDir(t.folder.path()).isEmpty()); }},
+     pressEscape, [](const EndedWaitTest& t) { EXPECT_TRUE(QDir(t.folder.path()).isEmpty()); }},
 };
 
-class EndedWaitByCaseTest : public EndedWaitTest, public ::testing::WithParamInterface<EndedWaitCase>
+class EndedWaitByCaseTest : public EndedWaitTest,
+                            public ::testing::WithParamInterface<EndedWaitCase>
 {
 };
 
