@@ -9,7 +9,9 @@ namespace {
 // only a hostile page ever reaches it.
 const QString MatchLimit = QStringLiteral("(*LIMIT_MATCH=%1)").arg(2 * MaxSearchedLength);
 
-const QString Sha1Pattern = QStringLiteral(R"re([A-Z\d]{40})re");
+// Spelled out and matched case-sensitively: with case folding, letters such as U+212A
+// KELVIN SIGN and U+017F LONG S would count as K and S.
+const QString Sha1Pattern = QStringLiteral("[0-9A-Za-z]{40}");
 // A download button, split where its address ends. The address cannot hold a double quote
 // (it closes the attribute), so an ordinary link before the buttons never runs on into a
 // button's address.
@@ -19,17 +21,20 @@ const QString ButtonTail =
 
 const QString PreferredLine = QStringLiteral("电信");
 
-QRegularExpression Compiled(const QString& pattern)
+QRegularExpression
+Compiled(const QString& pattern,
+         QRegularExpression::PatternOptions options = QRegularExpression::CaseInsensitiveOption)
 {
-    QRegularExpression expression(MatchLimit + pattern, QRegularExpression::CaseInsensitiveOption |
-                                                            QRegularExpression::MultilineOption);
+    QRegularExpression expression(MatchLimit + pattern,
+                                  options | QRegularExpression::MultilineOption);
     expression.optimize();
     return expression;
 }
 
 const QRegularExpression& Sha1Expression()
 {
-    static const QRegularExpression expression = Compiled(Sha1Pattern);
+    static const QRegularExpression expression =
+        Compiled(Sha1Pattern, QRegularExpression::NoPatternOption);
     return expression;
 }
 
@@ -45,9 +50,13 @@ const QRegularExpression& ButtonTailExpression()
     return expression;
 }
 
+// A cut through a surrogate pair would leave half a character, and the pattern engine finds
+// nothing at all in such a text: the cut then comes one unit earlier.
 QStringView SearchedPart(const QString& page)
 {
-    return QStringView(page).left(MaxSearchedLength);
+    const QStringView searched = QStringView(page).left(MaxSearchedLength);
+    return !searched.isEmpty() && searched.back().isHighSurrogate() ? searched.chopped(1)
+                                                                    : searched;
 }
 
 // Every button match ends with a button tail, so cutting the text after the last tail keeps

@@ -9,7 +9,8 @@
 /** Characters of a page that are searched (4 Mi UTF-16 code units); a real page is far smaller. */
 inline constexpr qsizetype MaxSearchedLength = qsizetype(4) * 1024 * 1024;
 
-/** The first run of 40 letters (either case) or digits, unchanged; empty when there is none. */
+/** The first run of 40 ASCII letters (A–Z, a–z) or digits (0–9), unchanged; empty when there is
+ * none. */
 QString FindSha1(const QString& page);
 
 /** The address of the first download button when it is labelled "电信", else of the second

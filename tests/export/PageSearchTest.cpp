@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                  QString(20, QLatin1Char('a')) + QStringLiteral("_") +
                      QString(20, QLatin1Char('a')),
                  QString()},
+        PageCase{"KelvinSignIsNoLetter", Page(Sha1.left(39) + QChar(0x212A)), QString()},
+        PageCase{"LongSIsNoLetter", Page(QChar(0x017F) + Sha1.left(39)), QString()},
         PageCase{"NoSha1", Page(QStringLiteral("<p>SHA1：正在计算</p>")), QString()},
         PageCase{"Empty", QString(), QString()}),
     CaseName());
@@ -160,6 +162,18 @@ TEST(HostilePage, TextBeyondTheSearchedLengthIsNotSearched)
     EXPECT_EQ(FindSha1(padding + Sha1), QString());
     EXPECT_EQ(PickDownloadLink(padding + Button(Ct, QStringLiteral("电信"))), QString());
     EXPECT_EQ(FindSha1(padding.left(MaxSearchedLength - 40) + Sha1), Sha1);
+}
+
+// The cut at the searched length falls between the halves of an emoji; what lies before it
+// is still searched.
+TEST(HostilePage, CutThroughASurrogatePairKeepsTheTextBeforeIt)
+{
+    const QString start = Button(Ct, QStringLiteral("电信")) + Sha1;
+    const QString page = start + QString(MaxSearchedLength - 1 - start.size(), QLatin1Char(' ')) +
+                         QStringLiteral("😀");
+    ASSERT_TRUE(page.at(MaxSearchedLength).isLowSurrogate());
+    EXPECT_EQ(FindSha1(page), Sha1);
+    EXPECT_EQ(PickDownloadLink(page), Ct);
 }
 
 // The step limit still lets one address run across a page of the full searched length.
