@@ -8,7 +8,7 @@
 #include <vector>
 
 // Service text reaches UnescapeText and ExtractSetCookie unchecked. Beyond
-// crashes, this checks what callers rely on: decoding never lengthens a text,
+// crashes, this checks what callers rely on: decoding at most doubles a text,
 // text without escape starts is left alone, and a cookie is a piece of one
 // header line.
 
@@ -23,7 +23,7 @@ void require(bool condition)
 void checkUnescape(const QString& text)
 {
     const QString decoded = UnescapeText(text);
-    require(decoded.size() <= text.size());
+    require(decoded.size() <= 2 * text.size());
     if (!text.contains(u'\\') && !text.contains(u'%'))
         require(decoded == text);
 }

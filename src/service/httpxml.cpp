@@ -3,7 +3,6 @@
 #include "endpoints.h"
 #include "exchange.h"
 #include "session.h"
-#include "text/HexDigits.h"
 
 namespace {
 
@@ -33,19 +32,6 @@ QList<HttpHeader> loginHeaders()
             {QStringLiteral("User-Agent"), LoginUserAgent()}};
 }
 
-/** The value of `count` hexadecimal digits at `digits`, or -1 when one is not a digit. */
-int hexRun(const QChar* digits, int count)
-{
-    int value = 0;
-    for (int i = 0; i < count; ++i) {
-        const int digit = HexDigitValue(digits[i].unicode());
-        if (digit < 0)
-            return -1;
-        value = value * 16 + digit;
-    }
-    return value;
-}
-
 } // namespace
 
 HttpRequest ServiceHttpRequest(const QString& method, const QString& url, const QString& body)
@@ -68,36 +54,6 @@ QString LoginRequest(const QString& method, const QString& url, const QString& b
         return {};
     const QString cookie = ExtractSetCookie(answer->headers, QStringLiteral("OOFA"));
     return cookie.isEmpty() ? QStringLiteral("false") : cookie;
-}
-
-QString UnescapeText(const QString& text)
-{
-    const qsizetype n = text.size();
-    const QChar* in = text.constData();
-    // Every escape shrinks, so the output never outgrows the input.
-    QString out(n, Qt::Uninitialized);
-    QChar* write = out.data();
-    qsizetype i = 0;
-    while (i < n) {
-        const QChar c = in[i];
-        if (c == u'\\' && i + 6 <= n && in[i + 1] == u'u') {
-            if (const int unit = hexRun(in + i + 2, 4); unit >= 0) {
-                *write++ = QChar(static_cast<char16_t>(unit));
-                i += 6;
-                continue;
-            }
-        } else if (c == u'%' && i + 3 <= n) {
-            if (const int code = hexRun(in + i + 1, 2); code >= 0) {
-                *write++ = QChar(static_cast<char16_t>(code));
-                i += 3;
-                continue;
-            }
-        }
-        *write++ = c;
-        ++i;
-    }
-    out.truncate(write - out.constData());
-    return out;
 }
 
 QString ExtractSetCookie(const QString& headers, const QString& name)

@@ -18,7 +18,10 @@ HttpRequest ServiceHttpRequest(const QString& method, const QString& url, const 
 QString LoginRequest(const QString& method, const QString& url, const QString& body);
 
 /** Decodes "\uXXXX" into one UTF-16 code unit and "%XX" into the character of that
- *  code, in one pass; decoded text is not scanned again, incomplete escapes stay. */
+ *  code, in one pass; decoded text is not scanned again, incomplete escapes stay. A
+ *  quotation mark, backslash or control character decoded inside a JSON string becomes
+ *  the JSON escape for it (\", \\, \u000a), so that the string still holds it and ends
+ *  where it did; the text's own quotation marks and backslashes decide where strings are. */
 QString UnescapeText(const QString& text);
 /** The cookie set by the first "Set-Cookie: " + `name` line: name, "=" and value, up
  *  to the first ";" or the end of that line; empty when there is no such line. */

@@ -199,6 +199,20 @@ TEST_F(ListingRequest, CountInsideANameIsEnough)
     EXPECT_EQ(rows.text(0, Column::Name), "account.xls");
 }
 
+// The service escapes what it cannot write plainly; decoded, such characters must stay
+// inside the name instead of ending it.
+TEST_F(ListingRequest, EscapedQuoteBackslashAndLineBreakStayInTheName)
+{
+    const QByteArray body =
+        R"({"data":[{"fid":"5","n":"a\u0022b\u005cc%0Ad%22.txt","s":1}],"count":1})";
+    service.setFault(DemoService::Endpoint::Files, BodyFault(body));
+    browser.RequestListing();
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    ASSERT_EQ(rows.rowCount(), 1);
+    EXPECT_EQ(rows.text(0, Column::Name), "a\"b\\c\nd\".txt");
+    EXPECT_EQ(browser.state().totalCount(), "1");
+}
+
 TEST_F(ListingRequest, IdenticalAnswerStartsNoParse)
 {
     const int rootRows = rows.rowCount();

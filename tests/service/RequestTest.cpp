@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(Methods, MethodTest,
 TEST_F(RequestTest, ServiceAnswerIsUnescaped)
 {
     answer(R"({"n":"\u4e2d%41\u0022"})");
-    EXPECT_EQ(ServiceRequest("GET", address("/files"), ""), QStringLiteral(R"({"n":"中A""})"));
+    EXPECT_EQ(ServiceRequest("GET", address("/files"), ""), QStringLiteral(R"({"n":"中A\""})"));
 }
 
 TEST_F(RequestTest, SiteAnswerIsReturnedAsItStands)
