@@ -36,4 +36,5 @@ struct HttpRequest
     QByteArray body; // sent as given, also with GET
     bool followRedirects = true;
     HttpTimeouts timeouts;
+    QString extraCertificateFile; // PEM certificates trusted for https besides the system's
 };

@@ -4,8 +4,11 @@
 
 #include "HttpTransfer.h"
 #include "ResponseText.h"
+#include "TransportFailure.h"
 
 #include <QByteArrayView>
+#include <QFile>
+#include <QUrl>
 #include <algorithm>
 #include <mutex>
 
@@ -100,11 +103,31 @@ bool namesHeader(const HttpRequest& request, QLatin1StringView name)
                        });
 }
 
+/** True for a Host header that names the address's own host and port, as curl writes it
+ *  (no port when it is the scheme's default). */
+bool namesOwnHost(const HttpHeader& header, const QUrl& url)
+{
+    if (header.name.compare(QLatin1StringView("Host"), Qt::CaseInsensitive) != 0)
+        return false;
+    const int defaultPort = url.scheme() == QLatin1StringView("https") ? 443 : 80;
+    QString own = url.host(QUrl::FullyEncoded);
+    if (own.contains(u':'))
+        own = u'[' + own + u']';
+    if (url.port() != -1 && url.port() != defaultPort)
+        own += u':' + QString::number(url.port());
+    return header.value.compare(own, Qt::CaseInsensitive) == 0;
+}
+
 /** Fills the handle's header list: the caller's headers in order, then removals
- *  of the headers curl would otherwise add on its own. */
+ *  of the headers curl would otherwise add on its own. A Host header that says what curl
+ *  would say anyway is left to curl, which puts it in the same place and, unlike a given
+ *  one, names the new host and port after a redirect to another origin. */
 bool buildHeaderList(CurlHandle& handle, const HttpRequest& request)
 {
+    const QUrl url(request.url);
     for (const HttpHeader& header : request.headers) {
+        if (namesOwnHost(header, url))
+            continue;
         // "Name:" would remove a header; "Name;" sends it with an empty value.
         const QByteArray line = header.value.isEmpty()
                                     ? header.name.toUtf8() + ';'
@@ -174,12 +197,29 @@ bool configure(CurlHandle& handle, const HttpRequest& request, const QByteArray&
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reception);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &receiveHeaderLine);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &reception);
+    // Certificates are checked against the system's store (curl's default CA path stays in
+    // force when a file of further certificates is given).
+    if (!request.extraCertificateFile.isEmpty())
+        curl_easy_setopt(curl, CURLOPT_CAINFO,
+                         QFile::encodeName(request.extraCertificateFile).constData());
     applyTimeouts(curl, request.timeouts);
     applyMethodAndBody(curl, request);
     return buildHeaderList(handle, request);
 }
 
-QString plainReason(CURLcode code, const Reception& reception)
+TransferStage stageOf(CURL* curl)
+{
+    long sent = 0;
+    curl_easy_getinfo(curl, CURLINFO_REQUEST_SIZE, &sent);
+    if (sent <= 0)
+        return TransferStage::NothingSent;
+    long status = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    return status >= 300 && status < 400 ? TransferStage::RedirectReceived
+                                         : TransferStage::RequestSent;
+}
+
+QString plainReason(CURLcode code, CURL* curl, const Reception& reception)
 {
     if (reception.bodyTooLarge || code == CURLE_FILESIZE_EXCEEDED)
         return QStringLiteral("响应内容超过 %1 MiB 上限，已停止接收")
@@ -187,29 +227,7 @@ QString plainReason(CURLcode code, const Reception& reception)
     if (reception.headersTooLarge)
         return QStringLiteral("响应头超过 %1 MiB 上限，已停止接收")
             .arg(MaxHeaderBlockBytes / (1024 * 1024));
-    switch (code) {
-    case CURLE_COULDNT_RESOLVE_HOST:
-        return QStringLiteral("无法解析服务器名称");
-    case CURLE_COULDNT_CONNECT:
-        return QStringLiteral("无法连接到服务器");
-    case CURLE_OPERATION_TIMEDOUT:
-        return QStringLiteral("操作超时");
-    case CURLE_GOT_NOTHING:
-        return QStringLiteral("服务器未作应答就关闭了连接");
-    case CURLE_PARTIAL_FILE:
-        return QStringLiteral("服务器的应答不完整");
-    case CURLE_SEND_ERROR:
-        return QStringLiteral("发送请求失败");
-    case CURLE_RECV_ERROR:
-        return QStringLiteral("接收应答失败");
-    case CURLE_TOO_MANY_REDIRECTS:
-        return QStringLiteral("重定向次数过多");
-    case CURLE_URL_MALFORMAT:
-    case CURLE_UNSUPPORTED_PROTOCOL:
-        return QStringLiteral("请求地址无效");
-    default:
-        return QStringLiteral("网络请求失败");
-    }
+    return TransportFailureReason(code, stageOf(curl));
 }
 
 /** A readable reason first, then curl's own words for whoever must look closer. */
@@ -217,7 +235,7 @@ QString describeFailure(CURLcode code, const CurlHandle& handle, const Reception
 {
     const QString detail = *handle.errorText() ? QString::fromUtf8(handle.errorText())
                                                : QString::fromUtf8(curl_easy_strerror(code));
-    return plainReason(code, reception) + QStringLiteral(" (") + detail + u')';
+    return plainReason(code, handle.get(), reception) + QStringLiteral(" (") + detail + u')';
 }
 
 HttpResult answerOf(CURL* curl, const Reception& reception)

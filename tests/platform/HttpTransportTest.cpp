@@ -215,7 +215,7 @@ TEST_F(HttpTransportTest, RefusedConnectionIsAFailure)
 struct ServerFailureCase
 {
     const char* name;
-    CaptureListener::Behaviour behaviour;
+    CaptureListener::Response response;
     const char* reason;
 };
 
@@ -224,26 +224,104 @@ class ServerFailureTest : public HttpTransportTest,
 {
 };
 
-TEST_P(ServerFailureTest, EndsTheRequestWithAFailure)
+// Each failure is described by what happened, curl's own words following in brackets.
+TEST_P(ServerFailureTest, EndsTheRequestWithAFailureThatSaysWhatHappened)
 {
-    CaptureListener::Response response;
-    response.behaviour = GetParam().behaviour;
-    m_listener.setResponse(response);
+    m_listener.setResponse(GetParam().response);
     HttpRequest request = requestFor("/");
     request.timeouts = {200ms, 200ms, 200ms, 200ms};
     const HttpResult result = SendHttpRequest(request);
-    EXPECT_TRUE(result.failure.startsWith(QString::fromUtf8(GetParam().reason)))
+    EXPECT_TRUE(result.failure.startsWith(QString::fromUtf8(GetParam().reason) + " ("))
         << result.failure.toStdString();
     EXPECT_TRUE(result.transient);
     EXPECT_EQ(m_listener.requests().size(), 1);
 }
 
+CaptureListener::Response Reply(const QByteArray& statusLine,
+                                const QList<CaptureListener::Header>& headers = {},
+                                const QByteArray& body = {}, bool declareLength = true)
+{
+    CaptureListener::Response response;
+    response.statusLine = statusLine;
+    response.headers = headers;
+    response.body = body;
+    response.declareLength = declareLength;
+    return response;
+}
+
+CaptureListener::Response Behaving(CaptureListener::Behaviour behaviour)
+{
+    CaptureListener::Response response;
+    response.behaviour = behaviour;
+    return response;
+}
+
+const QByteArray LongValue(200 * 1024, 'a');
+
 INSTANTIATE_TEST_SUITE_P(
     Behaviours, ServerFailureTest,
     ::testing::Values(
-        ServerFailureCase{"Drop", CaptureListener::Behaviour::Drop, "服务器未作应答就关闭了连接 ("},
-        ServerFailureCase{"NeverAnswer", CaptureListener::Behaviour::NeverAnswer, "操作超时 ("}),
+        ServerFailureCase{"Drop", Behaving(CaptureListener::Behaviour::Drop),
+                          "服务器未作应答就关闭了连接"},
+        ServerFailureCase{"NeverAnswer", Behaving(CaptureListener::Behaviour::NeverAnswer),
+                          "操作超时"},
+        ServerFailureCase{"NoStatusLine", Reply("<html>hello</html>", {}, {}, false),
+                          "服务器的应答无法读取（不是 HTTP 应答）"},
+        ServerFailureCase{"GarbledStatus", Reply("HTTP/1.1 2OO OK"),
+                          "服务器的应答无法读取（不是 HTTP 应答）"},
+        ServerFailureCase{"GarbledLength", Reply("HTTP/1.1 200 OK", {{"Content-Length", "abc"}}),
+                          "服务器的应答无法读取"},
+        ServerFailureCase{"OverlongHeaderLine", Reply("HTTP/1.1 200 OK", {{"X-Long", LongValue}}),
+                          "服务器的应答头过长"},
+        ServerFailureCase{"OverlongCookie",
+                          Reply("HTTP/1.1 200 OK", {{"Set-Cookie", "OOFA=" + LongValue}}),
+                          "服务器的应答头过长"},
+        ServerFailureCase{"BodyCutShort",
+                          Reply("HTTP/1.1 200 OK", {{"Content-Length", "5"}}, "ab", false),
+                          "服务器的应答不完整"},
+        ServerFailureCase{
+            "GarbledChunk",
+            Reply("HTTP/1.1 200 OK", {{"Transfer-Encoding", "chunked"}}, "zz\r\n", false),
+            "接收应答失败"},
+        ServerFailureCase{"RedirectToAnotherScheme",
+                          Reply("HTTP/1.1 302 Found", {{"Location", "ftp://127.0.0.1/x"}}),
+                          "重定向的目标地址不受支持"},
+        ServerFailureCase{"RedirectToABrokenAddress",
+                          Reply("HTTP/1.1 302 Found", {{"Location", "http://[bad"}}),
+                          "重定向的目标地址无效"}),
     CaseName());
+
+TEST_F(HttpTransportTest, UnusableAddressIsBlamedWhenNothingWasSent)
+{
+    HttpRequest request;
+    request.url = "ftp://127.0.0.1/";
+    EXPECT_TRUE(SendHttpRequest(request).failure.startsWith(QStringLiteral("请求地址无效 (")));
+}
+
+// The Host line names where the request goes; after a redirect to another port the old
+// one would send it to the wrong site, and the cookie must not follow at all.
+TEST_F(HttpTransportTest, RedirectToAnotherOriginNamesItInHostAndDropsTheCookie)
+{
+    CaptureListener other;
+    other.setResponse(answerWith("arrived"));
+    m_listener.setResponse(
+        Reply("HTTP/1.1 302 Found", {{"Location", other.baseUrl().toUtf8() + "/final"}}));
+    HttpRequest request = requestFor("/start");
+    request.headers = {{"Referer", "http://site.example/"},
+                       {"Host", QStringLiteral("127.0.0.1:%1").arg(m_listener.port())},
+                       {"Cookie", "OOFA=secret"}};
+
+    const HttpResult result = SendHttpRequest(request);
+    EXPECT_EQ(result.body, "arrived");
+    EXPECT_EQ(onlyRequestBytes(),
+              "GET /start HTTP/1.1\r\n" + hostLine() +
+                  "Referer: http://site.example/\r\nCookie: OOFA=secret\r\n\r\n");
+    const auto redirected = other.requests();
+    ASSERT_EQ(redirected.size(), 1);
+    EXPECT_EQ(redirected.first().raw,
+              "GET /final HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(other.port()) +
+                  "\r\nReferer: http://site.example/\r\n\r\n");
+}
 
 TEST_F(HttpTransportTest, BodyUpToTheCapIsAccepted)
 {
