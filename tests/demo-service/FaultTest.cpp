@@ -142,6 +142,12 @@ TEST_P(FaultTest, DroppedConnectionSendsNoByte)
     EXPECT_TRUE(RawExchange(service().port(), RawRequest(GetParam())).startsWith("HTTP/1.1 "));
 }
 
+TEST_P(FaultTest, RawReplyIsSentAsItStandsInsteadOfAnAnswer)
+{
+    service().setFault(GetParam(), Fault{.rawReply = QByteArray("garbage\r\n\r\n")});
+    EXPECT_EQ(RawExchange(service().port(), RawRequest(GetParam())), "garbage\r\n\r\n");
+}
+
 TEST_P(FaultTest, DelayHoldsTheAnswerBack)
 {
     service().setFault(GetParam(), Fault{.delay = 300ms});

@@ -1,5 +1,6 @@
 #include "CaseName.h"
 #include "DemoService.h"
+#include "SelfSignedCertificate.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -86,10 +87,35 @@ TEST_P(DemoServiceProgramArgumentsTest, ExitsWithAMessage)
     EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, DemoServiceProgramArgumentsTest,
-                         ::testing::Values(BadStart{{"--port"}, 2}, BadStart{{"--port", "x"}, 2},
-                                           BadStart{{"--port=70000"}, 2},
-                                           BadStart{{"--verbose"}, 2}));
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, DemoServiceProgramArgumentsTest,
+    ::testing::Values(
+        BadStart{{"--port"}, 2}, BadStart{{"--port", "x"}, 2}, BadStart{{"--port=70000"}, 2},
+        BadStart{{"--verbose"}, 2}, BadStart{{"--tls-cert=cert.pem"}, 2},
+        BadStart{{"--tls-key=key.pem"}, 2},
+        BadStart{{"--tls-cert=/nonexistent/cert.pem", "--tls-key=/nonexistent/key.pem"}, 1}));
+
+TEST(DemoServiceProgramTest, ServesHttpsWithTheGivenPair)
+{
+    const SelfSignedCertificate certificate;
+    ASSERT_EQ(certificate.error().toStdString(), "");
+    QProcess process;
+    process.start(Program, {"--tls-cert=" + certificate.certificateFile(),
+                            "--tls-key=" + certificate.keyFile()});
+    ASSERT_TRUE(process.waitForReadyRead(10000));
+    const QByteArray address = process.readLine().trimmed();
+    ASSERT_TRUE(address.startsWith("https://127.0.0.1:")) << address.constData();
+
+    httplib::Client client(address.toStdString());
+    client.set_ca_cert_path(certificate.certificateFile().toStdString());
+    const httplib::Result login =
+        client.Post("/?ac=login", "login[account]=demo&login[passwd]=zorbel-demo",
+                    "application/x-www-form-urlencoded");
+    ASSERT_TRUE(login) << httplib::to_string(login.error());
+    EXPECT_TRUE(login->has_header("Set-Cookie"));
+    process.terminate();
+    EXPECT_TRUE(process.waitForFinished(10000));
+}
 
 TEST(DemoServiceProgramTest, TakenPortIsReported)
 {

@@ -300,15 +300,16 @@ private:
         const LargeLevel shape = LargeLevels[level];
         for (int i = 1; i <= shape.files; ++i) {
             const int serial = int(files.size()) + 1;
-            const QString name = QStringLiteral("文件 %1-%2.dat").arg(level).arg(serial, 4, 10,
-                                                                               QLatin1Char('0'));
+            const QString name =
+                QStringLiteral("文件 %1-%2.dat").arg(level).arg(serial, 4, 10, QLatin1Char('0'));
             files.append(makeFile(QString::number(500000 + serial), cid, name,
                                   qint64(serial) * 7919 % (64 * MiB), BaseTime + serial * 60,
                                   serial % 5 == 0, Page::Usual));
         }
         for (int i = 1; i <= shape.subfolders; ++i) {
             const QString subfolder = QString::number(400000 + int(folders.size()) + 1);
-            folders.append({subfolder, cid, QStringLiteral("第 %1 层 目录 %2").arg(level + 1).arg(i),
+            folders.append({subfolder, cid,
+                            QStringLiteral("第 %1 层 目录 %2").arg(level + 1).arg(i),
                             BaseTime + int(folders.size()) * 3600, i % 3 == 0});
             addFolderContent(subfolder, level + 1);
         }

@@ -5,6 +5,7 @@
 #include "DriveListing.h"
 #include "KeepAliveServer.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QUrl>
@@ -111,7 +112,9 @@ struct DemoService::Impl
     QList<LoggedRequest> log;
     bool keepAlive = true;
 
-    std::unique_ptr<KeepAliveServer> server;
+    std::unique_ptr<httplib::Server> server;
+    KeepAliveServer* plainServer = nullptr; // the server when it speaks plain HTTP
+    QString scheme;
     std::thread listener;
     int port = 0;
 
@@ -181,6 +184,10 @@ void DemoService::Impl::handle(const httplib::Request& request, httplib::Respons
     }
     if (fault && fault->dropConnection) {
         KeepAliveServer::dropCurrentConnection();
+        return;
+    }
+    if (fault && fault->rawReply) {
+        KeepAliveServer::replyRawAndClose(*fault->rawReply);
         return;
     }
     if (fault && fault->status != 0)
@@ -331,11 +338,30 @@ DemoService::~DemoService()
     stop();
 }
 
-bool DemoService::start(int port)
+namespace {
+
+std::unique_ptr<httplib::Server> MakeServer(const std::optional<DemoService::TlsFiles>& tls)
+{
+    if (!tls)
+        return std::make_unique<KeepAliveServer>();
+    auto server =
+        std::make_unique<httplib::SSLServer>(QFile::encodeName(tls->certificate).constData(),
+                                             QFile::encodeName(tls->privateKey).constData());
+    if (!server->is_valid())
+        return nullptr;
+    BindExclusively(*server);
+    return server;
+}
+
+} // namespace
+
+bool DemoService::start(int port, const std::optional<TlsFiles>& tls)
 {
     if (m_impl->server)
         return false;
-    auto server = std::make_unique<KeepAliveServer>();
+    std::unique_ptr<httplib::Server> server = MakeServer(tls);
+    if (!server)
+        return false;
     if (!m_impl->keepAlive)
         server->set_keep_alive_max_count(1);
     const auto handler = [impl = m_impl.get()](const httplib::Request& request,
@@ -362,6 +388,8 @@ bool DemoService::start(int port)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     m_impl->server = std::move(server);
     m_impl->port = bound;
+    m_impl->scheme = tls ? QStringLiteral("https") : QStringLiteral("http");
+    m_impl->plainServer = tls ? nullptr : static_cast<KeepAliveServer*>(m_impl->server.get());
     if (!m_impl->server->is_running()) {
         stop();
         return false;
@@ -381,6 +409,7 @@ void DemoService::stop()
     m_impl->server->stop();
     m_impl->listener.join();
     m_impl->server.reset();
+    m_impl->plainServer = nullptr;
     m_impl->port = 0;
 }
 
@@ -388,7 +417,7 @@ QString DemoService::baseUrl() const
 {
     if (!m_impl->server)
         return {};
-    return QStringLiteral("http://127.0.0.1:%1").arg(m_impl->port);
+    return QStringLiteral("%1://127.0.0.1:%2").arg(m_impl->scheme).arg(m_impl->port);
 }
 
 int DemoService::port() const
@@ -398,7 +427,7 @@ int DemoService::port() const
 
 int DemoService::connectionsAccepted() const
 {
-    return m_impl->server ? m_impl->server->connectionsAccepted() : 0;
+    return m_impl->plainServer ? m_impl->plainServer->connectionsAccepted() : 0;
 }
 
 void DemoService::setKeepAlive(bool keepAlive)

@@ -43,7 +43,16 @@ public:
         QByteArray contentType{};           // Content-Type for `body` (empty: the usual one)
         QByteArray location{};              // Location of a 3xx `status` (empty: "/")
         QByteArray retryAfter{};            // a Retry-After header for the answer (empty: none)
-        int times = 0; // the fault hits this many requests of the endpoint, then it is gone (0: all)
+        int times =
+            0; // the fault hits this many requests of the endpoint, then it is gone (0: all)
+        std::optional<QByteArray> rawReply{}; // send these bytes instead of an answer, then close
+    };
+
+    /** A certificate and its private key, PEM files, for serving https. */
+    struct TlsFiles
+    {
+        QString certificate;
+        QString privateKey;
     };
 
     /** One request as the server saw it. Header names are as received; order is not kept. */
@@ -57,16 +66,18 @@ public:
 
     /** Serves `drive`, which must outlive the service. */
     explicit DemoService(const DemoDrive& drive);
-    DemoService(); // serves DemoDrive::sample()
+    DemoService();  // serves DemoDrive::sample()
     ~DemoService(); // stops the server
 
     DemoService(const DemoService&) = delete;
     DemoService& operator=(const DemoService&) = delete;
 
-    /** Starts listening on 127.0.0.1:`port` (0: a port the OS picks); false when it cannot. */
-    bool start(int port = 0);
+    /** Starts listening on 127.0.0.1:`port` (0: a port the OS picks), over https with `tls`
+     *  when given; false when it cannot (the port is taken, the TLS files do not load). Over
+     *  https the dropped-connection and raw-reply faults close the connection unanswered. */
+    bool start(int port = 0, const std::optional<TlsFiles>& tls = std::nullopt);
     void stop();
-    /** "http://127.0.0.1:<port>" once started. */
+    /** "http://127.0.0.1:<port>" ("https://" over TLS) once started. */
     QString baseUrl() const;
     /** The port listened on once started; 0 before. */
     int port() const;

@@ -111,7 +111,8 @@ void sortEntries(QList<Entry>& entries, const ListingQuery& query)
         const bool bFolder = b.folder != nullptr;
         if (aFolder != bFolder)
             return aFolder;
-        return query.ascending ? sortsBefore(a, b, query.sortKey) : sortsBefore(b, a, query.sortKey);
+        return query.ascending ? sortsBefore(a, b, query.sortKey)
+                               : sortsBefore(b, a, query.sortKey);
     });
 }
 

@@ -1,10 +1,10 @@
 #include "KeepAliveServer.h"
 
-#include <arpa/inet.h>
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cerrno>
-#include <cstring>
 #include <chrono>
+#include <cstring>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -45,6 +45,17 @@ public:
 
     void mute() { m_muted = true; }
     bool muted() const { return m_muted; }
+
+    void writeAll(const QByteArray& bytes)
+    {
+        for (qsizetype sent = 0; sent < bytes.size();) {
+            const ssize_t wrote =
+                write(bytes.constData() + sent, static_cast<size_t>(bytes.size() - sent));
+            if (wrote <= 0)
+                return;
+            sent += wrote;
+        }
+    }
 
     /** Waits up to `limit` for the next request (or the client's close); false when none came
      *  or the server stops. */
@@ -136,22 +147,35 @@ thread_local SocketStream* t_currentStream = nullptr;
 
 } // namespace
 
+void BindExclusively(httplib::Server& server)
+{
+    // httplib's default also sets SO_REUSEPORT, which lets a second server share the port.
+    server.set_socket_options([](socket_t sock) {
+        const int on = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    });
+}
+
 KeepAliveServer::KeepAliveServer()
 {
     new_task_queue = [] { return new httplib::ThreadPool(PoolThreads); };
     set_keep_alive_max_count(MaxRequestsPerConnection);
     set_keep_alive_timeout(IdleTimeout.count());
-    // httplib's default also sets SO_REUSEPORT, which lets a second server share the port.
-    set_socket_options([](socket_t sock) {
-        const int on = 1;
-        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    });
+    BindExclusively(*this);
 }
 
 void KeepAliveServer::dropCurrentConnection()
 {
     if (t_currentStream)
         t_currentStream->mute();
+}
+
+void KeepAliveServer::replyRawAndClose(const QByteArray& bytes)
+{
+    if (!t_currentStream)
+        return;
+    t_currentStream->writeAll(bytes);
+    t_currentStream->mute();
 }
 
 bool KeepAliveServer::process_and_close_socket(socket_t sock)

@@ -1,14 +1,18 @@
 #pragma once
 
-#include <httplib.h>
-
+#include <QByteArray>
 #include <atomic>
 #include <chrono>
+#include <httplib.h>
 
 /** An httplib server that keeps connections alive for many requests, closes a connection idle
  *  for IdleTimeout, counts the connections it accepted, and lets a handler close its connection
  *  without sending any answer. Runs its handlers on a pool large enough for many clients at once.
  *  Its port is its own: a second server cannot bind it while it listens. */
+/** Lets `server` bind its port without SO_REUSEPORT (httplib's default), so that no second
+ *  server can share the port while it listens. */
+void BindExclusively(httplib::Server& server);
+
 class KeepAliveServer : public httplib::Server
 {
 public:
@@ -23,6 +27,8 @@ public:
     /** Called from a handler: the connection it serves is closed once the handler returns,
      *  and nothing of the response is sent. */
     static void dropCurrentConnection();
+    /** Called from a handler: sends `bytes` as they are instead of an answer, then closes. */
+    static void replyRawAndClose(const QByteArray& bytes);
 
     /** Connections accepted since the server was created. */
     int connectionsAccepted() const { return m_connectionsAccepted; }

@@ -2,6 +2,7 @@
 #include "DemoService.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <csignal>
 #include <cstdio>
 #include <optional>
@@ -13,6 +14,7 @@ struct Options
 {
     int port = 0; // 0: a port the system picks
     const DemoDrive* drive = &DemoDrive::sample();
+    std::optional<DemoService::TlsFiles> tls;
 };
 
 std::optional<int> PortOf(const QByteArray& text)
@@ -24,10 +26,13 @@ std::optional<int> PortOf(const QByteArray& text)
     return port;
 }
 
-// "--port N" or "--port=N", and "--drive=sample" or "--drive=large", in any order.
+// "--port N" or "--port=N", "--drive=sample" or "--drive=large", and "--tls-cert=FILE
+// --tls-key=FILE" together or not at all, in any order.
 std::optional<Options> OptionsFrom(int argc, char** argv)
 {
     Options options;
+    QString certificate;
+    QString key;
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument = argv[i];
         if (argument == "--drive=sample") {
@@ -36,6 +41,14 @@ std::optional<Options> OptionsFrom(int argc, char** argv)
         }
         if (argument == "--drive=large") {
             options.drive = &DemoDrive::large();
+            continue;
+        }
+        if (argument.startsWith("--tls-cert=")) {
+            certificate = QFile::decodeName(argument.mid(11));
+            continue;
+        }
+        if (argument.startsWith("--tls-key=")) {
+            key = QFile::decodeName(argument.mid(10));
             continue;
         }
         QByteArray portText;
@@ -50,6 +63,10 @@ std::optional<Options> OptionsFrom(int argc, char** argv)
             return std::nullopt;
         options.port = *port;
     }
+    if (certificate.isEmpty() != key.isEmpty())
+        return std::nullopt;
+    if (!certificate.isEmpty())
+        options.tls = DemoService::TlsFiles{certificate, key};
     return options;
 }
 
@@ -59,7 +76,8 @@ int main(int argc, char** argv)
 {
     const std::optional<Options> options = OptionsFrom(argc, argv);
     if (!options) {
-        std::fprintf(stderr, "usage: zorbel-demo-service [--port N] [--drive=sample|large]\n");
+        std::fprintf(stderr, "usage: zorbel-demo-service [--port N] [--drive=sample|large] "
+                             "[--tls-cert=FILE --tls-key=FILE]\n");
         return 2;
     }
 
@@ -71,9 +89,9 @@ int main(int argc, char** argv)
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
     DemoService service(*options->drive);
-    if (!service.start(options->port)) {
-        std::fprintf(stderr, "zorbel-demo-service: cannot listen on 127.0.0.1:%d\n",
-                     options->port);
+    if (!service.start(options->port, options->tls)) {
+        std::fprintf(stderr, "zorbel-demo-service: cannot listen on 127.0.0.1:%d%s\n",
+                     options->port, options->tls ? " with that certificate and key" : "");
         return 1;
     }
     std::printf("%s\naccount: %s\npassword: %s\n", qPrintable(service.baseUrl()),
