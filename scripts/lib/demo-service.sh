@@ -2,9 +2,11 @@
 #   start_demo_service <zorbel-demo-service binary>
 # Starts the demo service on a free loopback port, waits until it has printed
 # its address, account and password, and sets demo_url, demo_account and
-# demo_password. The service stops when the calling shell exits.
+# demo_password. The service stops when the calling shell exits. The program
+# started afterwards reaches it directly, whatever proxy the environment names.
 start_demo_service() {
   local program=$1
+  export no_proxy="127.0.0.1${no_proxy:+,$no_proxy}"
   demo_announcement=$(mktemp)
   "$program" --port 0 >"$demo_announcement" &
   demo_service=$!

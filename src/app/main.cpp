@@ -66,6 +66,7 @@ int openWindow(int argc, char** argv, const WindowOptions& options)
     QApplication::setWindowIcon(MakeAppIcon());
     if (!options.serviceBase.isEmpty())
         SetServiceBase(options.serviceBase);
+    SetTrustedCertificateFile(options.caFile);
 
     QtDesktop desktop;
     SetDesktop(&desktop);

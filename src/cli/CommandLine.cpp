@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <QUrl>
@@ -9,18 +10,35 @@ namespace {
 
 const QString ProgramName = QStringLiteral("zorbel-extract");
 
-// The service is reached over plain HTTP at a host and an optional port.
+// The service is reached over HTTP or HTTPS at a host and an optional port.
 bool isServiceBase(const QString& text)
 {
     const QUrl url(text, QUrl::StrictMode);
-    return url.isValid() && url.scheme() == QLatin1String("http") && !url.host().isEmpty() &&
-           (url.path().isEmpty() || url.path() == QLatin1String("/")) && !url.hasQuery();
+    return url.isValid() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) &&
+           !url.host().isEmpty() && (url.path().isEmpty() || url.path() == QLatin1String("/")) &&
+           !url.hasQuery();
 }
 
 QString serviceBaseError(const QString& base)
 {
-    return QStringLiteral("--service needs an address such as http://127.0.0.1:8123, not \"%1\"")
+    return QStringLiteral("--service needs an address such as http://127.0.0.1:8123 or "
+                          "https://..., not \"%1\"")
         .arg(base);
+}
+
+// The service's address and the certificates trusted for it, as given; a usage error or empty.
+QString readServiceOptions(const QCommandLineParser& parser, const QCommandLineOption& service,
+                           const QCommandLineOption& caFile, QString& base, QString& caFilePath)
+{
+    base = parser.value(service);
+    if (parser.isSet(service) && !isServiceBase(base))
+        return serviceBaseError(base);
+    caFilePath = parser.value(caFile);
+    if (parser.isSet(caFile) &&
+        !(QFileInfo(caFilePath).isFile() && QFileInfo(caFilePath).isReadable()))
+        return QStringLiteral("--ca-file: cannot read \"%1\"").arg(caFilePath);
+    return {};
 }
 
 struct SortChoice
@@ -65,17 +83,22 @@ const QCommandLineOption AccountOption(QStringLiteral("account"),
                                        QStringLiteral("name"));
 const QCommandLineOption ServiceOption(
     QStringLiteral("service"),
-    QStringLiteral("Talk to the service at <url> (e.g. http://127.0.0.1:8123) instead of the "
-                   "built-in hosts."),
+    QStringLiteral("Talk to the service at <url> (e.g. http://127.0.0.1:8123 or https://...) "
+                   "instead of the built-in hosts."),
     QStringLiteral("url"));
+const QCommandLineOption CaFileOption(
+    QStringLiteral("ca-file"),
+    QStringLiteral("Trust the certificates in the PEM file <path> for https, besides the "
+                   "system's."),
+    QStringLiteral("path"));
 const QCommandLineOption RecursiveOption(QStringLiteral("recursive"),
                                          QStringLiteral("Include every subfolder, depth first."));
-const QCommandLineOption ParallelOption(
-    QStringLiteral("parallel"),
-    QStringLiteral("Fetch up to <n> download pages at once, 1 to %1 (default %2).")
-        .arg(RequestsInFlightLimit)
-        .arg(MaxRequestsInFlight),
-    QStringLiteral("n"), QString::number(MaxRequestsInFlight));
+const QCommandLineOption
+    ParallelOption(QStringLiteral("parallel"),
+                   QStringLiteral("Fetch up to <n> download pages at once, 1 to %1 (default %2).")
+                       .arg(RequestsInFlightLimit)
+                       .arg(MaxRequestsInFlight),
+                   QStringLiteral("n"), QString::number(MaxRequestsInFlight));
 const QCommandLineOption SortOption(
     QStringLiteral("sort"),
     QStringLiteral("List in the order <order>: name, size or time, the last name, largest or "
@@ -139,7 +162,7 @@ void CommandLine::fail(const QString& error)
 void CommandLine::readWindowOptions(const QStringList& arguments)
 {
     QCommandLineParser& parser = *m_parser;
-    m_usage = QStringLiteral("Usage: %1 [--service=<url>] [--tour=<dir>]\n"
+    m_usage = QStringLiteral("Usage: %1 [--service=<url>] [--ca-file=<path>] [--tour=<dir>]\n"
                              "       %1 ls [options] [FOLDER]\n"
                              "       %1 export [options] [FOLDER]\n")
                   .arg(ProgramName);
@@ -155,6 +178,7 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
     parser.addOption(HelpOption);
     parser.addOption(VersionOption);
     parser.addOption(ServiceOption);
+    parser.addOption(CaFileOption);
     parser.addOption(TourOption);
     if (!parser.parse(arguments))
         return fail(parser.errorText());
@@ -167,9 +191,10 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unknown command \"%1\"; the commands are ls and export")
                         .arg(parser.positionalArguments().first()));
-    m_window.serviceBase = parser.value(ServiceOption);
-    if (parser.isSet(ServiceOption) && !isServiceBase(m_window.serviceBase))
-        return fail(serviceBaseError(m_window.serviceBase));
+    if (const QString error = readServiceOptions(parser, ServiceOption, CaFileOption,
+                                                 m_window.serviceBase, m_window.caFile);
+        !error.isEmpty())
+        return fail(error);
     m_window.tourFolder = parser.value(TourOption);
     if (parser.isSet(TourOption) && m_window.tourFolder.isEmpty())
         return fail(QStringLiteral("--tour needs a folder for the screenshots"));
@@ -181,13 +206,14 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
     QCommandLineParser& parser = *m_parser;
     const QString name = subcommandName(command);
     m_helpCommand = QStringLiteral("%1 %2 --help").arg(ProgramName, name);
-    m_usage = QStringLiteral("Usage: %1 %2 --account=<name> [options] [FOLDER]\n")
-                  .arg(ProgramName, name);
+    m_usage =
+        QStringLiteral("Usage: %1 %2 --account=<name> [options] [FOLDER]\n").arg(ProgramName, name);
     parser.setApplicationDescription(
         command == Subcommand::List
-            ? QStringLiteral("Lists the entries of FOLDER on standard output: path, size in bytes,\n"
-                             "size text, pick code, time, shared, and with --sha1 the SHA1.\n"
-                             "A folder's path ends in \"/\".")
+            ? QStringLiteral(
+                  "Lists the entries of FOLDER on standard output: path, size in bytes,\n"
+                  "size text, pick code, time, shared, and with --sha1 the SHA1.\n"
+                  "A folder's path ends in \"/\".")
             : QStringLiteral("Appends one section with every file of FOLDER to each of the three\n"
                              "export files of the account (<account>.txt, <account>[贴吧+IE] .txt\n"
                              "and <account>[贴吧+Chrome] .txt), exactly as the window's folder\n"
@@ -195,6 +221,7 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
     parser.addOption(HelpOption);
     parser.addOption(AccountOption);
     parser.addOption(ServiceOption);
+    parser.addOption(CaFileOption);
     parser.addOption(RecursiveOption);
     if (command == Subcommand::List) {
         parser.addOption(Sha1Option);
@@ -232,9 +259,10 @@ bool CommandLine::readSubcommandValues(Subcommand command)
         fail(QStringLiteral("%1 needs --account=<name>").arg(subcommandName(command)));
         return false;
     }
-    options.serviceBase = parser.value(ServiceOption);
-    if (parser.isSet(ServiceOption) && !isServiceBase(options.serviceBase)) {
-        fail(serviceBaseError(options.serviceBase));
+    if (const QString error = readServiceOptions(parser, ServiceOption, CaFileOption,
+                                                 options.serviceBase, options.caFile);
+        !error.isEmpty()) {
+        fail(error);
         return false;
     }
 
@@ -248,8 +276,9 @@ bool CommandLine::readSubcommandValues(Subcommand command)
     }
 
     const QString sort = parser.value(SortOption);
-    const auto choice = std::find_if(SortChoices.begin(), SortChoices.end(),
-                                     [&](const SortChoice& c) { return sort == QLatin1String(c.name); });
+    const auto choice =
+        std::find_if(SortChoices.begin(), SortChoices.end(),
+                     [&](const SortChoice& c) { return sort == QLatin1String(c.name); });
     if (choice == SortChoices.end()) {
         fail(QStringLiteral("--sort needs name, size or time, with or without -asc, not \"%1\"")
                  .arg(sort));

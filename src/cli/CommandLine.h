@@ -11,6 +11,7 @@
 struct WindowOptions
 {
     QString serviceBase; // empty: the built-in hosts
+    QString caFile;      // PEM certificates trusted for https besides the system's; empty: none
     QString tourFolder;  // empty: no tour, wait for the user
 };
 
@@ -31,18 +32,20 @@ struct SubcommandOptions
 {
     Subcommand command = Subcommand::List;
     QString account;
-    QString serviceBase;             // empty: the built-in hosts
+    QString serviceBase;                  // empty: the built-in hosts
+    QString caFile;                       // PEM certificates trusted for https besides the system's
     QString folder = QStringLiteral("/"); // a path of folder names or "cid:" and a folder id
     bool recursive = false;
-    bool sha1 = false;               // ls only
+    bool sha1 = false; // ls only
     OutputFormat format = OutputFormat::Tsv;
-    QString outFolder;               // export only; empty: the working folder
+    QString outFolder;                  // export only; empty: the working folder
     int parallel = MaxRequestsInFlight; // download pages in flight at once
     QString sortOrder = QStringLiteral("user_ptime&asc=0"); // the listing's sort order value
     bool quiet = false;
 };
 
-/** The program's command line: "zorbel-extract [--service=URL] [--tour=DIR]" opens the window,
+/** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"
+ *  opens the window,
  *  "zorbel-extract ls|export [options] [FOLDER]" runs a subcommand without one. Reading it needs
  *  no application object, so the program can choose which one to create; printing help or an
  *  error needs a QCoreApplication. */
@@ -79,9 +82,9 @@ private:
     WindowOptions m_window;
     SubcommandOptions m_subcommand;
     std::unique_ptr<QCommandLineParser> m_parser;
-    QString m_usage;   // the usage line of the help shown
+    QString m_usage;       // the usage line of the help shown
     QString m_helpCommand; // the command that shows the help of what was asked for
-    QString m_error;   // a usage error, when there is one
+    QString m_error;       // a usage error, when there is one
     bool m_version = false;
 };
 

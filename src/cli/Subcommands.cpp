@@ -129,6 +129,7 @@ int RunSubcommand(const SubcommandOptions& options)
     CatchInterrupt();
     if (!options.serviceBase.isEmpty())
         SetServiceBase(options.serviceBase);
+    SetTrustedCertificateFile(options.caFile);
     if (options.command == Subcommand::Export) {
         if (RefuseAccount(options.account))
             return Failed;

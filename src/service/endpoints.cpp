@@ -10,6 +10,7 @@ struct Hosts
     QString webApi = QStringLiteral("web.zorbel.example");
     QString mainSite = QStringLiteral("www.zorbel.example");
     QString scheme = QStringLiteral("http");
+    QString trustedCertificateFile;
 };
 
 Hosts& hosts()
@@ -39,6 +40,16 @@ void SetServiceBase(const QString& baseUrl)
 void ResetServiceBase()
 {
     hosts() = Hosts{};
+}
+
+void SetTrustedCertificateFile(const QString& pemFile)
+{
+    hosts().trustedCertificateFile = pemFile;
+}
+
+QString TrustedCertificateFile()
+{
+    return hosts().trustedCertificateFile;
 }
 
 QString LoginHost()

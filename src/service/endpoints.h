@@ -9,10 +9,14 @@
 // service, the tests).
 
 /** Points the login host, the web API host and the main site host at one base
- *  such as "http://127.0.0.1:8123" (scheme, host, optional port; no path). */
+ *  such as "http://127.0.0.1:8123" or "https://..." (scheme, host, optional port; no path). */
 void SetServiceBase(const QString& baseUrl);
-/** Back to the built-in hosts. */
+/** Back to the built-in hosts, trusting only the system's certificates. */
 void ResetServiceBase();
+/** A PEM file of certificates to trust for https besides the system's (the program's
+ *  --ca-file option); empty for none. */
+void SetTrustedCertificateFile(const QString& pemFile);
+QString TrustedCertificateFile();
 
 /** The login host's name as sent in its "Host" header, e.g. "passport.zorbel.example". */
 QString LoginHost();

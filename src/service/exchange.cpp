@@ -1,5 +1,6 @@
 #include "exchange.h"
 
+#include "endpoints.h"
 #include "platform/Desktop.h"
 #include "platform/HttpTransport.h"
 #include "settings.h"
@@ -24,6 +25,7 @@ HttpRequest ServiceExchange(const QString& method, const QString& url, const QSt
     request.body = body.toUtf8();
     request.followRedirects = followRedirects;
     request.timeouts = ServiceTimeouts();
+    request.extraCertificateFile = TrustedCertificateFile();
     return request;
 }
 

@@ -245,6 +245,19 @@ TEST_F(ListingRequest, FailedRequestUnderTheSharedOptionEmptiesTheList)
     EXPECT_EQ(browser.state().pageItemCount(), "0");
 }
 
+TEST_F(ListingRequest, GarbledReplyIsReportedAsUnreadableAndKeepsTheRows)
+{
+    const int rootRows = rows.rowCount();
+    service.setFault(DemoService::Endpoint::Files, {.rawReply = "<html>busy</html>"});
+    browser.RequestListing();
+    EXPECT_EQ(rows.rowCount(), rootRows);
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0].title, "提示");
+    EXPECT_TRUE(desktop.messages[0].text.startsWith(
+        QStringLiteral("错误原因:服务器的应答无法读取（不是 HTTP 应答） (")))
+        << desktop.messages[0].text.toStdString();
+}
+
 TEST_F(ListingRequest, ResponseChangeEmitsTheFieldSignals)
 {
     QStringList seen;

@@ -1,6 +1,8 @@
-#include "CaseName.h"
 #include "cli/CommandLine.h"
 
+#include "CaseName.h"
+
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,7 +15,8 @@ QStringList withProgramName(QStringList arguments)
 
 TEST(CommandLineTest, WithoutACommandOpensTheWindowWithItsOptions)
 {
-    const CommandLine line(withProgramName({"--service=http://127.0.0.1:8123", "--tour", "/tmp/t"}));
+    const CommandLine line(
+        withProgramName({"--service=http://127.0.0.1:8123", "--tour", "/tmp/t"}));
     ASSERT_EQ(line.action(), CommandLine::Action::OpenWindow);
     EXPECT_EQ(line.windowOptions().serviceBase, "http://127.0.0.1:8123");
     EXPECT_EQ(line.windowOptions().tourFolder, "/tmp/t");
@@ -21,12 +24,38 @@ TEST(CommandLineTest, WithoutACommandOpensTheWindowWithItsOptions)
 
 TEST(CommandLineTest, AnAddressThatIsNoServiceBaseIsAUsageError)
 {
-    for (const char* base : {"127.0.0.1:8123", "https://127.0.0.1", "http://127.0.0.1/api"}) {
+    for (const char* base : {"127.0.0.1:8123", "ftp://127.0.0.1", "http://127.0.0.1/api"}) {
         const CommandLine window(withProgramName({QStringLiteral("--service=") + base}));
-        const CommandLine list(withProgramName({"ls", "--account=a", QStringLiteral("--service=") + base}));
+        const CommandLine list(
+            withProgramName({"ls", "--account=a", QStringLiteral("--service=") + base}));
         EXPECT_EQ(window.action(), CommandLine::Action::Print) << base;
         EXPECT_EQ(list.action(), CommandLine::Action::Print) << base;
     }
+}
+
+TEST(CommandLineTest, HttpsServiceAndAReadableCaFileAreTaken)
+{
+    const QString caFile = QCoreApplication::applicationFilePath();
+    const CommandLine window(withProgramName(
+        {"--service=https://127.0.0.1:8443", QStringLiteral("--ca-file=") + caFile}));
+    ASSERT_EQ(window.action(), CommandLine::Action::OpenWindow);
+    EXPECT_EQ(window.windowOptions().serviceBase, "https://127.0.0.1:8443");
+    EXPECT_EQ(window.windowOptions().caFile, caFile);
+    const CommandLine list(
+        withProgramName({"ls", "--account=a", QStringLiteral("--ca-file=") + caFile}));
+    ASSERT_EQ(list.action(), CommandLine::Action::RunSubcommand);
+    EXPECT_EQ(list.subcommandOptions().caFile, caFile);
+}
+
+TEST(CommandLineTest, AnUnreadableCaFileIsAUsageError)
+{
+    const QString missing = QCoreApplication::applicationFilePath() + QStringLiteral(".missing");
+    EXPECT_EQ(CommandLine(withProgramName({QStringLiteral("--ca-file=") + missing})).action(),
+              CommandLine::Action::Print);
+    EXPECT_EQ(CommandLine(withProgramName(
+                              {"export", "--account=a", QStringLiteral("--ca-file=") + missing}))
+                  .action(),
+              CommandLine::Action::Print);
 }
 
 struct SubcommandCase
@@ -90,17 +119,18 @@ INSTANTIATE_TEST_SUITE_P(
                                 o.sortOrder = "file_size&asc=1";
                                 o.serviceBase = "http://127.0.0.1:9";
                             })},
-        SubcommandCase{"ExportToAFolder",
-                       {"export", "cid:1002", "--account=demo", "--out=/tmp/x", "--sort=name",
-                        "--parallel=1"},
-                       with(options(Subcommand::Export, "demo"),
-                            [](SubcommandOptions& o) {
-                                o.folder = "cid:1002";
-                                o.outFolder = "/tmp/x";
-                                o.sortOrder = "file_name&asc=0";
-                                o.parallel = 1;
-                            })},
-        SubcommandCase{"OldestFirst", {"ls", "--account=demo", "--sort=time-asc"},
+        SubcommandCase{
+            "ExportToAFolder",
+            {"export", "cid:1002", "--account=demo", "--out=/tmp/x", "--sort=name", "--parallel=1"},
+            with(options(Subcommand::Export, "demo"),
+                 [](SubcommandOptions& o) {
+                     o.folder = "cid:1002";
+                     o.outFolder = "/tmp/x";
+                     o.sortOrder = "file_name&asc=0";
+                     o.parallel = 1;
+                 })},
+        SubcommandCase{"OldestFirst",
+                       {"ls", "--account=demo", "--sort=time-asc"},
                        with(options(Subcommand::List, "demo"),
                             [](SubcommandOptions& o) { o.sortOrder = "user_ptime&asc=1"; })}),
     CaseName());

@@ -1,6 +1,7 @@
 #include "export/DownloadPage.h"
 
 #include "ExportTestSupport.h"
+#include "ScopedEnvironment.h"
 #include "service/endpoints.h"
 
 #include <QDateTime>
@@ -14,24 +15,16 @@ namespace {
 class LocalZone
 {
 public:
-    explicit LocalZone(const char* zone)
-        : m_previous(qgetenv("TZ")), m_hadZone(qEnvironmentVariableIsSet("TZ"))
-    {
-        qputenv("TZ", zone);
-        tzset();
-    }
-    ~LocalZone()
-    {
-        if (m_hadZone)
-            qputenv("TZ", m_previous);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
+    explicit LocalZone(const char* zone) : m_zone("TZ", zone) { tzset(); }
 
 private:
-    QByteArray m_previous;
-    bool m_hadZone;
+    struct ReloadZone
+    {
+        ~ReloadZone() { tzset(); }
+    };
+    // Members go in reverse order: TZ is restored first, then read again.
+    ReloadZone m_reload;
+    ScopedEnvironment m_zone;
 };
 
 TEST(WallClockSeconds, CountsLocalWallClockTimeFrom1970)

@@ -173,6 +173,31 @@ INSTANTIATE_TEST_SUITE_P(Faults, RowClickFailureTest,
                                                "EmptyPage", {.body = QByteArray()}, QString()}),
                          CaseName());
 
+// The page moved to a server on another port: the request names that server, and the
+// session cookie stays with the service that set it.
+TEST_F(RowClickTest, RedirectToAnotherPortNamesItAndCarriesNoCookieThere)
+{
+    DemoService other;
+    ASSERT_TRUE(other.start());
+    const int row = appendFile(DemoDriveIds::UnicomFirstFile);
+    const QString pickCode = DemoFileWithId(DemoDriveIds::UnicomFirstFile).pickCode;
+    service.setFault(
+        DemoService::Endpoint::DownloadPage,
+        {.status = 302,
+         .location = (other.baseUrl() + "/?ct=pickcode&ac=download&pickcode=" + pickCode + "&_t=1")
+                         .toUtf8()});
+
+    click(row);
+
+    const QList<DemoService::LoggedRequest> arrived = other.requests();
+    ASSERT_EQ(arrived.size(), 1);
+    EXPECT_EQ(arrived[0].headers.value("Host"), QStringLiteral("127.0.0.1:%1").arg(other.port()));
+    EXPECT_FALSE(arrived[0].headers.contains("Cookie"));
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0].text, "Http错误代码:403");
+    EXPECT_EQ(rows.text(row, Column::StandardForm), standardFormOf(DemoDriveIds::UnicomFirstFile));
+}
+
 TEST_F(SignedInTest, Command13ResolvesTheLinkOfTheTypedPickCodeAndTouchesNoRow)
 {
     const int row = appendFile(DemoDriveIds::TelecomFirstFile);

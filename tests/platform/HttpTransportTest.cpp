@@ -2,6 +2,7 @@
 
 #include "CaptureListener.h"
 #include "CaseName.h"
+#include "ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -321,6 +322,35 @@ TEST_F(HttpTransportTest, RedirectToAnotherOriginNamesItInHostAndDropsTheCookie)
     EXPECT_EQ(redirected.first().raw,
               "GET /final HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(other.port()) +
                   "\r\nReferer: http://site.example/\r\n\r\n");
+}
+
+// A request through a proxy names its whole address to the proxy, so the built-in host is
+// never looked up: every byte goes to the listener on loopback.
+TEST_F(HttpTransportTest, HttpProxyOfTheEnvironmentCarriesTheRequest)
+{
+    const ScopedEnvironment proxy("http_proxy", m_listener.baseUrl().toUtf8());
+    HttpRequest request;
+    request.url = "http://www.zorbel.example/files?cid=0";
+    const HttpResult result = SendHttpRequest(request);
+    ASSERT_FALSE(result.failed()) << result.failure.toStdString();
+    const auto requests = m_listener.requests();
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests.first().requestLine, "GET http://www.zorbel.example/files?cid=0 HTTP/1.1");
+}
+
+TEST_F(HttpTransportTest, NoProxyNamesTheHostsReachedDirectly)
+{
+    QString deadProxy;
+    {
+        const CaptureListener gone;
+        deadProxy = gone.baseUrl();
+    }
+    const ScopedEnvironment proxy("http_proxy", deadProxy.toUtf8());
+    EXPECT_TRUE(
+        SendHttpRequest(requestFor("/")).failure.startsWith(QStringLiteral("无法连接到服务器 (")));
+    const ScopedEnvironment direct("no_proxy", "127.0.0.1");
+    EXPECT_FALSE(SendHttpRequest(requestFor("/")).failed());
+    EXPECT_EQ(m_listener.requests().size(), 1);
 }
 
 TEST_F(HttpTransportTest, BodyUpToTheCapIsAccepted)

@@ -3,7 +3,6 @@
 #include "text/JSON.h"
 
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,6 +28,11 @@ class ProcessStateReset final : public ::testing::EmptyTestEventListener
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests talk to their own servers on loopback, directly, whatever proxy the
+    // machine's environment names; the tests of proxy use set these themselves.
+    for (const char* proxyVariable : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy",
+                                      "ALL_PROXY", "no_proxy", "NO_PROXY"})
+        qunsetenv(proxyVariable);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
