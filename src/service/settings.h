@@ -3,8 +3,8 @@
 #include "platform/HttpRequest.h"
 
 // The service's process-wide settings: the session cookie (session.h), the
-// service base (endpoints.h) and the phase limits of every request, with one
-// reset for all of them.
+// service base and the certificates trusted for it (endpoints.h) and the phase
+// limits of every request, with one reset for all of them.
 
 /** The phase limits every service request uses: 50000 ms each. */
 HttpTimeouts ServiceTimeouts();

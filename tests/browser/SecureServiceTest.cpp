@@ -1,9 +1,9 @@
 #include "DemoService.h"
 #include "MemoryFileList.h"
-#include "RecordingDesktop.h"
 #include "SelfSignedCertificate.h"
 #include "browser/FileBrowser.h"
 #include "browser/Login.h"
+#include "platform/RecordingDesktop.h"
 #include "service/endpoints.h"
 #include "service/session.h"
 
@@ -22,13 +22,6 @@ protected:
             0, DemoService::TlsFiles{certificate.certificateFile(), certificate.keyFile()}));
         ASSERT_TRUE(service.baseUrl().startsWith(QStringLiteral("https://127.0.0.1:")));
         SetServiceBase(service.baseUrl());
-        SetSessionCookie(QString());
-    }
-
-    void TearDown() override
-    {
-        SetSessionCookie(QString());
-        ResetServiceBase();
     }
 
     LoginOutcome logIn() { return LogIn(DemoService::account(), DemoService::password(), browser); }
