@@ -1,6 +1,7 @@
 // libFuzzer target: the lenient JSON reader on arbitrary text. Input that
 // starts with the UTF-16LE byte order mark is taken as raw UTF-16 code units
 // (lone surrogates included); anything else as UTF-8.
+#include "FuzzText.h"
 #include "text/JSON.h"
 
 #include <QString>
@@ -9,17 +10,6 @@
 
 namespace {
 constexpr qsizetype MaxLogCodeUnits = 32 * 1024;
-
-QString textOf(const uint8_t* data, size_t size)
-{
-    if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
-        QString text((size - 2) / 2, Qt::Uninitialized);
-        for (qsizetype i = 0; i < text.size(); ++i)
-            text[i] = QChar(char16_t(data[2 + 2 * i] | data[3 + 2 * i] << 8));
-        return text;
-    }
-    return QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-}
 
 // Reads every value the way callers do, so the conversions run on fuzzed trees too.
 void readAll(const JsonValue& value)
@@ -41,7 +31,7 @@ void readAll(const JsonValue& value)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::optional<JsonValue> root = ParseJson(textOf(data, size));
+    const std::optional<JsonValue> root = ParseJson(FuzzText(data, size));
     const QString log = ParseErrors();
     if (log.size() > MaxLogCodeUnits)
         std::abort();
