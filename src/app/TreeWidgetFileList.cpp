@@ -1,6 +1,7 @@
 #include "TreeWidgetFileList.h"
 
 #include <QBrush>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 TreeWidgetFileList::TreeWidgetFileList(QTreeWidget* tree) : m_tree(tree) {}
@@ -20,13 +21,45 @@ void TreeWidgetFileList::clearRows()
     m_tree->clear();
 }
 
-void TreeWidgetFileList::appendRow(const QStringList& columns)
+namespace {
+
+QTreeWidgetItem* NewRow(const QStringList& columns)
 {
     auto* row = new QTreeWidgetItem(columns.mid(0, ColumnCount));
     row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable |
                   Qt::ItemNeverHasChildren);
     row->setCheckState(0, Qt::Unchecked);
-    m_tree->addTopLevelItem(row);
+    return row;
+}
+
+} // namespace
+
+void TreeWidgetFileList::appendRow(const QStringList& columns)
+{
+    m_tree->addTopLevelItem(NewRow(columns));
+}
+
+void TreeWidgetFileList::appendRows(const QList<QStringList>& rows)
+{
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows.size());
+    for (const QStringList& columns : rows)
+        items.append(NewRow(columns));
+    m_tree->addTopLevelItems(items);
+}
+
+// Told of each changed cell, the view finds the cell's row by a search that, for rows it has
+// not met yet, grows with the row count: one pass over fresh rows would take time quadratic in
+// their number. Quiet during the pass, the model tells once, for all rows, afterwards.
+void TreeWidgetFileList::updateRows(const std::function<void()>& change)
+{
+    QAbstractItemModel* model = m_tree->model();
+    {
+        const QSignalBlocker quiet(model);
+        change();
+    }
+    if (const int rows = rowCount(); rows > 0)
+        emit model->dataChanged(model->index(0, 0), model->index(rows - 1, ColumnCount - 1));
 }
 
 QString TreeWidgetFileList::text(int row, Column column) const

@@ -15,6 +15,8 @@ public:
     int rowCount() const override;
     void clearRows() override;
     void appendRow(const QStringList& columns) override;
+    void appendRows(const QList<QStringList>& rows) override;
+    void updateRows(const std::function<void()>& change) override;
     QString text(int row, Column column) const override;
     void setText(int row, Column column, const QString& text) override;
     bool isTicked(int row) const override;

@@ -97,30 +97,28 @@ void FileBrowser::ParseListing()
         return;
     }
     showListing(ParseJson(m_state.responseText()),
-                [this](const JsonValue& data) { appendRows(DataRows(data)); });
+                [](const JsonValue& data) { return DataRows(data); });
 }
 
 void FileBrowser::pipeilist()
 {
     const QString text = m_state.responseText();
-    showListing(ParseJson(text), [this, &text](const JsonValue& data) {
-        appendRows(KeyedRows(data, DigitKeys(text)));
-    });
+    showListing(ParseJson(text),
+                [&text](const JsonValue& data) { return KeyedRows(data, DigitKeys(text)); });
 }
 
 void FileBrowser::showListing(const std::optional<JsonValue>& root,
-                              const std::function<void(const JsonValue&)>& appendEntries)
+                              const std::function<QList<QStringList>(const JsonValue&)>& rowsOf)
 {
     if (!root) {
         m_state.setPageItemCount(QStringLiteral("0"));
     } else if (reportParseErrors()) {
         m_state.setTotalCount(root->member(QStringLiteral("count")).toString());
-    } else if (const JsonValue& data = root->member(QStringLiteral("data"));
-               !isUsableData(data)) {
+    } else if (const JsonValue& data = root->member(QStringLiteral("data")); !isUsableData(data)) {
         m_state.setPageItemCount(QStringLiteral("0"));
     } else {
         m_state.setPageItemCount(QString::number(entryCount(data)));
-        appendEntries(data);
+        m_list.appendRows(rowsOf(data));
         m_state.setTotalCount(root->member(QStringLiteral("count")).toString());
     }
     MarkVideoRows();
@@ -134,12 +132,6 @@ bool FileBrowser::reportParseErrors()
     CurrentDesktop().showMessage(errors.left(ParseMessageLimit), QStringLiteral("解析出错"),
                                  Desktop::Icon::Information);
     return true;
-}
-
-void FileBrowser::appendRows(const QList<QStringList>& rows)
-{
-    for (const QStringList& row : rows)
-        m_list.appendRow(row);
 }
 
 void FileBrowser::GoRoot()
@@ -218,16 +210,20 @@ void FileBrowser::setVideoMarking(bool ticked)
         MarkVideoRows();
         return;
     }
-    for (int row = 0; row < m_list.rowCount(); ++row)
-        m_list.setTextColour(row, Column::Name, QColor(Qt::black));
+    m_list.updateRows([this] {
+        for (int row = 0; row < m_list.rowCount(); ++row)
+            m_list.setTextColour(row, Column::Name, QColor(Qt::black));
+    });
 }
 
 void FileBrowser::MarkVideoRows()
 {
     if (!m_videoMarking)
         return;
-    for (int row = 0; row < m_list.rowCount(); ++row) {
-        if (IsVideoName(m_list.text(row, Column::Name)))
-            m_list.setTextColour(row, Column::Name, QColor(Qt::red));
-    }
+    m_list.updateRows([this] {
+        for (int row = 0; row < m_list.rowCount(); ++row) {
+            if (IsVideoName(m_list.text(row, Column::Name)))
+                m_list.setTextColour(row, Column::Name, QColor(Qt::red));
+        }
+    });
 }

@@ -77,9 +77,8 @@ private:
     /** The answer to the listing request when it is accepted; nothing while signed out. */
     std::optional<QString> fetchListing() const;
     void showListing(const std::optional<JsonValue>& root,
-                     const std::function<void(const JsonValue&)>& appendEntries);
+                     const std::function<QList<QStringList>(const JsonValue&)>& rowsOf);
     bool reportParseErrors();
-    void appendRows(const QList<QStringList>& rows);
     void moveOffset(const std::optional<QString>& offset);
 
     FileList& m_list;

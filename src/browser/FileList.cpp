@@ -2,8 +2,21 @@
 
 FileList::~FileList() = default;
 
+void FileList::appendRows(const QList<QStringList>& rows)
+{
+    for (const QStringList& columns : rows)
+        appendRow(columns);
+}
+
+void FileList::updateRows(const std::function<void()>& change)
+{
+    change();
+}
+
 void TickEveryRow(FileList& list, bool ticked)
 {
-    for (int row = 0; row < list.rowCount(); ++row)
-        list.setTicked(row, ticked);
+    list.updateRows([&list, ticked] {
+        for (int row = 0; row < list.rowCount(); ++row)
+            list.setTicked(row, ticked);
+    });
 }

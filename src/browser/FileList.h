@@ -3,9 +3,11 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 /** The columns of a file row, numbered as the list shows them. */
-enum class Column {
+enum class Column
+{
     Name = 1,     // "文件名": a folder's name carries the folder marker in front
     Size,         // "大小"
     PickCode,     // "提取码"
@@ -35,6 +37,11 @@ public:
     virtual void clearRows() = 0;
     /** Appends a row; `columns` holds the seven texts in column order. */
     virtual void appendRow(const QStringList& columns) = 0;
+    /** Appends rows in their order, as one change. */
+    virtual void appendRows(const QList<QStringList>& rows);
+    /** Runs `change`, which changes texts, ticks or colours of many rows, as one change: a
+     *  list that others watch tells them once, afterwards, instead of once a cell. */
+    virtual void updateRows(const std::function<void()>& change);
 
     virtual QString text(int row, Column column) const = 0;
     virtual void setText(int row, Column column, const QString& text) = 0;

@@ -69,6 +69,40 @@ TEST_F(TreeWidgetFileListTest, SelectedRowFollowsTheTreeAndClearingForgetsIt)
     EXPECT_EQ(list.selectedRow(), -1);
 }
 
+TEST_F(TreeWidgetFileListTest, RowsAppendedTogetherFollowTheOnesBeforeInTheirOrder)
+{
+    list.appendRow(columns("a"));
+    int insertions = 0;
+    QObject::connect(tree.model(), &QAbstractItemModel::rowsInserted, [&] { ++insertions; });
+    list.appendRows({columns("b"), columns("c")});
+    EXPECT_EQ(insertions, 1);
+    ASSERT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.text(2, Column::Name), "c");
+    EXPECT_EQ(tree.topLevelItem(2)->checkState(0), Qt::Unchecked);
+    EXPECT_TRUE(tree.topLevelItem(2)->flags().testFlag(Qt::ItemIsUserCheckable));
+}
+
+// A view repaints what the model says changed: after a pass over many rows it must hear of
+// every row the pass touched, once.
+TEST_F(TreeWidgetFileListTest, ChangesOfManyRowsAreToldOnceForAllRows)
+{
+    list.appendRows({columns("a.avi"), columns("b.txt"), columns("c.rm")});
+    QList<QPair<QModelIndex, QModelIndex>> told;
+    QObject::connect(tree.model(), &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& first, const QModelIndex& last) {
+                         told.append({first, last});
+                     });
+    list.updateRows([this] {
+        list.setTextColour(0, Column::Name, Qt::red);
+        list.setTicked(2, true);
+    });
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].first, tree.model()->index(0, 0));
+    EXPECT_EQ(told[0].second, tree.model()->index(2, ColumnCount - 1));
+    EXPECT_EQ(list.textColour(0, Column::Name), QColor(Qt::red));
+    EXPECT_TRUE(list.isTicked(2));
+}
+
 TEST_F(TreeWidgetFileListTest, ExtraTextsBeyondSevenColumnsAreDropped)
 {
     QStringList texts = columns("a");
