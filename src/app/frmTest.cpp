@@ -15,6 +15,7 @@
 #include "export/TickedRowsExport.h"
 #include "platform/Desktop.h"
 #include "service/endpoints.h"
+#include "text/TextCut.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -76,6 +77,15 @@ void showText(QLineEdit* field, const QString& text)
         return;
     field->setText(text);
     field->setCursorPosition(0);
+}
+
+// The part of a listing response the response field shows: its first 64 Ki characters,
+// and an ellipsis when there is more.
+QString ResponsePreview(const QString& response)
+{
+    constexpr qsizetype ShownLength = 64 * 1024;
+    const QStringView shown = LeftWholeCharacters(response, ShownLength);
+    return shown.size() == response.size() ? response : shown.toString() + u'…';
 }
 
 } // namespace
@@ -269,8 +279,6 @@ void frmTest::wireStateToFields()
         {m_idPathField, &ListingState::idPath, &ListingState::idPathChanged, &ListingState::setIdPath},
         {m_namePathField, &ListingState::namePath, &ListingState::namePathChanged,
          &ListingState::setNamePath},
-        {m_responseTextField, &ListingState::responseText, &ListingState::responseTextChanged,
-         &ListingState::setResponseText},
     };
     for (const TextBinding& binding : bindings) {
         QLineEdit* field = binding.field;
@@ -282,6 +290,14 @@ void frmTest::wireStateToFields()
         connect(field, &QLineEdit::textChanged, &state,
                 [&state, assign = binding.assign](const QString& text) { (state.*assign)(text); });
     }
+
+    // The response can run to 64 MiB; laid out whole, a line edit would take tens of bytes a
+    // character, again on every resize. The field shows its start, and only a text the user
+    // typed or pasted there becomes the response.
+    showText(m_responseTextField, ResponsePreview(state.responseText()));
+    connect(&state, &ListingState::responseTextChanged, m_responseTextField,
+            [this](const QString& text) { showText(m_responseTextField, ResponsePreview(text)); });
+    connect(m_responseTextField, &QLineEdit::textEdited, &state, &ListingState::setResponseText);
 
     m_pageItemCountLabel->setText(state.pageItemCount());
     connect(&state, &ListingState::pageItemCountChanged, m_pageItemCountLabel, &QLabel::setText);

@@ -1,5 +1,7 @@
 #include "PageSearch.h"
 
+#include "text/TextCut.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -50,13 +52,9 @@ const QRegularExpression& ButtonTailExpression()
     return expression;
 }
 
-// A cut through a surrogate pair would leave half a character, and the pattern engine finds
-// nothing at all in such a text: the cut then comes one unit earlier.
 QStringView SearchedPart(const QString& page)
 {
-    const QStringView searched = QStringView(page).left(MaxSearchedLength);
-    return !searched.isEmpty() && searched.back().isHighSurrogate() ? searched.chopped(1)
-                                                                    : searched;
+    return LeftWholeCharacters(page, MaxSearchedLength);
 }
 
 // Every button match ends with a button tail, so cutting the text after the last tail keeps

@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
-#include "tour/WidgetDriver.h"
 #include "browser/ListingRows.h"
+#include "tour/WidgetDriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -162,6 +162,38 @@ TEST_F(WindowBrowsingTest, ParseButtonRebuildsTheRowsFromTheResponseField)
     EXPECT_EQ(rowNames(), before);
     EXPECT_FALSE(control<QCheckBox>("Check1").isChecked());
     EXPECT_TRUE(listingTargets().isEmpty());
+}
+
+// The field shows only the start of a long response; the parse button still reads it whole.
+TEST_F(WindowBrowsingTest, ParseButtonReadsALongResponseWholeNotTheFieldsPart)
+{
+    QByteArray entries;
+    for (int i = 0; i < 400; ++i)
+        entries += (i ? "," : "") + QStringLiteral(R"({"fid":"%1","n":"%2.txt","s":1})")
+                                        .arg(i)
+                                        .arg(QString(200, u'a'))
+                                        .toUtf8();
+    service.setFault(DemoService::Endpoint::Files,
+                     {.body = R"({"count":400,"data":[)" + entries + "]}"});
+    click("Command3");
+    ASSERT_GT(text("Text1").size(), 0);
+    ASSERT_LT(text("Text1").size(), window->browser().state().responseText().size());
+    ASSERT_EQ(window->fileList().rowCount(), 400);
+    click("Command1");
+    EXPECT_EQ(window->fileList().rowCount(), 400);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+TEST_F(WindowBrowsingTest, ParseButtonReadsWhatWasPastedIntoTheResponseField)
+{
+    auto& responseField = control<QLineEdit>("Text1");
+    responseField.selectAll();
+    responseField.insert(
+        QStringLiteral(R"({"count":1,"data":[{"fid":"7","n":"pasted.avi","s":1}]})"));
+    EXPECT_EQ(rowNames(), QStringList{"pasted.avi"});
+    window->fileList().clearRows();
+    click("Command1");
+    EXPECT_EQ(rowNames(), QStringList{"pasted.avi"});
 }
 
 } // namespace

@@ -233,13 +233,27 @@ TEST_F(WindowTest, TriggersBeforeLoginSendNothing)
     EXPECT_EQ(control<QLineEdit>("Text12").text(), QStringLiteral("30"));
 }
 
-TEST_F(WindowTest, FieldsKeepTextsLongerThanALineEditsDefaultLimit)
+TEST_F(WindowTest, ResponseFieldShowsTheStartOfALongResponseAndTheStateKeepsAll)
 {
-    const QString response(100000, u'x');
     auto& responseField = control<QLineEdit>("Text1");
-    responseField.setText(response);
-    EXPECT_EQ(responseField.text().size(), response.size());
-    EXPECT_EQ(window->browser().state().responseText().size(), response.size());
+    const QString fits(64 * 1024, u'x');
+    window->browser().state().setResponseText(fits);
+    EXPECT_EQ(responseField.text(), fits);
+
+    // The cut falls inside the emoji, which is left out whole.
+    const QString longer = fits.left(fits.size() - 1) + QStringLiteral("😀") + fits;
+    window->browser().state().setResponseText(longer);
+    EXPECT_EQ(responseField.text(), fits.left(fits.size() - 1) + u'…');
+    EXPECT_EQ(window->browser().state().responseText(), longer);
+}
+
+TEST_F(WindowTest, TextPastedIntoTheResponseFieldBecomesTheWholeResponse)
+{
+    const QString pasted(100000, u'x');
+    auto& responseField = control<QLineEdit>("Text1");
+    responseField.selectAll();
+    responseField.insert(pasted);
+    EXPECT_EQ(window->browser().state().responseText(), pasted);
 }
 
 TEST_F(WindowTest, AuthorLabelOpensTheAuthorsPage)

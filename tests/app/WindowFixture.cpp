@@ -1,8 +1,8 @@
 #include "WindowFixture.h"
 
-#include "tour/WidgetDriver.h"
 #include "browser/ListingRows.h"
 #include "service/session.h"
+#include "tour/WidgetDriver.h"
 
 #include <QLineEdit>
 #include <QPushButton>
