@@ -1,9 +1,9 @@
 // Link extraction and export: the page searches on a realistic and on a 4 MiB download page,
 // and one export of 30 resolved rows to the three files.
 #include "MemoryFileList.h"
-#include "platform/RecordingDesktop.h"
 #include "export/PageSearch.h"
 #include "export/TickedRowsExport.h"
+#include "platform/RecordingDesktop.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "MemoryFileList.h"
 #include "BenchSupport.h"
 #include "DemoDrive.h"
+#include "MemoryFileList.h"
 #include "browser/FileBrowser.h"
 #include "browser/Login.h"
 #include "service/endpoints.h"

@@ -107,7 +107,7 @@ void FileBrowser::pipeilist()
                 [&text](const JsonValue& data) { return KeyedRows(data, DigitKeys(text)); });
 }
 
-void FileBrowser::showListing(const std::optional<JsonValue>& root,
+void FileBrowser::showListing(std::optional<JsonValue> root,
                               const std::function<QList<QStringList>(const JsonValue&)>& rowsOf)
 {
     if (!root) {
@@ -118,8 +118,12 @@ void FileBrowser::showListing(const std::optional<JsonValue>& root,
         m_state.setPageItemCount(QStringLiteral("0"));
     } else {
         m_state.setPageItemCount(QString::number(entryCount(data)));
-        m_list.appendRows(rowsOf(data));
-        m_state.setTotalCount(root->member(QStringLiteral("count")).toString());
+        const QList<QStringList> rows = rowsOf(data);
+        const QString totalCount = root->member(QStringLiteral("count")).toString();
+        // The rows hold what they show; the rest of a large tree need not stay beside them.
+        root.reset();
+        m_list.appendRows(rows);
+        m_state.setTotalCount(totalCount);
     }
     MarkVideoRows();
 }

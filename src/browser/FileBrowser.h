@@ -76,7 +76,7 @@ signals:
 private:
     /** The answer to the listing request when it is accepted; nothing while signed out. */
     std::optional<QString> fetchListing() const;
-    void showListing(const std::optional<JsonValue>& root,
+    void showListing(std::optional<JsonValue> root,
                      const std::function<QList<QStringList>(const JsonValue&)>& rowsOf);
     bool reportParseErrors();
     void moveOffset(const std::optional<QString>& offset);
