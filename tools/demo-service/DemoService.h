@@ -74,7 +74,8 @@ public:
 
     /** Starts listening on 127.0.0.1:`port` (0: a port the OS picks), over https with `tls`
      *  when given; false when it cannot (the port is taken, the TLS files do not load). Over
-     *  https the dropped-connection and raw-reply faults close the connection unanswered. */
+     *  https the dropped-connection and raw-reply faults are not available (the answer is then
+     *  empty). */
     bool start(int port = 0, const std::optional<TlsFiles>& tls = std::nullopt);
     void stop();
     /** "http://127.0.0.1:<port>" ("https://" over TLS) once started. */
