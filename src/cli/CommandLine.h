@@ -45,10 +45,9 @@ struct SubcommandOptions
 };
 
 /** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"
- *  opens the window,
- *  "zorbel-extract ls|export [options] [FOLDER]" runs a subcommand without one. Reading it needs
- *  no application object, so the program can choose which one to create; printing help or an
- *  error needs a QCoreApplication. */
+ *  opens the window, "zorbel-extract ls|export [options] [FOLDER]" runs a subcommand without
+ *  one. Reading it needs no application object, so the program can choose which one to create;
+ *  printing help or an error needs a QCoreApplication. */
 class CommandLine
 {
 public:
