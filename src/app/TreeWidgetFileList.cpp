@@ -23,7 +23,7 @@ void TreeWidgetFileList::clearRows()
 
 namespace {
 
-QTreeWidgetItem* NewRow(const QStringList& columns)
+QTreeWidgetItem* newRow(const QStringList& columns)
 {
     auto* row = new QTreeWidgetItem(columns.mid(0, ColumnCount));
     row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable |
@@ -36,7 +36,7 @@ QTreeWidgetItem* NewRow(const QStringList& columns)
 
 void TreeWidgetFileList::appendRow(const QStringList& columns)
 {
-    m_tree->addTopLevelItem(NewRow(columns));
+    m_tree->addTopLevelItem(newRow(columns));
 }
 
 void TreeWidgetFileList::appendRows(const QList<QStringList>& rows)
@@ -44,7 +44,7 @@ void TreeWidgetFileList::appendRows(const QList<QStringList>& rows)
     QList<QTreeWidgetItem*> items;
     items.reserve(rows.size());
     for (const QStringList& columns : rows)
-        items.append(NewRow(columns));
+        items.append(newRow(columns));
     m_tree->addTopLevelItems(items);
 }
 

@@ -81,10 +81,10 @@ void showText(QLineEdit* field, const QString& text)
 
 // The part of a listing response the response field shows: its first 64 Ki characters,
 // and an ellipsis when there is more.
-QString ResponsePreview(const QString& response)
+QString responsePreview(const QString& response)
 {
-    constexpr qsizetype ShownLength = 64 * 1024;
-    const QStringView shown = LeftWholeCharacters(response, ShownLength);
+    constexpr qsizetype shownLength = 64 * 1024;
+    const QStringView shown = LeftWholeCharacters(response, shownLength);
     return shown.size() == response.size() ? response : shown.toString() + u'…';
 }
 
@@ -294,9 +294,9 @@ void frmTest::wireStateToFields()
     // The response can run to 64 MiB; laid out whole, a line edit would take tens of bytes a
     // character, again on every resize. The field shows its start, and only a text the user
     // typed or pasted there becomes the response.
-    showText(m_responseTextField, ResponsePreview(state.responseText()));
+    showText(m_responseTextField, responsePreview(state.responseText()));
     connect(&state, &ListingState::responseTextChanged, m_responseTextField,
-            [this](const QString& text) { showText(m_responseTextField, ResponsePreview(text)); });
+            [this](const QString& text) { showText(m_responseTextField, responsePreview(text)); });
     connect(m_responseTextField, &QLineEdit::textEdited, &state, &ListingState::setResponseText);
 
     m_pageItemCountLabel->setText(state.pageItemCount());

@@ -24,7 +24,7 @@ const QString ButtonTail =
 const QString PreferredLine = QStringLiteral("电信");
 
 QRegularExpression
-Compiled(const QString& pattern,
+compiled(const QString& pattern,
          QRegularExpression::PatternOptions options = QRegularExpression::CaseInsensitiveOption)
 {
     QRegularExpression expression(MatchLimit + pattern,
@@ -33,26 +33,26 @@ Compiled(const QString& pattern,
     return expression;
 }
 
-const QRegularExpression& Sha1Expression()
+const QRegularExpression& sha1Expression()
 {
     static const QRegularExpression expression =
-        Compiled(Sha1Pattern, QRegularExpression::NoPatternOption);
+        compiled(Sha1Pattern, QRegularExpression::NoPatternOption);
     return expression;
 }
 
-const QRegularExpression& ButtonExpression()
+const QRegularExpression& buttonExpression()
 {
-    static const QRegularExpression expression = Compiled(ButtonStart + ButtonTail);
+    static const QRegularExpression expression = compiled(ButtonStart + ButtonTail);
     return expression;
 }
 
-const QRegularExpression& ButtonTailExpression()
+const QRegularExpression& buttonTailExpression()
 {
-    static const QRegularExpression expression = Compiled(ButtonTail);
+    static const QRegularExpression expression = compiled(ButtonTail);
     return expression;
 }
 
-QStringView SearchedPart(const QString& page)
+QStringView searchedPart(const QString& page)
 {
     return LeftWholeCharacters(page, MaxSearchedLength);
 }
@@ -61,11 +61,11 @@ QStringView SearchedPart(const QString& page)
 // every match while leaving no button start behind it. Without that, each unclosed
 // `<a href="http://` after the last tail would be scanned to the end of the page in vain,
 // which takes time quadratic in the page's length.
-QStringView UpToLastButtonTail(QStringView text)
+QStringView upToLastButtonTail(QStringView text)
 {
     qsizetype end = 0;
     for (qsizetype from = 0;;) {
-        const QRegularExpressionMatch tail = ButtonTailExpression().match(text, from);
+        const QRegularExpressionMatch tail = buttonTailExpression().match(text, from);
         if (!tail.hasMatch())
             break;
         end = tail.capturedEnd();
@@ -78,18 +78,18 @@ QStringView UpToLastButtonTail(QStringView text)
 
 QString FindSha1(const QString& page)
 {
-    const QRegularExpressionMatch match = Sha1Expression().match(SearchedPart(page));
+    const QRegularExpressionMatch match = sha1Expression().match(searchedPart(page));
     return match.hasMatch() ? match.captured() : QString();
 }
 
 QString PickDownloadLink(const QString& page)
 {
-    const QStringView text = UpToLastButtonTail(SearchedPart(page));
-    const QRegularExpressionMatch first = ButtonExpression().match(text);
+    const QStringView text = upToLastButtonTail(searchedPart(page));
+    const QRegularExpressionMatch first = buttonExpression().match(text);
     if (!first.hasMatch())
         return QString();
     if (first.captured(2) == PreferredLine)
         return first.captured(1);
-    const QRegularExpressionMatch second = ButtonExpression().match(text, first.capturedEnd());
+    const QRegularExpressionMatch second = buttonExpression().match(text, first.capturedEnd());
     return second.hasMatch() ? second.captured(1) : first.captured(1);
 }

@@ -72,7 +72,7 @@ public:
     /** `unit` as the JSON escape that stands for it: \" \\ or \u00XX. */
     void putJsonEscape(QChar unit)
     {
-        static constexpr char Digits[] = "0123456789abcdef";
+        static constexpr char digits[] = "0123456789abcdef";
         if (m_end - m_write < 6)
             grow(6);
         *m_write++ = u'\\';
@@ -81,7 +81,7 @@ public:
             return;
         }
         for (const char c :
-             {'u', '0', '0', Digits[unit.unicode() >> 4], Digits[unit.unicode() & 0xf]})
+             {'u', '0', '0', digits[unit.unicode() >> 4], digits[unit.unicode() & 0xf]})
             *m_write++ = QLatin1Char(c);
     }
 

@@ -27,23 +27,23 @@ constexpr char FolderMissingJson[] = R"({"state":false,"error":"folder not found
 // Headers that httplib adds to a request itself; they were never on the wire.
 const QSet<QString> AddedHeaders = {"REMOTE_ADDR", "REMOTE_PORT", "LOCAL_ADDR", "LOCAL_PORT"};
 
-QString Text(const std::string& bytes)
+QString textOf(const std::string& bytes)
 {
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
-QMap<QString, QString> QueryParameters(const httplib::Request& request)
+QMap<QString, QString> queryParameters(const httplib::Request& request)
 {
     QMap<QString, QString> parameters;
     for (const auto& [key, value] : request.params) {
-        if (!parameters.contains(Text(key)))
-            parameters.insert(Text(key), Text(value));
+        if (!parameters.contains(textOf(key)))
+            parameters.insert(textOf(key), textOf(value));
     }
     return parameters;
 }
 
 // A form body: name=value pairs joined by "&", each part percent-encoded, "+" for a space.
-QMap<QString, QString> FormFields(const std::string& body)
+QMap<QString, QString> formFields(const std::string& body)
 {
     QMap<QString, QString> fields;
     const QByteArray bytes = QByteArray::fromStdString(body);
@@ -58,10 +58,10 @@ QMap<QString, QString> FormFields(const std::string& body)
     return fields;
 }
 
-QString SessionToken(const httplib::Request& request)
+QString sessionToken(const httplib::Request& request)
 {
     const QString prefix = QStringLiteral("OOFA=");
-    for (const QString& cookie : Text(request.get_header_value("Cookie")).split(';')) {
+    for (const QString& cookie : textOf(request.get_header_value("Cookie")).split(';')) {
         const QString trimmed = cookie.trimmed();
         if (trimmed.startsWith(prefix))
             return trimmed.mid(prefix.size());
@@ -69,7 +69,7 @@ QString SessionToken(const httplib::Request& request)
     return {};
 }
 
-QString NewToken()
+QString newToken()
 {
     quint32 words[4];
     QRandomGenerator::system()->fillRange(words);
@@ -77,20 +77,20 @@ QString NewToken()
         QByteArray(reinterpret_cast<const char*>(words), sizeof words).toHex());
 }
 
-std::string HostName(const httplib::Request& request)
+std::string hostName(const httplib::Request& request)
 {
     const std::string host = request.get_header_value("Host");
     return host.empty() ? "127.0.0.1" : host.substr(0, host.rfind(':'));
 }
 
-std::string StatusPage(int status)
+std::string statusPage(int status)
 {
     const std::string code = std::to_string(status);
     return "<html><head><title>" + code + "</title></head><body><h1>" + code +
            "</h1></body></html>\n";
 }
 
-void SetBody(httplib::Response& response, const QByteArray& body, const char* type)
+void setBody(httplib::Response& response, const QByteArray& body, const char* type)
 {
     response.set_content(body.toStdString(), type);
 }
@@ -135,7 +135,7 @@ private:
 
 namespace {
 
-std::optional<DemoService::Endpoint> EndpointOf(const httplib::Request& request)
+std::optional<DemoService::Endpoint> endpointOf(const httplib::Request& request)
 {
     const bool get = request.method == "GET" || request.method == "HEAD";
     if (request.path == "/files" && get)
@@ -153,10 +153,10 @@ std::optional<DemoService::Endpoint> EndpointOf(const httplib::Request& request)
 }
 
 // A fault's status stands for the whole answer: nothing of the usual one (no session) is given.
-void AnswerStatus(const DemoService::Fault& fault, httplib::Response& response)
+void answerStatus(const DemoService::Fault& fault, httplib::Response& response)
 {
     response.status = fault.status;
-    response.set_content(StatusPage(fault.status), HtmlType);
+    response.set_content(statusPage(fault.status), HtmlType);
     if (fault.status >= 300 && fault.status < 400)
         response.set_header("Location",
                             fault.location.isEmpty() ? "/" : fault.location.toStdString());
@@ -164,7 +164,7 @@ void AnswerStatus(const DemoService::Fault& fault, httplib::Response& response)
         response.set_header("Retry-After", fault.retryAfter.toStdString());
 }
 
-void ReplaceBody(const DemoService::Fault& fault, httplib::Response& response)
+void replaceBody(const DemoService::Fault& fault, httplib::Response& response)
 {
     const std::string type = fault.contentType.isEmpty() ? response.get_header_value("Content-Type")
                                                          : fault.contentType.toStdString();
@@ -176,7 +176,7 @@ void ReplaceBody(const DemoService::Fault& fault, httplib::Response& response)
 void DemoService::Impl::handle(const httplib::Request& request, httplib::Response& response)
 {
     record(request);
-    const std::optional<Endpoint> endpoint = EndpointOf(request);
+    const std::optional<Endpoint> endpoint = endpointOf(request);
     const std::optional<Fault> fault = faultFor(endpoint);
     if (fault && fault->delay.count() > 0 && !waitOut(fault->delay)) {
         KeepAliveServer::dropCurrentConnection();
@@ -191,25 +191,25 @@ void DemoService::Impl::handle(const httplib::Request& request, httplib::Respons
         return;
     }
     if (fault && fault->status != 0)
-        AnswerStatus(*fault, response);
+        answerStatus(*fault, response);
     else
         answer(endpoint, request, response);
     if (fault && fault->body)
-        ReplaceBody(*fault, response);
+        replaceBody(*fault, response);
 }
 
 void DemoService::Impl::record(const httplib::Request& request)
 {
     LoggedRequest entry;
-    entry.method = Text(request.method);
-    entry.target = Text(request.target);
+    entry.method = textOf(request.method);
+    entry.target = textOf(request.target);
     for (const auto& [name, value] : request.headers) {
-        const QString key = Text(name);
+        const QString key = textOf(name);
         if (AddedHeaders.contains(key))
             continue;
         const QString previous = entry.headers.value(key);
         entry.headers.insert(
-            key, previous.isEmpty() ? Text(value) : previous + QStringLiteral(", ") + Text(value));
+            key, previous.isEmpty() ? textOf(value) : previous + QStringLiteral(", ") + textOf(value));
     }
     entry.body = QByteArray::fromStdString(request.body);
     const std::lock_guard lock(mutex);
@@ -244,7 +244,7 @@ void DemoService::Impl::answer(const std::optional<Endpoint>& endpoint,
     if (!endpoint) {
         const bool home = request.path == "/" && request.method == "GET";
         response.status = home ? 200 : 404;
-        response.set_content(home ? "<html><body><h1>Zorbel</h1></body></html>\n" : StatusPage(404),
+        response.set_content(home ? "<html><body><h1>Zorbel</h1></body></html>\n" : statusPage(404),
                              HtmlType);
         return;
     }
@@ -265,7 +265,7 @@ void DemoService::Impl::answer(const std::optional<Endpoint>& endpoint,
 // Wrong credentials get status 200 without the session cookie, as the service answers them.
 void DemoService::Impl::answerLogin(const httplib::Request& request, httplib::Response& response)
 {
-    const QMap<QString, QString> fields = FormFields(request.body);
+    const QMap<QString, QString> fields = formFields(request.body);
     const QString account = fields.value(QStringLiteral("login[account]"));
     const QString password = fields.value(QStringLiteral("login[passwd]"));
     const std::lock_guard lock(mutex);
@@ -273,9 +273,9 @@ void DemoService::Impl::answerLogin(const httplib::Request& request, httplib::Re
         response.set_content("<html><body><p>账号或密码错误</p></body></html>\n", HtmlType);
         return;
     }
-    const QString token = NewToken();
+    const QString token = newToken();
     tokens.insert(token);
-    const std::string domain = "; path=/; domain=" + HostName(request);
+    const std::string domain = "; path=/; domain=" + hostName(request);
     response.set_header("Set-Cookie",
                         "UID=" + QUrl::toPercentEncoding(account).toStdString() + domain);
     response.set_header("Set-Cookie", "OOFA=" + token.toStdString() + domain);
@@ -290,7 +290,7 @@ void DemoService::Impl::answerListing(Endpoint endpoint, const httplib::Request&
         return;
     }
     const ListingQuery query =
-        ListingQuery::fromParameters(QueryParameters(request), endpoint == Endpoint::Lists);
+        ListingQuery::fromParameters(queryParameters(request), endpoint == Endpoint::Lists);
     const ListingForm form = [this] {
         const std::lock_guard lock(mutex);
         return listingForm;
@@ -300,7 +300,7 @@ void DemoService::Impl::answerListing(Endpoint endpoint, const httplib::Request&
         response.set_content(FolderMissingJson, JsonType);
         return;
     }
-    SetBody(response, *listing, JsonType);
+    setBody(response, *listing, JsonType);
 }
 
 // The main site refuses a page without a valid session with 403, and an unknown pick code
@@ -310,21 +310,21 @@ void DemoService::Impl::answerDownloadPage(const httplib::Request& request,
 {
     if (!signedIn(request)) {
         response.status = 403;
-        response.set_content(StatusPage(403), HtmlType);
+        response.set_content(statusPage(403), HtmlType);
         return;
     }
-    const DemoFile* file = drive.fileByPickCode(Text(request.get_param_value("pickcode")));
+    const DemoFile* file = drive.fileByPickCode(textOf(request.get_param_value("pickcode")));
     if (!file) {
         response.status = 404;
-        SetBody(response, RenderMissingFilePage(), HtmlType);
+        setBody(response, RenderMissingFilePage(), HtmlType);
         return;
     }
-    SetBody(response, RenderDownloadPage(*file), HtmlType);
+    setBody(response, RenderDownloadPage(*file), HtmlType);
 }
 
 bool DemoService::Impl::signedIn(const httplib::Request& request) const
 {
-    const QString token = SessionToken(request);
+    const QString token = sessionToken(request);
     const std::lock_guard lock(mutex);
     return !token.isEmpty() && tokens.contains(token);
 }
@@ -340,7 +340,7 @@ DemoService::~DemoService()
 
 namespace {
 
-std::unique_ptr<httplib::Server> MakeServer(const std::optional<DemoService::TlsFiles>& tls)
+std::unique_ptr<httplib::Server> makeServer(const std::optional<DemoService::TlsFiles>& tls)
 {
     if (!tls)
         return std::make_unique<KeepAliveServer>();
@@ -359,7 +359,7 @@ bool DemoService::start(int port, const std::optional<TlsFiles>& tls)
 {
     if (m_impl->server)
         return false;
-    std::unique_ptr<httplib::Server> server = MakeServer(tls);
+    std::unique_ptr<httplib::Server> server = makeServer(tls);
     if (!server)
         return false;
     if (!m_impl->keepAlive)

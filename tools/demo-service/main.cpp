@@ -17,7 +17,7 @@ struct Options
     std::optional<DemoService::TlsFiles> tls;
 };
 
-std::optional<int> PortOf(const QByteArray& text)
+std::optional<int> portOf(const QByteArray& text)
 {
     bool ok = false;
     const int port = text.toInt(&ok);
@@ -28,7 +28,7 @@ std::optional<int> PortOf(const QByteArray& text)
 
 // "--port N" or "--port=N", "--drive=sample" or "--drive=large", and "--tls-cert=FILE
 // --tls-key=FILE" together or not at all, in any order.
-std::optional<Options> OptionsFrom(int argc, char** argv)
+std::optional<Options> optionsFrom(int argc, char** argv)
 {
     Options options;
     QString certificate;
@@ -58,7 +58,7 @@ std::optional<Options> OptionsFrom(int argc, char** argv)
             portText = argument.mid(7);
         else
             return std::nullopt;
-        const std::optional<int> port = PortOf(portText);
+        const std::optional<int> port = portOf(portText);
         if (!port)
             return std::nullopt;
         options.port = *port;
@@ -74,7 +74,7 @@ std::optional<Options> OptionsFrom(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    const std::optional<Options> options = OptionsFrom(argc, argv);
+    const std::optional<Options> options = optionsFrom(argc, argv);
     if (!options) {
         std::fprintf(stderr, "usage: zorbel-demo-service [--port N] [--drive=sample|large] "
                              "[--tls-cert=FILE --tls-key=FILE]\n");
