@@ -19,11 +19,15 @@ size_t collect(char* data, size_t size, size_t count, void* userData)
 
 QuietDemoService::QuietDemoService()
 {
-    SetDesktop(&desktop);
     InitializeHttpTransport();
     running = service.start();
     if (running)
         SetServiceBase(service.baseUrl());
+}
+
+QString LastMessage(const RecordingDesktop& desktop)
+{
+    return desktop.messages.isEmpty() ? QString() : desktop.messages.last().text;
 }
 
 std::string bareGet(const std::string& url, const std::vector<std::string>& headerLines)

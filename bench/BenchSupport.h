@@ -1,34 +1,26 @@
 #pragma once
 
 #include "DemoService.h"
-#include "platform/Desktop.h"
+#include "platform/RecordingDesktop.h"
 
 #include <QString>
 #include <string>
 #include <vector>
 
-// What the benchmarks against the demo service share: a desktop that keeps
-// failures quiet, the service on loopback, a bare libcurl GET to compare with,
+// What the benchmarks against the demo service share: a recording desktop that
+// keeps failures for the report, the service on loopback, a bare libcurl GET to compare with,
 // and the application for the GUI-thread variants.
 
-/** Keeps failure messages for the benchmark to report instead of showing boxes. */
-class QuietDesktop final : public Desktop
-{
-public:
-    void showMessage(const QString& text, const QString&, Icon) override { lastMessage = text; }
-    void setClipboardText(const QString&) override {}
-    void shellOpen(const QString&) override {}
+/** The text of the last message `desktop` kept, or an empty text: what ended a benchmark run. */
+QString LastMessage(const RecordingDesktop& desktop);
 
-    QString lastMessage;
-};
-
-/** The demo service on loopback as the service base, the quiet desktop current and the
+/** The demo service on loopback as the service base, a recording desktop current and the
  *  transport ready; nobody signed in. `running` is false when the service could not start. */
 struct QuietDemoService
 {
     QuietDemoService();
 
-    QuietDesktop desktop;
+    RecordingDesktop desktop;
     DemoService service;
     bool running = false;
 };

@@ -46,7 +46,6 @@ struct NetworkPath
     NetworkPath(const DemoDrive& drive, Way way, milliseconds roundTrip)
         : service(drive), roundTrip(roundTrip)
     {
-        SetDesktop(&desktop);
         service.setKeepAlive(way == Reused);
         if (!service.start())
             return;
@@ -61,15 +60,15 @@ struct NetworkPath
     /** Shows the RTTs of one operation, or the failure that ended the run. */
     void finish(benchmark::State& state, qint64 nanoseconds) const
     {
-        if (!desktop.lastMessage.isEmpty())
-            state.SkipWithError(desktop.lastMessage.toStdString().c_str());
+        if (const QString message = LastMessage(desktop); !message.isEmpty())
+            state.SkipWithError(message.toStdString().c_str());
         const double perOperation = double(nanoseconds) / 1e6 / double(state.iterations());
         state.counters["ms"] = perOperation;
         if (roundTrip.count() > 0)
             state.counters["RTTs"] = perOperation / double(roundTrip.count());
     }
 
-    QuietDesktop desktop;
+    RecordingDesktop desktop;
     DemoService service;
     std::unique_ptr<DelayProxy> proxy;
     milliseconds roundTrip;

@@ -91,7 +91,7 @@ void BM_ListingRequest(benchmark::State& state)
     size_t turn = 0;
     for (auto _ : state) {
         if (ServiceRequest(QStringLiteral("GET"), pages[turn++ % 2], QString()).isEmpty()) {
-            state.SkipWithError(paged->desktop.lastMessage.toStdString().c_str());
+            state.SkipWithError(LastMessage(paged->desktop).toStdString().c_str());
             return;
         }
     }
@@ -122,7 +122,7 @@ void turnPages(benchmark::State& state)
         else
             paged->browser.PreviousPage();
         if (paged->rows.rowCount() != ListingState::PageSize) {
-            state.SkipWithError(paged->desktop.lastMessage.toStdString().c_str());
+            state.SkipWithError(LastMessage(paged->desktop).toStdString().c_str());
             return;
         }
     }

@@ -99,7 +99,7 @@ void runServiceRequests(benchmark::State& state)
     for (auto _ : state) {
         const QString text = ServiceRequest("GET", demo().url, "");
         if (text.isEmpty()) {
-            state.SkipWithError(demo().desktop.lastMessage.toStdString().c_str());
+            state.SkipWithError(LastMessage(demo().desktop).toStdString().c_str());
             return;
         }
         characters = text.size();
