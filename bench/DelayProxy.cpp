@@ -137,8 +137,8 @@ void DelayProxy::forward(int from, int to, bool handshake)
                 return;
             }
             for (size_t sent = 0; sent < chunk.bytes.size();) {
-                const ssize_t count = ::send(to, chunk.bytes.data() + sent,
-                                             chunk.bytes.size() - sent, MSG_NOSIGNAL);
+                const ssize_t count =
+                    ::send(to, chunk.bytes.data() + sent, chunk.bytes.size() - sent, MSG_NOSIGNAL);
                 if (count <= 0)
                     break;
                 sent += size_t(count);
@@ -156,8 +156,8 @@ void DelayProxy::forward(int from, int to, bool handshake)
             continue;
         const ssize_t count = ::recv(from, buffer, sizeof buffer, 0);
         const std::lock_guard lock(mutex);
-        queue.push_back({Clock::now() + delay, count > 0 ? std::string(buffer, size_t(count))
-                                                         : std::string()});
+        queue.push_back(
+            {Clock::now() + delay, count > 0 ? std::string(buffer, size_t(count)) : std::string()});
         arrived.notify_one();
         delay = m_roundTrip / 2;
         if (count <= 0)

@@ -1,7 +1,7 @@
-#include "MemoryFileList.h"
 #include "BenchSupport.h"
 #include "DelayProxy.h"
 #include "DemoDrive.h"
+#include "MemoryFileList.h"
 #include "browser/FileBrowser.h"
 #include "browser/Login.h"
 #include "export/DownloadPage.h"

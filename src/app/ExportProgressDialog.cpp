@@ -2,8 +2,7 @@
 
 #include <QProgressDialog>
 
-ExportProgressDialog::ExportProgressDialog(QWidget* parent, const QString& title,
-                                           bool withFolders)
+ExportProgressDialog::ExportProgressDialog(QWidget* parent, const QString& title, bool withFolders)
     : m_parent(parent), m_title(title), m_withFolders(withFolders)
 {
 }
@@ -30,7 +29,8 @@ void ExportProgressDialog::report(const ExportCounts& counts)
     }
     m_dialog->setMaximum(std::max(counts.pagesToFetch, 1));
     m_dialog->setValue(counts.pagesFetched);
-    const QString pages = QStringLiteral("%1 / %2").arg(counts.pagesFetched).arg(counts.pagesToFetch);
+    const QString pages =
+        QStringLiteral("%1 / %2").arg(counts.pagesFetched).arg(counts.pagesToFetch);
     m_dialog->setLabelText(!m_withFolders
                                ? pages
                                : QStringLiteral("已遍历目录 %1 个，找到文件 %2 个\n已获取页面 %3")

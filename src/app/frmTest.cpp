@@ -128,20 +128,23 @@ frmTest::~frmTest()
 void frmTest::createLoginRow()
 {
     // Captions end one pixel short of the next control so that no two overlap.
-    m_accountCaption = make<QLabel>(this, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
+    m_accountCaption =
+        make<QLabel>(this, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
     m_accountField = makeField(this, "user", TwipsRect(600, 120, 1215, 270));
-    m_passwordCaption = make<QLabel>(this, "Label4", QStringLiteral("密码"), TwipsRect(1920, 120, 480, 255));
+    m_passwordCaption =
+        make<QLabel>(this, "Label4", QStringLiteral("密码"), TwipsRect(1920, 120, 480, 255));
     m_passwordField = makeField(this, "pass", TwipsRect(2400, 120, 1215, 270));
     m_passwordField->setEchoMode(QLineEdit::Password);
     m_passwordField->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
     m_loginButton = make<QPushButton>(this, "Command11", QStringLiteral("登陆"),
-                                    TwipsRect(3720, 120, 615, 255));
+                                      TwipsRect(3720, 120, 615, 255));
     m_markVideosBox = make<QCheckBox>(this, "Check2", QStringLiteral("标出视频"),
-                               TwipsRect(4440, 120, 1080, 255));
+                                      TwipsRect(4440, 120, 1080, 255));
     m_exportButton = make<QPushButton>(this, "Command16", QStringLiteral("导出选中文件"),
-                                    TwipsRect(5520, 120, 1335, 255));
-    m_folderExportButton = make<QPushButton>(this, "CommandFolderExport", QStringLiteral("导出当前目录"),
-                                             TwipsRect(6900, 120, 1260, 255));
+                                       TwipsRect(5520, 120, 1335, 255));
+    m_folderExportButton =
+        make<QPushButton>(this, "CommandFolderExport", QStringLiteral("导出当前目录"),
+                          TwipsRect(6900, 120, 1260, 255));
     m_subfoldersBox = make<QCheckBox>(this, "CheckSubfolders", QStringLiteral("含子目录"),
                                       TwipsRect(8190, 120, 1035, 255));
     m_sharedOnlyBox =
@@ -149,7 +152,7 @@ void frmTest::createLoginRow()
     m_sortChoice = place(new QComboBox(this), "Combo1", TwipsRect(10200, 120, 2055, 300));
     m_sortChoice->setEditable(false);
     m_authorLink = make<ClickableLabel>(this, "Label5", QStringLiteral("※去作者博客※"),
-                                    TwipsRect(12480, 120, 1335, 255));
+                                        TwipsRect(12480, 120, 1335, 255));
 }
 
 void frmTest::createNavigationRow()
@@ -157,7 +160,7 @@ void frmTest::createNavigationRow()
     m_tickAllBox =
         make<QCheckBox>(this, "Check1", QStringLiteral("全选"), TwipsRect(120, 480, 720, 255));
     m_rootButton = make<QPushButton>(this, "Command10", QStringLiteral("根目录"),
-                                    TwipsRect(840, 480, 735, 255));
+                                     TwipsRect(840, 480, 735, 255));
     m_upButton =
         make<QPushButton>(this, "Command9", QStringLiteral("↑"), TwipsRect(1680, 480, 495, 255));
     m_namePathField = makeField(this, "Text7", TwipsRect(2280, 480, 8535, 270));
@@ -172,17 +175,18 @@ void frmTest::createPagingStrip()
 
     m_offsetField = makeField(m_pagingStrip, "Text5", TwipsRect(0, 0, 495, 270));
     m_offsetField->setFrame(false);
-    m_pageSeparator = make<QLabel>(m_pagingStrip, "Label1", QStringLiteral("/"), TwipsRect(600, 0, 120, 255));
+    m_pageSeparator =
+        make<QLabel>(m_pagingStrip, "Label1", QStringLiteral("/"), TwipsRect(600, 0, 120, 255));
     m_totalCountField = makeField(m_pagingStrip, "Text6", TwipsRect(720, 0, 615, 270));
     m_totalCountField->setFrame(false);
-    m_firstPageButton =
-        make<QPushButton>(m_pagingStrip, "Command7", QStringLiteral("<<"), TwipsRect(1440, 0, 300, 255));
-    m_previousPageButton =
-        make<QPushButton>(m_pagingStrip, "Command5", QStringLiteral("<"), TwipsRect(1860, 0, 200, 255));
-    m_nextPageButton =
-        make<QPushButton>(m_pagingStrip, "Command6", QStringLiteral(">"), TwipsRect(2190, 0, 200, 255));
-    m_lastPageButton =
-        make<QPushButton>(m_pagingStrip, "Command8", QStringLiteral(">>"), TwipsRect(2520, 0, 300, 255));
+    m_firstPageButton = make<QPushButton>(m_pagingStrip, "Command7", QStringLiteral("<<"),
+                                          TwipsRect(1440, 0, 300, 255));
+    m_previousPageButton = make<QPushButton>(m_pagingStrip, "Command5", QStringLiteral("<"),
+                                             TwipsRect(1860, 0, 200, 255));
+    m_nextPageButton = make<QPushButton>(m_pagingStrip, "Command6", QStringLiteral(">"),
+                                         TwipsRect(2190, 0, 200, 255));
+    m_lastPageButton = make<QPushButton>(m_pagingStrip, "Command8", QStringLiteral(">>"),
+                                         TwipsRect(2520, 0, 300, 255));
 }
 
 void frmTest::createFileList()
@@ -198,30 +202,30 @@ void frmTest::createStateFields()
     m_categoryCodeField = makeField(this, "Text12", TwipsRect(15240, 840, 255, 270));
     m_folderIdField = makeField(this, "Text3", TwipsRect(15600, 840, 855, 270));
     m_readButton = make<QPushButton>(this, "Command3", QStringLiteral("读取"),
-                                   TwipsRect(16560, 840, 615, 255));
+                                     TwipsRect(16560, 840, 615, 255));
     m_pageItemCountLabel = make<QLabel>(this, "Label2", QString(), TwipsRect(17280, 840, 375, 255));
     m_columnWidthButton = make<QPushButton>(this, "Command2", QStringLiteral("列宽"),
-                                   TwipsRect(17760, 840, 495, 255));
+                                            TwipsRect(17760, 840, 495, 255));
     m_sortOrderField = makeField(this, "Text2", TwipsRect(15480, 1320, 1695, 270));
     m_responseTextField = makeField(this, "Text1", TwipsRect(15240, 1920, 1215, 270));
     m_parseButton = make<QPushButton>(this, "Command1", QStringLiteral("解析"),
-                                   TwipsRect(16560, 1920, 615, 255));
+                                      TwipsRect(16560, 1920, 615, 255));
 }
 
 void frmTest::createLinkFields()
 {
     m_openExportButton = make<QPushButton>(this, "Command17", QStringLiteral("打开"),
-                                    TwipsRect(15240, 3360, 495, 255));
+                                           TwipsRect(15240, 3360, 495, 255));
     m_pickCodeField = makeField(this, "Text10", TwipsRect(15885, 3360, 975, 270));
     m_fetchLinkButton = make<QPushButton>(this, "Command13", QStringLiteral("获取"),
-                                    TwipsRect(16920, 3360, 615, 255));
+                                          TwipsRect(16920, 3360, 615, 255));
     m_downloadLinkField = makeField(this, "Text11", TwipsRect(17640, 3360, 1695, 270));
     // The link field is wide enough to read a link; its two buttons follow it
     // instead of lying under it.
     m_copyLinkButton = make<QPushButton>(this, "Command14", QStringLiteral("复制"),
-                                    TwipsRect(19440, 3360, 615, 255));
+                                         TwipsRect(19440, 3360, 615, 255));
     m_openLinkButton = make<QPushButton>(this, "Command15", QStringLiteral("下载"),
-                                    TwipsRect(20160, 3360, 615, 255));
+                                         TwipsRect(20160, 3360, 615, 255));
 }
 
 void frmTest::createCategoryOptions()
@@ -273,10 +277,12 @@ void frmTest::wireStateToFields()
          &ListingState::setFolderId},
         {m_sortOrderField, &ListingState::sortOrder, &ListingState::sortOrderChanged,
          &ListingState::setSortOrder},
-        {m_offsetField, &ListingState::offset, &ListingState::offsetChanged, &ListingState::setOffset},
+        {m_offsetField, &ListingState::offset, &ListingState::offsetChanged,
+         &ListingState::setOffset},
         {m_totalCountField, &ListingState::totalCount, &ListingState::totalCountChanged,
          &ListingState::setTotalCount},
-        {m_idPathField, &ListingState::idPath, &ListingState::idPathChanged, &ListingState::setIdPath},
+        {m_idPathField, &ListingState::idPath, &ListingState::idPathChanged,
+         &ListingState::setIdPath},
         {m_namePathField, &ListingState::namePath, &ListingState::namePathChanged,
          &ListingState::setNamePath},
     };
@@ -312,7 +318,8 @@ void frmTest::wireFieldsToState()
 {
     connect(m_sharedOnlyBox, &QCheckBox::toggled, &m_browser, &FileBrowser::chooseSharedOnly);
     connect(m_markVideosBox, &QCheckBox::toggled, &m_browser, &FileBrowser::setVideoMarking);
-    connect(m_tickAllBox, &QCheckBox::toggled, this, [this](bool on) { TickEveryRow(m_fileList, on); });
+    connect(m_tickAllBox, &QCheckBox::toggled, this,
+            [this](bool on) { TickEveryRow(m_fileList, on); });
     connect(&m_browser, &FileBrowser::selectAllUntickRequested, m_tickAllBox,
             [this] { m_tickAllBox->setChecked(false); });
 }
@@ -330,14 +337,17 @@ void frmTest::wireCommands()
     connect(m_rootButton, &QPushButton::clicked, &m_browser, &FileBrowser::GoRoot);
     connect(m_columnWidthButton, &QPushButton::clicked, this, &frmTest::setColumnWidths);
     connect(m_fetchLinkButton, &QPushButton::clicked, this, &frmTest::fetchLinkOfPickCode);
-    connect(m_copyLinkButton, &QPushButton::clicked, this, [this] { CopyLink(m_downloadLinkField->text()); });
-    connect(m_openLinkButton, &QPushButton::clicked, this, [this] { OpenLink(m_downloadLinkField->text()); });
+    connect(m_copyLinkButton, &QPushButton::clicked, this,
+            [this] { CopyLink(m_downloadLinkField->text()); });
+    connect(m_openLinkButton, &QPushButton::clicked, this,
+            [this] { OpenLink(m_downloadLinkField->text()); });
     connect(m_exportButton, &QPushButton::clicked, this, &frmTest::exportTickedRows);
-    connect(m_folderExportButton, &QPushButton::clicked, this, [this] {
-        exportFolder(m_browser.state().folderId(), m_subfoldersBox->isChecked());
-    });
-    connect(m_openExportButton, &QPushButton::clicked, this, [this] { OpenPlainExportFile(m_accountField->text()); });
-    connect(m_authorLink, &ClickableLabel::clicked, this, [this] { ShellOpen(AuthorPageAddress()); });
+    connect(m_folderExportButton, &QPushButton::clicked, this,
+            [this] { exportFolder(m_browser.state().folderId(), m_subfoldersBox->isChecked()); });
+    connect(m_openExportButton, &QPushButton::clicked, this,
+            [this] { OpenPlainExportFile(m_accountField->text()); });
+    connect(m_authorLink, &ClickableLabel::clicked, this,
+            [this] { ShellOpen(AuthorPageAddress()); });
 }
 
 void frmTest::wireChoices()
@@ -396,7 +406,7 @@ void frmTest::placeFileList()
     const int rightLimit = TwipsToPixels(SidePanelLeftTwips) - left;
     const int right = std::min(width() - rightMargin, rightLimit);
     m_listView->setGeometry(left, top, std::max(right - left, ListMinimumWidth),
-                             std::max(height() - bottomMargin - top, ListMinimumHeight));
+                            std::max(height() - bottomMargin - top, ListMinimumHeight));
 }
 
 void frmTest::ShellOpen(const QString& target)

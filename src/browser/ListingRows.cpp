@@ -28,7 +28,7 @@ bool isFolderEntry(const JsonValue& entry)
 QString sharedText(const JsonValue& entry)
 {
     return IsSharedFlag(entry.member(QStringLiteral("sh"))) ? QStringLiteral("是")
-                                                                 : QStringLiteral("否");
+                                                            : QStringLiteral("否");
 }
 
 QStringList folderRowTexts(const JsonValue& entry)

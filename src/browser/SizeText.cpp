@@ -1,7 +1,7 @@
 #include "SizeText.h"
 
-#include "text/NumberText.h"
 #include "text/JSON.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 #include <optional>

@@ -53,15 +53,17 @@ QString tsvField(QString text)
 
 QByteArray tsv(const QList<ListedEntry>& entries, bool withSha1)
 {
-    QStringList header{QStringLiteral("path"), QStringLiteral("size"), QStringLiteral("size_text"),
-                       QStringLiteral("pick_code"), QStringLiteral("time"),
-                       QStringLiteral("shared")};
+    QStringList header{QStringLiteral("path"),      QStringLiteral("size"),
+                       QStringLiteral("size_text"), QStringLiteral("pick_code"),
+                       QStringLiteral("time"),      QStringLiteral("shared")};
     if (withSha1)
         header.append(QStringLiteral("sha1"));
     QString text = header.join(u'\t') + u'\n';
     for (const ListedEntry& entry : entries) {
-        QStringList fields{entry.path, entry.size, entry.sizeText, entry.pickCode, entry.time,
-                           entry.shared ? QStringLiteral("yes") : QStringLiteral("no")};
+        QStringList fields{
+            entry.path,     entry.size,
+            entry.sizeText, entry.pickCode,
+            entry.time,     entry.shared ? QStringLiteral("yes") : QStringLiteral("no")};
         if (withSha1)
             fields.append(entry.sha1);
         for (QString& field : fields)
@@ -93,8 +95,8 @@ QByteArray json(const QList<ListedEntry>& entries, bool withSha1)
 
 } // namespace
 
-QByteArray FormatListing(const QList<WalkedFile>& entries, const Sha1Cache& sha1s,
-                         bool withSha1, OutputFormat format)
+QByteArray FormatListing(const QList<WalkedFile>& entries, const Sha1Cache& sha1s, bool withSha1,
+                         OutputFormat format)
 {
     QList<ListedEntry> listed;
     listed.reserve(entries.size());

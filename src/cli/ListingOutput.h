@@ -13,5 +13,5 @@
  *  tabs, a backslash, tab, line feed or carriage return inside a field written as \\, \t, \n
  *  or \r. JSON: one array of objects with the same fields, written by QJsonDocument (a folder's
  *  size and an unknown one are null). UTF-8 both. */
-QByteArray FormatListing(const QList<WalkedFile>& entries, const Sha1Cache& sha1s,
-                         bool withSha1, OutputFormat format);
+QByteArray FormatListing(const QList<WalkedFile>& entries, const Sha1Cache& sha1s, bool withSha1,
+                         OutputFormat format);

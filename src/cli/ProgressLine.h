@@ -25,8 +25,8 @@ private:
     bool m_quiet;
     bool m_terminal;
     QElapsedTimer m_clock;
-    qint64 m_shownAt = -1;    // when the last line was shown (ms on m_clock); -1: none yet
-    ExportCounts m_counts;    // the last reported
-    bool m_unshown = false;   // m_counts has not been shown
-    bool m_lineOpen = false;  // a terminal line is waiting for its end
+    qint64 m_shownAt = -1;   // when the last line was shown (ms on m_clock); -1: none yet
+    ExportCounts m_counts;   // the last reported
+    bool m_unshown = false;  // m_counts has not been shown
+    bool m_lineOpen = false; // a terminal line is waiting for its end
 };

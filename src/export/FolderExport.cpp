@@ -24,9 +24,8 @@ void tellFailure(const QString& what)
 
 /** Fetches the download page of every file whose SHA1 `sha1s` lacks and adds what the pages
  *  hold. Empty when all were fetched; else what to tell the user. */
-QString findMissingSha1s(const QList<WalkedFile>& files, Sha1Cache& sha1s,
-                         RetryingFetcher& fetcher, ExportCounts& counts,
-                         const std::function<void()>& report)
+QString findMissingSha1s(const QList<WalkedFile>& files, Sha1Cache& sha1s, RetryingFetcher& fetcher,
+                         ExportCounts& counts, const std::function<void()>& report)
 {
     QList<const WalkedFile*> missing;
     QSet<QString> asked;
@@ -48,11 +47,11 @@ QString findMissingSha1s(const QList<WalkedFile>& files, Sha1Cache& sha1s,
         const QString where = QStringLiteral("文件“%1”的下载页").arg(missing[i]->path);
         if (const QString text = ExchangeFailureText(pages[i]); !text.isEmpty()) {
             if (failure.isEmpty())
-                failure = QStringLiteral("无法获取%1：%2%3")
-                              .arg(where, text,
-                                   IsTransientFailure(pages[i])
-                                       ? QStringLiteral("（多次重试后仍然失败）")
-                                       : QString());
+                failure =
+                    QStringLiteral("无法获取%1：%2%3")
+                        .arg(where, text,
+                             IsTransientFailure(pages[i]) ? QStringLiteral("（多次重试后仍然失败）")
+                                                          : QString());
         } else if (pages[i].body.isEmpty()) {
             if (failure.isEmpty())
                 failure = QStringLiteral("无法获取%1：服务器返回了空白页面").arg(where);
@@ -106,8 +105,8 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
     if (const std::optional<ExportOutcome> refused = RefuseAccount(account))
         return *refused;
     if (SessionCookie().isEmpty()) {
-        CurrentDesktop().showMessage(QStringLiteral("请先登录，再导出目录。"), QStringLiteral("提示"),
-                                     Desktop::Icon::Information);
+        CurrentDesktop().showMessage(QStringLiteral("请先登录，再导出目录。"),
+                                     QStringLiteral("提示"), Desktop::Icon::Information);
         return ExportOutcome::FetchFailed;
     }
     const WalkResult walk = ListFolder(scope, sha1s, true, progress, policy);

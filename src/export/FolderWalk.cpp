@@ -2,9 +2,9 @@
 
 #include "RetryingFetcher.h"
 #include "browser/FileList.h"
+#include "browser/ListingPage.h"
 #include "browser/ListingRequest.h"
 #include "browser/ListingRows.h"
-#include "browser/ListingPage.h"
 #include "browser/ListingState.h"
 #include "service/exchange.h"
 #include "service/httpxml.h"
@@ -166,22 +166,24 @@ private:
     {
         m_state.setFolderId(folder.id);
         m_state.setOffset(QString::number(offset));
-        const HttpResult result = m_fetcher.fetch({ServiceHttpRequest(
-                                                       QStringLiteral("GET"),
-                                                       ListingAddress(m_state), QString())})
-                                      .first();
+        const HttpResult result =
+            m_fetcher
+                .fetch(
+                    {ServiceHttpRequest(QStringLiteral("GET"), ListingAddress(m_state), QString())})
+                .first();
         if (m_fetcher.cancelled())
             return std::nullopt;
         if (const QString failure = ExchangeFailureText(result); !failure.isEmpty()) {
-            m_result.failure = QStringLiteral("无法读取%1：%2").arg(pageName(folder, offset), failure);
+            m_result.failure =
+                QStringLiteral("无法读取%1：%2").arg(pageName(folder, offset), failure);
             if (IsTransientFailure(result))
                 m_result.failure += QStringLiteral("（多次重试后仍然失败）");
             return std::nullopt;
         }
         std::optional<ListingPage> page = ReadListingPage(UnescapeText(result.body));
         if (!page)
-            m_result.failure =
-                QStringLiteral("无法读取%1：服务器的应答不是目录列表").arg(pageName(folder, offset));
+            m_result.failure = QStringLiteral("无法读取%1：服务器的应答不是目录列表")
+                                   .arg(pageName(folder, offset));
         return page;
     }
 
@@ -196,8 +198,7 @@ private:
 
 } // namespace
 
-WalkScope ScopeOfListing(const ListingState& state, const QString& folderId,
-                         bool includeSubfolders)
+WalkScope ScopeOfListing(const ListingState& state, const QString& folderId, bool includeSubfolders)
 {
     return {state.categoryCode(), state.sortOrder(), state.sharedOnly(), folderId,
             includeSubfolders};

@@ -51,8 +51,8 @@ struct WalkResult
 
 /** Lists every page of the folder `scope` names (and of its subfolders when asked), stepping
  *  the offset by 30 up to the folder's count, one page after another through `fetcher`, so
- *  that one open connection carries them all. A folder met a second time is not walked again. Stops with a
- *  failure naming the folder when a page cannot be fetched or read, when a folder holds more
+ *  that one open connection carries them all. A folder met a second time is not walked again. Stops
+ * with a failure naming the folder when a page cannot be fetched or read, when a folder holds more
  *  than MaxFolderEntries entries or changes while it is listed (its count moves or a page
  *  comes short), or when folders nest deeper than MaxWalkDepth. `counts` grows as it goes,
  *  and `report` (may be empty) hears each time. */

@@ -25,7 +25,8 @@ void ResolveRowSha1(FileList& list, int row, const QString& sha1);
 /** What a row's download page gave: whether it was fetched and the download link it offers. */
 struct RowPage
 {
-    bool fetched = false; // false: the request failed and has shown its message, or the page was empty
+    bool fetched =
+        false; // false: the request failed and has shown its message, or the page was empty
     QString downloadLink; // empty when the page has no download button
 };
 
@@ -40,6 +41,6 @@ RowPage FetchRowPage(FileList& list, int row, LinkFields& fields);
  *  nothing (the request has shown its message). Nothing happens without a selected row. */
 void ResolveSelectedRow(FileList& list, LinkFields& fields);
 
-/** "获取" (Command13): fetches the download page of the pick code in `fields` (also an empty one) and takes
- *  its download link when the page has a button. Touches no row. */
+/** "获取" (Command13): fetches the download page of the pick code in `fields` (also an empty one)
+ * and takes its download link when the page has a button. Touches no row. */
 void FetchLinkOfPickCode(LinkFields& fields);

@@ -26,10 +26,9 @@ bool isTransientStatus(int status)
 
 QString headerValue(const QString& headers, const QString& name)
 {
-    const QRegularExpression line(QStringLiteral("^%1:[ \\t]*(.*?)[ \\t]*\\r?$")
-                                      .arg(QRegularExpression::escape(name)),
-                                  QRegularExpression::CaseInsensitiveOption |
-                                      QRegularExpression::MultilineOption);
+    const QRegularExpression line(
+        QStringLiteral("^%1:[ \\t]*(.*?)[ \\t]*\\r?$").arg(QRegularExpression::escape(name)),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = line.match(headers);
     return match.hasMatch() ? match.captured(1) : QString();
 }

@@ -1,8 +1,7 @@
-#include "HttpTransport.h"
-
 #include "CancelToken.h"
 #include "ConnectionCache.h"
 #include "HttpTransfer.h"
+#include "HttpTransport.h"
 #include "ResponsiveWait.h"
 
 #include <algorithm>
@@ -77,8 +76,8 @@ private:
             auto transfer = std::make_unique<HttpTransfer>(m_requests[index], m_share);
             if (transfer->refusal()) {
                 finish(index, *transfer->refusal());
-            } else if (!m_multi || curl_multi_add_handle(m_multi.get(), transfer->easy()) !=
-                                       CURLM_OK) {
+            } else if (!m_multi ||
+                       curl_multi_add_handle(m_multi.get(), transfer->easy()) != CURLM_OK) {
                 finish(index, FailedResult(QStringLiteral("无法创建网络请求")));
             } else {
                 curl_easy_setopt(transfer->easy(), CURLOPT_PRIVATE,

@@ -285,8 +285,9 @@ HttpTransfer::HttpTransfer(const HttpRequest& request, CURLSH* share)
     }
     InitializeHttpTransport();
     if (g_globalInitResult != CURLE_OK) {
-        m_refusal = FailedResult(QStringLiteral("无法初始化网络库 (%1)")
-                                     .arg(QString::fromUtf8(curl_easy_strerror(g_globalInitResult))));
+        m_refusal =
+            FailedResult(QStringLiteral("无法初始化网络库 (%1)")
+                             .arg(QString::fromUtf8(curl_easy_strerror(g_globalInitResult))));
         return;
     }
     m_url = wireUrl(request.url);
@@ -299,7 +300,8 @@ HttpResult HttpTransfer::result(CURLcode code) const
     if (code == CURLE_OK)
         return answerOf(m_handle.get(), m_reception);
     HttpResult failed = FailedResult(describeFailure(code, m_handle, m_reception));
-    failed.transient = isTransient(code) && !m_reception.bodyTooLarge && !m_reception.headersTooLarge;
+    failed.transient =
+        isTransient(code) && !m_reception.bodyTooLarge && !m_reception.headersTooLarge;
     return failed;
 }
 

@@ -38,18 +38,17 @@ struct HttpBatchControl
     int requestsInFlight = MaxRequestsInFlight;
 };
 
-/** Sends `requests`, up to `control.requestsInFlight` at once, and returns one result per request in
- *  the order given. Connections to a host are kept open in one process-wide cache and reused
- *  by later requests and batches; a reused connection that the server has closed meanwhile is
- *  replaced by a new one and the request sent again, once. Each request's wire bytes are the
- *  same as alone: its headers in their order plus only Host (when none is given) and
- *  Content-Length (with a body). A followed redirect to another origin names the new origin
- *  in Host and drops Cookie. https addresses are verified against the system's certificates
- *  (and the request's extra file); the standard proxy variables (http_proxy, https_proxy,
- *  no_proxy) are honoured. The caller waits, its windows still painting (see ResponsiveWait).
- *  Never throws: a header or address that would break the request line, a network failure, a
- *  failed verification, a time-out or an oversized answer comes back as HttpResult::failure,
- *  and nothing is sent for the first two. */
+/** Sends `requests`, up to `control.requestsInFlight` at once, and returns one result per request
+ * in the order given. Connections to a host are kept open in one process-wide cache and reused by
+ * later requests and batches; a reused connection that the server has closed meanwhile is replaced
+ * by a new one and the request sent again, once. Each request's wire bytes are the same as alone:
+ * its headers in their order plus only Host (when none is given) and Content-Length (with a body).
+ * A followed redirect to another origin names the new origin in Host and drops Cookie. https
+ * addresses are verified against the system's certificates (and the request's extra file); the
+ * standard proxy variables (http_proxy, https_proxy, no_proxy) are honoured. The caller waits, its
+ * windows still painting (see ResponsiveWait). Never throws: a header or address that would break
+ * the request line, a network failure, a failed verification, a time-out or an oversized answer
+ * comes back as HttpResult::failure, and nothing is sent for the first two. */
 QList<HttpResult> SendHttpBatch(const QList<HttpRequest>& requests,
                                 const HttpBatchControl& control = {});
 

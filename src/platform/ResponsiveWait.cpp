@@ -49,8 +49,8 @@ void ResponsiveWait::pump()
 {
     if (!m_onGuiThread)
         return;
-    QCoreApplication::processEvents(m_deliverInput || m_prompt ? QEventLoop::AllEvents
-                                                               : QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(
+        m_deliverInput || m_prompt ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     // After the events due so far, so that nothing that came before the delay sees the prompt.
     if (!m_deliverInput && !m_prompt && promptMaker() &&
         m_waited.elapsed() >= WaitPromptDelay.count())

@@ -2,12 +2,12 @@
 
 #include "DemoDriveIds.h"
 #include "WidgetDriver.h"
+#include "app/frmTest.h"
 #include "browser/FileList.h"
 #include "browser/ListingRows.h"
 #include "browser/ListingState.h"
 #include "export/ExtractionFormat.h"
 #include "export/LinkResolution.h"
-#include "app/frmTest.h"
 #include "service/session.h"
 
 #include <QApplication>
@@ -128,8 +128,8 @@ void Tour::startUp()
 void Tour::wrongPassword()
 {
     typeAndLogIn(AccountPassword + QStringLiteral("-wrong"));
-    expect(!m_desktop.messages.isEmpty() && m_desktop.messages.constLast().text ==
-                                                  QStringLiteral("登陆失败！请确认账户和密码"),
+    expect(!m_desktop.messages.isEmpty() &&
+               m_desktop.messages.constLast().text == QStringLiteral("登陆失败！请确认账户和密码"),
            QStringLiteral("the refusal is shown"));
     expect(SessionCookie().isEmpty(), QStringLiteral("still signed out"));
     expect(list().topLevelItemCount() == 0, QStringLiteral("the list stays empty"));

@@ -1,9 +1,9 @@
 #include "CaseName.h"
 #include "DemoDrive.h"
 #include "WindowFixture.h"
+#include "export/LinkResolution.h"
 #include "platform/GbkText.h"
 #include "tour/WidgetDriver.h"
-#include "export/LinkResolution.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,10 +36,7 @@ protected:
         enterFolder(QString::fromUtf8(DemoDriveIds::MoviesName));
         forgetTraffic();
     }
-    void TearDown() override
-    {
-        QDir::setCurrent(previousFolder);
-    }
+    void TearDown() override { QDir::setCurrent(previousFolder); }
 
     QTreeWidget& list() const { return control<QTreeWidget>("ListView1"); }
     static const DemoFile& file(const char* fid)
@@ -228,7 +225,8 @@ struct FolderMenuCase
     bool withSubfolders;
 };
 
-class FolderRowMenuTest : public WindowExportTest, public ::testing::WithParamInterface<FolderMenuCase>
+class FolderRowMenuTest : public WindowExportTest,
+                          public ::testing::WithParamInterface<FolderMenuCase>
 {
 };
 

@@ -1,9 +1,10 @@
+#include "browser/ListingRows.h"
+
 #include "MemoryFileList.h"
 #include "QStringPrinter.h"
-#include "platform/RecordingDesktop.h"
-#include "browser/ListingRows.h"
 #include "browser/FileBrowser.h"
 #include "browser/SizeText.h"
+#include "platform/RecordingDesktop.h"
 #include "text/JSON.h"
 
 #include <gtest/gtest.h>

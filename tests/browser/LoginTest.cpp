@@ -148,10 +148,9 @@ TEST_P(FailedLogin, EmptiesCookieAndList)
         << desktop.messages.first().text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Request, FailedLogin,
-                         ::testing::Values(FailureCase{"Status500", StatusFault(500), "提示",
-                                                       "Http错误代码:500"},
-                                           FailureCase{"Dropped", DroppedConnection(), "提示1",
-                                                       "错误原因:"}));
+INSTANTIATE_TEST_SUITE_P(
+    Request, FailedLogin,
+    ::testing::Values(FailureCase{"Status500", StatusFault(500), "提示", "Http错误代码:500"},
+                      FailureCase{"Dropped", DroppedConnection(), "提示1", "错误原因:"}));
 
 } // namespace

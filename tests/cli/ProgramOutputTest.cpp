@@ -101,7 +101,8 @@ class ProgramOutputTest : public DemoServiceFixture
 protected:
     QStringList command(QStringList arguments) const
     {
-        arguments << "--account=demo" << "--service=" + service.baseUrl();
+        arguments << "--account=demo"
+                  << "--service=" + service.baseUrl();
         return arguments;
     }
 
@@ -112,7 +113,8 @@ protected:
 // (walk) order, and to exactly the drive's, SHA1s included.
 TEST_F(ProgramOutputTest, ListsANestedFolderAsTsvAndJson)
 {
-    const ProgramRun tsv = RunProgram(command({"ls", "/我的文档", "--recursive", "--sha1"}), Password);
+    const ProgramRun tsv =
+        RunProgram(command({"ls", "/我的文档", "--recursive", "--sha1"}), Password);
     const ProgramRun json = RunProgram(
         command({"ls", "cid:1001", "--recursive", "--sha1", "--format=json", "--quiet"}), Password);
     ASSERT_EQ(tsv.exitCode, 0) << tsv.err.constData();
@@ -144,8 +146,8 @@ TEST_F(ProgramOutputTest, ListsWithoutSha1sFetchingNoDownloadPage)
 TEST_F(ProgramOutputTest, ExportWritesWhatTheWindowsFolderExportWrites)
 {
     const QString cliFolder = folder.filePath("cli");
-    const ProgramRun run = RunProgram(
-        command({"export", "/我的文档", "--recursive", "--out=" + cliFolder}), Password);
+    const ProgramRun run =
+        RunProgram(command({"export", "/我的文档", "--recursive", "--out=" + cliFolder}), Password);
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
 
     ASSERT_EQ(SignIn(DemoService::account(), Password), LoginOutcome::SignedIn);
@@ -207,14 +209,19 @@ TEST_P(ProgramInterruptTest, CtrlCStopsAndWritesNothing)
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, ProgramInterruptTest,
-    ::testing::Values(InterruptCase{"SignIn", {"export", "/电影"}, DemoService::Endpoint::Login,
-                                    "/?ac=login"},
-                      InterruptCase{"List", {"ls", "/电影", "--sha1", "--quiet"},
-                                    DemoService::Endpoint::DownloadPage, "/?ct=pickcode"},
-                      InterruptCase{"Export", {"export", "/电影", "--quiet"},
-                                    DemoService::Endpoint::DownloadPage, "/?ct=pickcode"}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Commands, ProgramInterruptTest,
+                         ::testing::Values(InterruptCase{"SignIn",
+                                                         {"export", "/电影"},
+                                                         DemoService::Endpoint::Login,
+                                                         "/?ac=login"},
+                                           InterruptCase{"List",
+                                                         {"ls", "/电影", "--sha1", "--quiet"},
+                                                         DemoService::Endpoint::DownloadPage,
+                                                         "/?ct=pickcode"},
+                                           InterruptCase{"Export",
+                                                         {"export", "/电影", "--quiet"},
+                                                         DemoService::Endpoint::DownloadPage,
+                                                         "/?ct=pickcode"}),
+                         CaseName());
 
 } // namespace

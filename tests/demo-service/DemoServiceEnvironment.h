@@ -11,7 +11,6 @@
 #include <ostream>
 #include <string>
 
-
 /** Starts one DemoService for the whole test binary and stops it at the end. */
 class DemoServiceEnvironment : public ::testing::Environment
 {

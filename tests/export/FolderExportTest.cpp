@@ -1,7 +1,8 @@
+#include "export/FolderExport.h"
+
 #include "CaseName.h"
 #include "ExportTestSupport.h"
 #include "browser/SizeText.h"
-#include "export/FolderExport.h"
 #include "export/LinkResolution.h"
 #include "platform/GbkText.h"
 #include "service/session.h"
@@ -39,9 +40,8 @@ QByteArray plainSection(const QList<Expected>& files)
     QString blocks;
     for (const Expected& expected : files) {
         const DemoFile& file = DemoFileWithId(expected.fid);
-        blocks += expected.path + "    " + sizeTextOf(file.size) + "    " + file.pickCode +
-                  "\r\n" + file.sha1 + "#" + QString::number(file.size) + "#" + file.name +
-                  "\r\n\r\n";
+        blocks += expected.path + "    " + sizeTextOf(file.size) + "    " + file.pickCode + "\r\n" +
+                  file.sha1 + "#" + QString::number(file.size) + "#" + file.name + "\r\n\r\n";
     }
     return HeaderLineBytes() + "\r\n" + EncodeGbkText(blocks) + "\r\n";
 }
@@ -78,8 +78,10 @@ protected:
     {
         EXPECT_TRUE(folder.entries().isEmpty());
         ASSERT_EQ(desktop.messages.size(), 1);
-        EXPECT_TRUE(desktop.messages[0].text.contains(part)) << desktop.messages[0].text.toStdString();
-        EXPECT_TRUE(desktop.messages[0].text.endsWith(QStringLiteral("本次导出没有写入任何文件。")));
+        EXPECT_TRUE(desktop.messages[0].text.contains(part))
+            << desktop.messages[0].text.toStdString();
+        EXPECT_TRUE(
+            desktop.messages[0].text.endsWith(QStringLiteral("本次导出没有写入任何文件。")));
     }
 
     WorkingFolder folder;
@@ -124,19 +126,22 @@ TEST_P(FolderExportLayoutTest, WritesEveryFileByItsPathInWalkOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, FolderExportLayoutTest,
-    ::testing::Values(
-        LayoutCase{"NestedFolder", DemoDriveIds::Documents, true, DocumentsTree},
-        LayoutCase{"NestedFolderInKeyedListings", DemoDriveIds::Documents, true, DocumentsTree,
-                   DemoService::ListingForm::Keyed},
-        LayoutCase{"WithoutSubfolders", DemoDriveIds::Documents, false,
-                   {{"购物清单.xlsx", "20012"}, {"读书笔记.txt", "20011"}}},
-        // Emoji are outside GBK: written in GB18030.
-        LayoutCase{"NamesOutsideGbk", DemoDriveIds::Music, true,
-                   {{"😀😀😀.ogg", "20305"},
-                    {"さくら（独唱）.mp3", "20304"},
-                    {"夜曲.mp3", "20303"},
-                    {"🎸 吉他独奏.flac", "20302"},
-                    {"月亮代表我的心.mp3", "20301"}}}),
+    ::testing::Values(LayoutCase{"NestedFolder", DemoDriveIds::Documents, true, DocumentsTree},
+                      LayoutCase{"NestedFolderInKeyedListings", DemoDriveIds::Documents, true,
+                                 DocumentsTree, DemoService::ListingForm::Keyed},
+                      LayoutCase{"WithoutSubfolders",
+                                 DemoDriveIds::Documents,
+                                 false,
+                                 {{"购物清单.xlsx", "20012"}, {"读书笔记.txt", "20011"}}},
+                      // Emoji are outside GBK: written in GB18030.
+                      LayoutCase{"NamesOutsideGbk",
+                                 DemoDriveIds::Music,
+                                 true,
+                                 {{"😀😀😀.ogg", "20305"},
+                                  {"さくら（独唱）.mp3", "20304"},
+                                  {"夜曲.mp3", "20303"},
+                                  {"🎸 吉他独奏.flac", "20302"},
+                                  {"月亮代表我的心.mp3", "20301"}}}),
     CaseName());
 
 TEST_F(FolderExportTest, FourPageWalkKeepsToOneConnection)
@@ -185,8 +190,8 @@ TEST_F(FolderExportTest, RetriesExhaustedNameTheFileAndWhy)
 {
     service.setFault(DemoService::Endpoint::DownloadPage, {.status = 500});
     EXPECT_EQ(exportFolder(DemoDriveIds::Report, false), ExportOutcome::FetchFailed);
-    expectNothingWrittenAndOneMessageWith(
-        QStringLiteral("无法获取文件“演示文稿.pptx”的下载页：Http错误代码:500（多次重试后仍然失败）"));
+    expectNothingWrittenAndOneMessageWith(QStringLiteral(
+        "无法获取文件“演示文稿.pptx”的下载页：Http错误代码:500（多次重试后仍然失败）"));
     EXPECT_EQ(downloadTargets().size(), 3 * 4);
 }
 
@@ -222,13 +227,13 @@ TEST_P(FolderExportCancelTest, WritesNothingAndShowsNothing)
 
 INSTANTIATE_TEST_SUITE_P(Phases, FolderExportCancelTest,
                          ::testing::Values(CancelCase{"Walk", DemoService::Endpoint::Files},
-                                           CancelCase{"Fetch", DemoService::Endpoint::DownloadPage}),
+                                           CancelCase{"Fetch",
+                                                      DemoService::Endpoint::DownloadPage}),
                          CaseName());
 
 // A listing that names the listed folder itself and one more folder, whose listing is the same.
-const QByteArray LoopingListing =
-    R"({"data":[{"cid":"1021","n":"again"},{"cid":"777","n":"loop"},)"
-    R"({"fid":"1","n":"a.txt","s":1,"pc":"nosuchcode"}],"count":3})";
+const QByteArray LoopingListing = R"({"data":[{"cid":"1021","n":"again"},{"cid":"777","n":"loop"},)"
+                                  R"({"fid":"1","n":"a.txt","s":1,"pc":"nosuchcode"}],"count":3})";
 
 TEST_F(FolderExportTest, FolderSeenTwiceIsNotWalkedAgain)
 {
@@ -266,13 +271,13 @@ TEST_P(BrokenListingTest, StopsWithAClearMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Bodies, BrokenListingTest,
-    ::testing::Values(
-        BrokenListingCase{"TooManyEntries", R"({"data":[],"count":100001})",
-                          "有 100001 个条目，超过了 100000 个的上限"},
-        BrokenListingCase{"CountThatDoesNotShrink", R"({"data":[],"count":45})",
-                          "与目录的条目数（45）不符"},
-        BrokenListingCase{"NotAListing", R"({"state":false,"error":"login required"})",
-                          "服务器的应答不是目录列表"}),
+    ::testing::Values(BrokenListingCase{"TooManyEntries", R"({"data":[],"count":100001})",
+                                        "有 100001 个条目，超过了 100000 个的上限"},
+                      BrokenListingCase{"CountThatDoesNotShrink", R"({"data":[],"count":45})",
+                                        "与目录的条目数（45）不符"},
+                      BrokenListingCase{"NotAListing",
+                                        R"({"state":false,"error":"login required"})",
+                                        "服务器的应答不是目录列表"}),
     CaseName());
 
 TEST_F(FolderExportTest, SharedCategoryListsNoFolderOfItsOwn)
@@ -282,7 +287,8 @@ TEST_F(FolderExportTest, SharedCategoryListsNoFolderOfItsOwn)
     scope.includeSubfolders = true;
     EXPECT_EQ(ExportFolder(scope, Account, sha1s, nullptr, QuickRetries), ExportOutcome::Written);
     for (const DemoService::LoggedRequest& request : service.requests())
-        EXPECT_FALSE(request.target.startsWith(QLatin1String("/files"))) << request.target.toStdString();
+        EXPECT_FALSE(request.target.startsWith(QLatin1String("/files")))
+            << request.target.toStdString();
     const QByteArray rowBlocks = FileBytes(PlainFile).mid(HeaderLineBytes().size());
     EXPECT_GT(rowBlocks.count("\r\n\r\n"), 1);
     EXPECT_FALSE(rowBlocks.contains('/')) << "a shared folder was walked";

@@ -1,8 +1,7 @@
-#include "platform/CancelToken.h"
-#include "platform/HttpTransport.h"
-
 #include "DemoDrive.h"
 #include "DemoService.h"
+#include "platform/CancelToken.h"
+#include "platform/HttpTransport.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -63,11 +62,11 @@ TEST_F(HttpBatchTest, ResultsComeInListOrderWhateverOrderTheyFinish)
     for (int i = 0; i < 11; ++i)
         requests.append(pageRequest(i));
     QList<qsizetype> finishOrder;
-    const QList<HttpResult> results = SendHttpBatch(
-        requests, {nullptr, [&](qsizetype index, const HttpResult& result) {
-                       finishOrder.append(index);
-                       EXPECT_EQ(result.status, index == 0 ? 500 : 403);
-                   }});
+    const QList<HttpResult> results =
+        SendHttpBatch(requests, {nullptr, [&](qsizetype index, const HttpResult& result) {
+                                     finishOrder.append(index);
+                                     EXPECT_EQ(result.status, index == 0 ? 500 : 403);
+                                 }});
 
     ASSERT_EQ(results.size(), requests.size());
     EXPECT_EQ(results[0].status, 500);

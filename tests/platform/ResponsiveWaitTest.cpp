@@ -55,7 +55,8 @@ TEST(ResponsiveWaitTest, PumpsTheGuiThreadOnly)
     bool delivered = false;
     std::thread other([&] {
         QObject receiver;
-        QMetaObject::invokeMethod(&receiver, [&] { delivered = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &receiver, [&] { delivered = true; }, Qt::QueuedConnection);
         ResponsiveWait wait;
         wait.pump();
     });
@@ -64,7 +65,8 @@ TEST(ResponsiveWaitTest, PumpsTheGuiThreadOnly)
     EXPECT_EQ(overrideShape(), std::nullopt);
 
     QObject receiver;
-    QMetaObject::invokeMethod(&receiver, [&] { delivered = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &receiver, [&] { delivered = true; }, Qt::QueuedConnection);
     ResponsiveWait wait;
     EXPECT_EQ(overrideShape(), Qt::BusyCursor);
     wait.pump();

@@ -14,7 +14,6 @@
 QString Describe(const JsonValue& value);
 QString Describe(const std::optional<JsonValue>& root);
 
-
 /** One parse for a table: the text, the tree as Describe() draws it, the exact log. */
 struct ParseCase
 {

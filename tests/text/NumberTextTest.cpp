@@ -1,5 +1,6 @@
-#include "QStringPrinter.h"
 #include "text/NumberText.h"
+
+#include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -208,8 +208,9 @@ void DemoService::Impl::record(const httplib::Request& request)
         if (AddedHeaders.contains(key))
             continue;
         const QString previous = entry.headers.value(key);
-        entry.headers.insert(
-            key, previous.isEmpty() ? textOf(value) : previous + QStringLiteral(", ") + textOf(value));
+        entry.headers.insert(key, previous.isEmpty()
+                                      ? textOf(value)
+                                      : previous + QStringLiteral(", ") + textOf(value));
     }
     entry.body = QByteArray::fromStdString(request.body);
     const std::lock_guard lock(mutex);
