@@ -5,6 +5,12 @@
 set -euo pipefail
 demo=$1 program=$2 folder=$3
 
+# The tour's settings, caches and data live in a home of its own beside its screenshots,
+# never the user's.
+home=$folder.home
+rm -rf "$home" && mkdir -p "$home"
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache XDG_DATA_HOME=$home/data
+
 source "$(dirname "$0")/../../scripts/lib/demo-service.sh"
 start_demo_service "$demo"
 

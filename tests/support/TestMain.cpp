@@ -3,6 +3,8 @@
 #include "text/JSON.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,6 +35,17 @@ int main(int argc, char** argv)
     for (const char* proxyVariable : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy",
                                       "ALL_PROXY", "no_proxy", "NO_PROXY"})
         qunsetenv(proxyVariable);
+    // The user's own settings, caches and data stay untouched: this process and every program
+    // it starts find their homes in a folder of their own, removed at the end.
+    const QTemporaryDir home;
+    for (const auto& [variable, folder] : {std::pair{"HOME", ""},
+                                           {"XDG_CONFIG_HOME", "config"},
+                                           {"XDG_CACHE_HOME", "cache"},
+                                           {"XDG_DATA_HOME", "data"}}) {
+        const QString path = home.filePath(QString::fromLatin1(folder));
+        QDir().mkpath(path);
+        qputenv(variable, QFile::encodeName(path));
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
