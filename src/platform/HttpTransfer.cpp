@@ -1,8 +1,8 @@
-// How one request becomes a curl transfer (HttpTransfer) and its outcome a result; the batches
-// that run transfers are in HttpBatch.cpp.
-#include "HttpTransport.h"
-
+// How one request becomes a curl transfer and its outcome a result; the batches that run
+// transfers are in HttpTransport.cpp.
 #include "HttpTransfer.h"
+
+#include "HttpTransport.h"
 #include "ResponseText.h"
 #include "TransportFailure.h"
 
@@ -10,14 +10,11 @@
 #include <QFile>
 #include <QUrl>
 #include <algorithm>
-#include <mutex>
 
 namespace {
 
 constexpr qsizetype MaxHeaderBlockBytes = 1024 * 1024;
 constexpr long MaxRedirects = 10;
-
-CURLcode g_globalInitResult = CURLE_OK;
 
 using Reception = HttpTransfer::Reception;
 
@@ -283,11 +280,9 @@ HttpTransfer::HttpTransfer(const HttpRequest& request, CURLSH* share)
         m_refusal = FailedResult(reason);
         return;
     }
-    InitializeHttpTransport();
-    if (g_globalInitResult != CURLE_OK) {
-        m_refusal =
-            FailedResult(QStringLiteral("无法初始化网络库 (%1)")
-                             .arg(QString::fromUtf8(curl_easy_strerror(g_globalInitResult))));
+    if (const CURLcode prepared = PrepareHttpLibrary(); prepared != CURLE_OK) {
+        m_refusal = FailedResult(QStringLiteral("无法初始化网络库 (%1)")
+                                     .arg(QString::fromUtf8(curl_easy_strerror(prepared))));
         return;
     }
     m_url = wireUrl(request.url);
@@ -305,8 +300,8 @@ HttpResult HttpTransfer::result(CURLcode code) const
     return failed;
 }
 
-void InitializeHttpTransport()
+CURLcode PrepareHttpLibrary()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { g_globalInitResult = curl_global_init(CURL_GLOBAL_DEFAULT); });
+    static const CURLcode prepared = curl_global_init(CURL_GLOBAL_DEFAULT);
+    return prepared;
 }

@@ -43,5 +43,9 @@ private:
     std::optional<HttpResult> m_refusal;
 };
 
+/** Runs curl's process-wide set-up on the first call (safe from several threads) and returns
+ *  its outcome, the same on every call. */
+CURLcode PrepareHttpLibrary();
+
 /** A failure result with `reason` and no answer. */
 HttpResult FailedResult(const QString& reason);

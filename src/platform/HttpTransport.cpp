@@ -1,7 +1,10 @@
+// Batches of transfers on a multi handle that the calling thread drives; how one request becomes
+// a transfer is in HttpTransfer.cpp.
+#include "HttpTransport.h"
+
 #include "CancelToken.h"
 #include "ConnectionCache.h"
 #include "HttpTransfer.h"
-#include "HttpTransport.h"
 #include "ResponsiveWait.h"
 
 #include <algorithm>
@@ -154,6 +157,11 @@ private:
 };
 
 } // namespace
+
+void InitializeHttpTransport()
+{
+    PrepareHttpLibrary();
+}
 
 QList<HttpResult> SendHttpBatch(const QList<HttpRequest>& requests, const HttpBatchControl& control)
 {
