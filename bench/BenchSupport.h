@@ -34,6 +34,6 @@ std::vector<std::string> serviceHeaderLines();
 std::string bareGet(const std::string& url, const std::vector<std::string>& headerLines);
 
 /** Creates the offscreen application named `programName` on the first call, so that transfers
- *  run on a worker thread while this thread waits. The application stays for the rest of the
- *  run: register the benchmarks that call this last. */
+ *  run as on the window's GUI thread, handling its events between polls. The application stays
+ *  for the rest of the run: register the benchmarks that call this last. */
 void ensureGuiApplication(const char* programName);

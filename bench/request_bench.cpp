@@ -118,7 +118,7 @@ void BM_ServiceRequest(benchmark::State& state)
 }
 BENCHMARK(BM_ServiceRequest)->Unit(benchmark::kMicrosecond);
 
-/** As the window sends it: a worker thread while the GUI thread waits in an event loop.
+/** As the window sends it: on the GUI thread, which handles its events between polls.
  *  Registered last, because the application it creates stays for the rest of the run. */
 void BM_ServiceRequestOnGuiThread(benchmark::State& state)
 {

@@ -1,16 +1,8 @@
 #include "ConnectionCache.h"
 
-namespace {
-
-std::recursive_mutex& cacheMutex()
+CURLSH* SharedConnectionCache()
 {
-    static std::recursive_mutex mutex;
-    return mutex;
-}
-
-// Made on first use and kept for the life of the process: its open connections are the point.
-CURLSH* processShare()
-{
+    // Its open connections are the point, so it is never cleaned up.
     static CURLSH* const share = [] {
         CURLSH* made = curl_share_init();
         if (made) {
@@ -21,7 +13,3 @@ CURLSH* processShare()
     }();
     return share;
 }
-
-} // namespace
-
-ConnectionLease::ConnectionLease() : m_lock(cacheMutex()), m_share(processShare()) {}

@@ -166,8 +166,7 @@ void InitializeHttpTransport()
 QList<HttpResult> SendHttpBatch(const QList<HttpRequest>& requests, const HttpBatchControl& control)
 {
     InitializeHttpTransport();
-    const ConnectionLease lease;
-    BatchRun batch(requests, control, lease.share());
+    BatchRun batch(requests, control, SharedConnectionCache());
     return batch.run();
 }
 

@@ -46,7 +46,9 @@ struct HttpBatchControl
  * A followed redirect to another origin names the new origin in Host and drops Cookie. https
  * addresses are verified against the system's certificates (and the request's extra file); the
  * standard proxy variables (http_proxy, https_proxy, no_proxy) are honoured. The caller waits, its
- * windows still painting (see ResponsiveWait). Never throws: a header or address that would break
+ * windows still painting (see ResponsiveWait); a batch started meanwhile on the same thread (from a
+ * timer) runs inside the wait. Call it from one thread only, the program's: the connection cache
+ * is not locked (see ConnectionCache.h). Never throws: a header or address that would break
  * the request line, a network failure, a failed verification, a time-out or an oversized answer
  * comes back as HttpResult::failure, and nothing is sent for the first two. */
 QList<HttpResult> SendHttpBatch(const QList<HttpRequest>& requests,

@@ -73,20 +73,4 @@ TEST(ResponsiveWaitTest, PumpsTheGuiThreadOnly)
     EXPECT_TRUE(delivered);
 }
 
-TEST(ResponsiveWaitTest, RequestFromAWorkerThreadSucceeds)
-{
-    CaptureListener listener;
-    CaptureListener::Response answer;
-    answer.body = "ok";
-    listener.setResponse(answer);
-    HttpResult result;
-    std::thread caller([&] {
-        HttpRequest request;
-        request.url = listener.baseUrl() + "/";
-        result = SendHttpRequest(request);
-    });
-    caller.join();
-    EXPECT_EQ(result.body, "ok");
-}
-
 } // namespace
