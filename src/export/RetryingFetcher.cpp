@@ -37,7 +37,8 @@ QString headerValue(const QString& headers, const QString& name)
 
 bool IsTransientFailure(const HttpResult& result)
 {
-    return result.failed() ? result.transient : isTransientStatus(result.status);
+    return result.failed() ? result.failure == HttpFailure::Transient
+                           : isTransientStatus(result.status);
 }
 
 std::optional<milliseconds> RetryAfterOf(const HttpResult& result, milliseconds longest)
@@ -109,7 +110,7 @@ QList<HttpResult> RetryingFetcher::fetch(const QList<HttpRequest>& requests)
     for (qsizetype index = 0; index < results.size(); ++index) {
         if (!settled[std::size_t(index)]) {
             results[index] = HttpResult{};
-            results[index].failure = QStringLiteral("已取消");
+            results[index].failure = HttpFailure::Cancelled;
         }
     }
     return results;

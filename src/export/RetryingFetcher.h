@@ -46,7 +46,7 @@ public:
                     std::function<void()> settled = {});
 
     /** One final result per request, in the order given. After a cancel the requests not
-     *  settled by then fail with "已取消". */
+     *  settled by then fail as HttpFailure::Cancelled. */
     QList<HttpResult> fetch(const QList<HttpRequest>& requests);
 
     bool cancelled() const;

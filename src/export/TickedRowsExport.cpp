@@ -55,8 +55,9 @@ std::optional<ExportOutcome> CompleteTickedSha1s(FileList& list, ExportProgress*
             ResolveRowSha1(list, rows[i], sha1);
         }
     }
-    const bool anyCancelled = std::any_of(pages.begin(), pages.end(),
-                                          [](const HttpResult& page) { return page.cancelled; });
+    const bool anyCancelled = std::any_of(pages.begin(), pages.end(), [](const HttpResult& page) {
+        return page.failure == HttpFailure::Cancelled;
+    });
     if (anyCancelled || (cancel && cancel->isCancelled()))
         return ExportOutcome::Cancelled;
     if (firstFailure) {

@@ -4,7 +4,6 @@
 
 #include "HttpTransport.h"
 #include "ResponseText.h"
-#include "TransportFailure.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -13,7 +12,6 @@
 
 namespace {
 
-constexpr qsizetype MaxHeaderBlockBytes = 1024 * 1024;
 constexpr long MaxRedirects = 10;
 
 using Reception = HttpTransfer::Reception;
@@ -38,7 +36,7 @@ size_t receiveHeaderLine(char* data, size_t size, size_t count, void* userData)
     // A status line starts a new answer (after a redirect): keep only the final one.
     if (line.startsWith("HTTP/"))
         reception->headers.clear();
-    if (reception->headers.size() + line.size() > MaxHeaderBlockBytes) {
+    if (reception->headers.size() + line.size() > MaxResponseHeaderBytes) {
         reception->headersTooLarge = true;
         return CURL_WRITEFUNC_ERROR;
     }
@@ -58,19 +56,19 @@ bool hasControlCharacter(const QString& text)
                        [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
 }
 
-/** Why the request must not be sent, or empty when it may. */
-QString refusalReason(const HttpRequest& request)
+/** Why the request must not be sent, or nothing when it may. */
+std::optional<HttpFailureDetail> refusalOf(const HttpRequest& request)
 {
     for (const HttpHeader& header : request.headers) {
         if (breaksLine(header.name) || breaksLine(header.value)) {
             QString name = header.name;
             name.remove(u'\r').remove(u'\n').remove(u'\0');
-            return QStringLiteral("请求头“%1”含有回车或换行符，请求未发送").arg(name);
+            return HttpFailureDetail{HttpFailureCause::HeaderBreaksLine, {}, name};
         }
     }
     if (hasControlCharacter(request.url))
-        return QStringLiteral("请求地址含有控制字符，请求未发送");
-    return {};
+        return HttpFailureDetail{HttpFailureCause::AddressHasControlCharacter, {}, {}};
+    return std::nullopt;
 }
 
 /** The address as curl expects it: spaces and non-ASCII characters percent-encoded
@@ -216,23 +214,11 @@ TransferStage stageOf(CURL* curl)
                                          : TransferStage::RequestSent;
 }
 
-QString plainReason(CURLcode code, CURL* curl, const Reception& reception)
+/** curl's own words for a failure: its error buffer, else the code's description. */
+QString libraryWords(CURLcode code, const CurlHandle& handle)
 {
-    if (reception.bodyTooLarge || code == CURLE_FILESIZE_EXCEEDED)
-        return QStringLiteral("响应内容超过 %1 MiB 上限，已停止接收")
-            .arg(MaxResponseBodyBytes / (1024 * 1024));
-    if (reception.headersTooLarge)
-        return QStringLiteral("响应头超过 %1 MiB 上限，已停止接收")
-            .arg(MaxHeaderBlockBytes / (1024 * 1024));
-    return TransportFailureReason(code, stageOf(curl));
-}
-
-/** A readable reason first, then curl's own words for whoever must look closer. */
-QString describeFailure(CURLcode code, const CurlHandle& handle, const Reception& reception)
-{
-    const QString detail = *handle.errorText() ? QString::fromUtf8(handle.errorText())
-                                               : QString::fromUtf8(curl_easy_strerror(code));
-    return plainReason(code, handle.get(), reception) + QStringLiteral(" (") + detail + u')';
+    return *handle.errorText() ? QString::fromUtf8(handle.errorText())
+                               : QString::fromUtf8(curl_easy_strerror(code));
 }
 
 HttpResult answerOf(CURL* curl, const Reception& reception)
@@ -250,7 +236,7 @@ HttpResult answerOf(CURL* curl, const Reception& reception)
 
 // Worth another try later: the server was not there, did not answer in time, or cut the
 // connection off. A refused request, an oversized answer or a bad address is not.
-bool isTransient(CURLcode code)
+HttpFailure kindOf(CURLcode code)
 {
     switch (code) {
     case CURLE_COULDNT_CONNECT:
@@ -259,45 +245,100 @@ bool isTransient(CURLcode code)
     case CURLE_PARTIAL_FILE:
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
-        return true;
+        return HttpFailure::Transient;
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return HttpFailure::Unreachable;
     default:
-        return false;
+        return HttpFailure::Other;
+    }
+}
+
+HttpFailureCause causeOf(CURLcode code)
+{
+    using Cause = HttpFailureCause;
+    switch (code) {
+    case CURLE_URL_MALFORMAT:
+        return Cause::BadAddress;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return Cause::UnsupportedAddress;
+    // curl reports a header line beyond its limit as a failed allocation.
+    case CURLE_OUT_OF_MEMORY:
+        return Cause::OutOfMemory;
+    case CURLE_COULDNT_RESOLVE_PROXY:
+        return Cause::ProxyNotFound;
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return Cause::HostNotFound;
+    case CURLE_COULDNT_CONNECT:
+        return Cause::CannotConnect;
+    case CURLE_OPERATION_TIMEDOUT:
+        return Cause::TimedOut;
+    case CURLE_SEND_ERROR:
+        return Cause::SendFailed;
+    case CURLE_RECV_ERROR:
+        return Cause::ReceiveFailed;
+    case CURLE_GOT_NOTHING:
+        return Cause::NothingReceived;
+    case CURLE_PARTIAL_FILE:
+        return Cause::AnswerCutShort;
+    case CURLE_WEIRD_SERVER_REPLY:
+        return Cause::AnswerUnreadable;
+    case CURLE_BAD_CONTENT_ENCODING:
+        return Cause::ContentEncodingUnreadable;
+    case CURLE_TOO_MANY_REDIRECTS:
+        return Cause::TooManyRedirects;
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return Cause::CertificateRejected;
+    case CURLE_SSL_CONNECT_ERROR:
+        return Cause::SecureConnectionFailed;
+    case CURLE_SSL_CACERT_BADFILE:
+        return Cause::TrustedCertificatesUnreadable;
+    default:
+        return Cause::Unknown;
     }
 }
 
 } // namespace
 
-HttpResult FailedResult(const QString& reason)
+HttpResult FailedResult(HttpFailure kind, HttpFailureDetail detail)
 {
     HttpResult result;
-    result.failure = reason;
+    result.failure = kind;
+    result.detail = std::move(detail);
     return result;
 }
 
 HttpTransfer::HttpTransfer(const HttpRequest& request, CURLSH* share)
 {
-    if (const QString reason = refusalReason(request); !reason.isEmpty()) {
-        m_refusal = FailedResult(reason);
+    if (std::optional<HttpFailureDetail> refusal = refusalOf(request)) {
+        m_refusal = FailedResult(HttpFailure::Other, std::move(*refusal));
         return;
     }
     if (const CURLcode prepared = PrepareHttpLibrary(); prepared != CURLE_OK) {
-        m_refusal = FailedResult(QStringLiteral("无法初始化网络库 (%1)")
-                                     .arg(QString::fromUtf8(curl_easy_strerror(prepared))));
+        m_refusal =
+            FailedResult(HttpFailure::Other, {HttpFailureCause::LibraryUnavailable,
+                                              {},
+                                              QString::fromUtf8(curl_easy_strerror(prepared))});
         return;
     }
     m_url = wireUrl(request.url);
     if (!m_handle || !configure(m_handle, request, m_url, m_reception, share))
-        m_refusal = FailedResult(QStringLiteral("无法创建网络请求"));
+        m_refusal = FailedResult(HttpFailure::Other, {HttpFailureCause::RequestNotCreated, {}, {}});
 }
 
 HttpResult HttpTransfer::result(CURLcode code) const
 {
     if (code == CURLE_OK)
         return answerOf(m_handle.get(), m_reception);
-    HttpResult failed = FailedResult(describeFailure(code, m_handle, m_reception));
-    failed.transient =
-        isTransient(code) && !m_reception.bodyTooLarge && !m_reception.headersTooLarge;
-    return failed;
+    const TransferStage stage = stageOf(m_handle.get());
+    QString words = libraryWords(code, m_handle);
+    if (m_reception.bodyTooLarge || code == CURLE_FILESIZE_EXCEEDED)
+        return FailedResult(HttpFailure::TooLarge,
+                            {HttpFailureCause::BodyTooLarge, stage, std::move(words)});
+    if (m_reception.headersTooLarge)
+        return FailedResult(HttpFailure::TooLarge,
+                            {HttpFailureCause::HeadersTooLarge, stage, std::move(words)});
+    return FailedResult(kindOf(code), {causeOf(code), stage, std::move(words)});
 }
 
 CURLcode PrepareHttpLibrary()

@@ -47,5 +47,5 @@ private:
  *  its outcome, the same on every call. */
 CURLcode PrepareHttpLibrary();
 
-/** A failure result with `reason` and no answer. */
-HttpResult FailedResult(const QString& reason);
+/** A failure result of `kind` with `detail` and no answer. */
+HttpResult FailedResult(HttpFailure kind, HttpFailureDetail detail = {});

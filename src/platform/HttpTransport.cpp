@@ -81,7 +81,8 @@ private:
                 finish(index, *transfer->refusal());
             } else if (!m_multi ||
                        curl_multi_add_handle(m_multi.get(), transfer->easy()) != CURLM_OK) {
-                finish(index, FailedResult(QStringLiteral("无法创建网络请求")));
+                finish(index, FailedResult(HttpFailure::Other,
+                                           {HttpFailureCause::RequestNotCreated, {}, {}}));
             } else {
                 curl_easy_setopt(transfer->easy(), CURLOPT_PRIVATE,
                                  reinterpret_cast<void*>(static_cast<std::intptr_t>(index)));
@@ -137,10 +138,8 @@ private:
                 release(qsizetype(i));
         }
         for (qsizetype i = 0; i < m_results.size(); ++i) {
-            if (!m_done[std::size_t(i)]) {
-                m_results[i] = FailedResult(QStringLiteral("已取消"));
-                m_results[i].cancelled = true;
-            }
+            if (!m_done[std::size_t(i)])
+                m_results[i] = FailedResult(HttpFailure::Cancelled);
         }
     }
 

@@ -10,6 +10,8 @@ class CancelToken;
 
 /** The largest response body accepted; a larger answer is a failure. */
 inline constexpr qsizetype MaxResponseBodyBytes = 64 * 1024 * 1024;
+/** The largest header block of a response accepted; a larger one is a failure. */
+inline constexpr qsizetype MaxResponseHeaderBytes = 1024 * 1024;
 
 /** Requests of one batch in flight at once, at most, unless the caller asks for another number. */
 inline constexpr int MaxRequestsInFlight = 6;
@@ -25,7 +27,7 @@ void InitializeHttpTransport();
 struct HttpBatchControl
 {
     /** When set, the transfers in flight are aborted within a few tens of milliseconds, and
-     *  every request not answered by then fails with "已取消" (HttpResult::cancelled). While a
+     *  every request not answered by then fails as HttpFailure::Cancelled. While a
      *  token is given, user input reaches the program's windows during the wait: the caller
      *  shows a modal dialog whose Cancel sets it. Without one, a wait on the GUI thread shows
      *  its own prompt after a second (ResponsiveWait), whose Cancel ends it the same way. Not
@@ -50,7 +52,8 @@ struct HttpBatchControl
  * timer) runs inside the wait. Call it from one thread only, the program's: the connection cache
  * is not locked (see ConnectionCache.h). Never throws: a header or address that would break
  * the request line, a network failure, a failed verification, a time-out or an oversized answer
- * comes back as HttpResult::failure, and nothing is sent for the first two. */
+ * comes back as a failed HttpResult (its kind and detail), and nothing is sent for the first two.
+ */
 QList<HttpResult> SendHttpBatch(const QList<HttpRequest>& requests,
                                 const HttpBatchControl& control = {});
 

@@ -1,15 +1,10 @@
 #pragma once
 
+#include "HttpResult.h"
+
 #include <QString>
-#include <curl/curl.h>
 
-/** How far a failed exchange got, which decides what a failure code blames. */
-enum class TransferStage
-{
-    NothingSent,     // the failure came before a byte of the request went out
-    RequestSent,     // the request went out; the reply is at fault
-    RedirectReceived // a redirect arrived and following it failed
-};
-
-/** What went wrong, in the user's words, for a curl failure code at `stage`. */
-QString TransportFailureReason(CURLcode code, TransferStage stage);
+/** What went wrong, in the user's words, for a failed `result`: the cause at its stage, then the
+ *  HTTP library's own words in brackets when it has some ("已取消" for a cancelled request).
+ *  Empty when an answer arrived. */
+QString TransportFailureText(const HttpResult& result);

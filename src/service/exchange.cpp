@@ -3,6 +3,7 @@
 #include "endpoints.h"
 #include "platform/Desktop.h"
 #include "platform/HttpTransport.h"
+#include "platform/TransportFailure.h"
 #include "settings.h"
 
 bool IsGetMethod(const QString& method)
@@ -32,7 +33,7 @@ HttpRequest ServiceExchange(const QString& method, const QString& url, const QSt
 QString ExchangeFailureText(const HttpResult& result)
 {
     if (result.failed())
-        return QStringLiteral("错误原因:") + result.failure;
+        return QStringLiteral("错误原因:") + TransportFailureText(result);
     if (result.status != 200)
         return QStringLiteral("Http错误代码:") + QString::number(result.status);
     return {};
@@ -44,7 +45,7 @@ bool AcceptExchange(const HttpResult& result, const QString& failureTitle)
     if (text.isEmpty())
         return true;
     // The user asked for the end; telling them of it again would only be in the way.
-    if (result.cancelled)
+    if (result.failure == HttpFailure::Cancelled)
         return false;
     CurrentDesktop().showMessage(text, result.failed() ? failureTitle : QStringLiteral("提示"),
                                  Desktop::Icon::Information);

@@ -18,7 +18,8 @@ HttpRequest ServiceExchange(const QString& method, const QString& url, const QSt
                             QList<HttpHeader> headers, bool followRedirects);
 
 /** What the user is told when `result` is not an answer with status 200: "Http错误代码:" and
- *  the status, or "错误原因:" and the failure. Empty for a status-200 answer. */
+ *  the status, or "错误原因:" and what failed (TransportFailureText). Empty for a status-200
+ *  answer. */
 QString ExchangeFailureText(const HttpResult& result);
 
 /** Shows ExchangeFailureText of `result` with the information icon, titled "提示" for a

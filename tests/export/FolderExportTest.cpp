@@ -3,8 +3,10 @@
 #include "CaseName.h"
 #include "ExportTestSupport.h"
 #include "browser/SizeText.h"
+#include "export/DownloadPage.h"
 #include "export/LinkResolution.h"
 #include "platform/GbkText.h"
+#include "service/exchange.h"
 #include "service/session.h"
 #include "text/JSON.h"
 
@@ -230,6 +232,44 @@ INSTANTIATE_TEST_SUITE_P(Phases, FolderExportCancelTest,
                                            CancelCase{"Fetch",
                                                       DemoService::Endpoint::DownloadPage}),
                          CaseName());
+
+struct FetchCancelCase
+{
+    const char* name;
+    DemoService::Fault fault;
+    RetryPolicy policy;
+};
+
+class FetchCancelTest : public FolderExportTest,
+                        public ::testing::WithParamInterface<FetchCancelCase>
+{
+};
+
+// Whether a cancel meets the requests in flight or waiting for their next try, each comes back
+// cancelled, and a cancelled request is not reported to the user as a failure.
+TEST_P(FetchCancelTest, UnsettledRequestsComeBackCancelled)
+{
+    service.setFault(DemoService::Endpoint::DownloadPage, GetParam().fault);
+    QList<HttpRequest> requests;
+    for (int i = 0; i < 3; ++i)
+        requests.append(DownloadPageRequest(DemoDrive::sample().files().at(i).pickCode));
+    QTimer::singleShot(100ms, [this] { progress.cancelToken().cancel(); });
+    RetryingFetcher fetcher(&progress.cancelToken(), GetParam().policy);
+
+    const QList<HttpResult> results = fetcher.fetch(requests);
+    ASSERT_EQ(results.size(), requests.size());
+    for (const HttpResult& result : results) {
+        EXPECT_EQ(result.failure, HttpFailure::Cancelled);
+        EXPECT_FALSE(AcceptExchange(result, QStringLiteral("提示")));
+    }
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Phases, FetchCancelTest,
+    ::testing::Values(FetchCancelCase{"InFlight", {.delay = 1min}, QuickRetries},
+                      FetchCancelCase{"WaitingToRetry", {.status = 503}, RetryPolicy{{1min}}}),
+    CaseName());
 
 // A listing that names the listed folder itself and one more folder, whose listing is the same.
 const QByteArray LoopingListing = R"({"data":[{"cid":"1021","n":"again"},{"cid":"777","n":"loop"},)"

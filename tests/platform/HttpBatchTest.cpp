@@ -2,6 +2,7 @@
 #include "DemoService.h"
 #include "platform/CancelToken.h"
 #include "platform/HttpTransport.h"
+#include "platform/TransportFailure.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -102,14 +103,14 @@ TEST_F(HttpBatchTest, ReusedConnectionClosedByTheServerIsReplacedOnce)
     ASSERT_EQ(SendHttpRequest(pageRequest(0)).status, 403);
     m_service.setFault(DemoService::Endpoint::DownloadPage, {.dropConnection = true, .times = 1});
     const HttpResult retried = SendHttpRequest(pageRequest(1));
-    EXPECT_EQ(retried.status, 403) << retried.failure.toStdString();
+    EXPECT_EQ(retried.status, 403) << TransportFailureText(retried).toStdString();
     EXPECT_EQ(pageRequestsReceived(), 3);
     EXPECT_EQ(m_service.connectionsAccepted(), 2);
 
     m_service.setFault(DemoService::Endpoint::DownloadPage, {.dropConnection = true, .times = 2});
     const HttpResult failed = SendHttpRequest(pageRequest(2));
     EXPECT_TRUE(failed.failed()) << "the request is sent again once, not twice";
-    EXPECT_TRUE(failed.transient);
+    EXPECT_EQ(failed.failure, HttpFailure::Transient);
     EXPECT_EQ(pageRequestsReceived(), 5);
 }
 
@@ -126,8 +127,10 @@ TEST_F(HttpBatchTest, CancelAbortsTransfersInFlightAndClosesTheirConnections)
         SendHttpBatch(requests, {&cancel, [&](qsizetype, const HttpResult&) { ++finished; }});
 
     ASSERT_EQ(results.size(), 8);
-    for (const HttpResult& result : results)
-        EXPECT_EQ(result.failure, QStringLiteral("已取消"));
+    for (const HttpResult& result : results) {
+        EXPECT_EQ(result.failure, HttpFailure::Cancelled);
+        EXPECT_EQ(TransportFailureText(result), QStringLiteral("已取消"));
+    }
     EXPECT_EQ(finished, 0);
     EXPECT_EQ(pageRequestsReceived(), MaxRequestsInFlight) << "no request starts after a cancel";
 

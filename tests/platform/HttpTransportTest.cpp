@@ -3,6 +3,7 @@
 #include "CaptureListener.h"
 #include "CaseName.h"
 #include "ScopedEnvironment.h"
+#include "platform/TransportFailure.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -53,7 +54,7 @@ TEST_F(HttpTransportTest, GetCarriesOnlyHostAndTheGivenHeadersInTheirOrder)
     HttpRequest request = requestFor("/list?a=1&b=2");
     request.headers = {{"X-Second", "2"}, {"Cookie", "OOFA=v"}, {"X-First", "1"}};
     const HttpResult result = SendHttpRequest(request);
-    ASSERT_FALSE(result.failed()) << result.failure.toStdString();
+    ASSERT_FALSE(result.failed()) << TransportFailureText(result).toStdString();
     EXPECT_EQ(onlyRequestBytes(), "GET /list?a=1&b=2 HTTP/1.1\r\n" + hostLine() +
                                       "X-Second: 2\r\nCookie: OOFA=v\r\nX-First: 1\r\n\r\n");
 }
@@ -131,9 +132,9 @@ TEST_P(RefusedRequestTest, IsNotSent)
     request.headers = GetParam().headers;
     const HttpResult result = SendHttpRequest(request);
     EXPECT_TRUE(result.failed());
-    EXPECT_TRUE(result.failure.contains(QString::fromUtf8(GetParam().reasonPart)))
-        << result.failure.toStdString();
-    EXPECT_FALSE(result.transient);
+    EXPECT_TRUE(TransportFailureText(result).contains(QString::fromUtf8(GetParam().reasonPart)))
+        << TransportFailureText(result).toStdString();
+    EXPECT_NE(result.failure, HttpFailure::Transient);
     EXPECT_TRUE(m_listener.requests().isEmpty());
 }
 
@@ -208,9 +209,9 @@ TEST_F(HttpTransportTest, RefusedConnectionIsAFailure)
     request.url = deadAddress;
     const HttpResult result = SendHttpRequest(request);
     EXPECT_TRUE(result.failed());
-    EXPECT_TRUE(result.failure.startsWith(QStringLiteral("无法连接到服务器 (")))
-        << result.failure.toStdString();
-    EXPECT_TRUE(result.transient);
+    EXPECT_TRUE(TransportFailureText(result).startsWith(QStringLiteral("无法连接到服务器 (")))
+        << TransportFailureText(result).toStdString();
+    EXPECT_EQ(result.failure, HttpFailure::Transient);
 }
 
 struct ServerFailureCase
@@ -233,9 +234,10 @@ TEST_P(ServerFailureTest, EndsTheRequestWithAFailureThatSaysWhatHappened)
     HttpRequest request = requestFor("/");
     request.timeouts = {200ms, 200ms, 200ms, 200ms};
     const HttpResult result = SendHttpRequest(request);
-    EXPECT_TRUE(result.failure.startsWith(QString::fromUtf8(GetParam().reason) + " ("))
-        << result.failure.toStdString();
-    EXPECT_EQ(result.transient, GetParam().transient);
+    EXPECT_TRUE(
+        TransportFailureText(result).startsWith(QString::fromUtf8(GetParam().reason) + " ("))
+        << TransportFailureText(result).toStdString();
+    EXPECT_EQ(result.failure == HttpFailure::Transient, GetParam().transient);
     EXPECT_EQ(m_listener.requests().size(), 1);
 }
 
@@ -297,7 +299,8 @@ TEST_F(HttpTransportTest, UnusableAddressIsBlamedWhenNothingWasSent)
 {
     HttpRequest request;
     request.url = "ftp://127.0.0.1/";
-    EXPECT_TRUE(SendHttpRequest(request).failure.startsWith(QStringLiteral("请求地址无效 (")));
+    EXPECT_TRUE(TransportFailureText(SendHttpRequest(request))
+                    .startsWith(QStringLiteral("请求地址无效 (")));
 }
 
 // The Host line names where the request goes; after a redirect to another port the old
@@ -333,7 +336,7 @@ TEST_F(HttpTransportTest, HttpProxyOfTheEnvironmentCarriesTheRequest)
     HttpRequest request;
     request.url = "http://www.zorbel.example/files?cid=0";
     const HttpResult result = SendHttpRequest(request);
-    ASSERT_FALSE(result.failed()) << result.failure.toStdString();
+    ASSERT_FALSE(result.failed()) << TransportFailureText(result).toStdString();
     const auto requests = m_listener.requests();
     ASSERT_EQ(requests.size(), 1);
     EXPECT_EQ(requests.first().requestLine, "GET http://www.zorbel.example/files?cid=0 HTTP/1.1");
@@ -347,8 +350,8 @@ TEST_F(HttpTransportTest, NoProxyNamesTheHostsReachedDirectly)
         deadProxy = gone.baseUrl();
     }
     const ScopedEnvironment proxy("http_proxy", deadProxy.toUtf8());
-    EXPECT_TRUE(
-        SendHttpRequest(requestFor("/")).failure.startsWith(QStringLiteral("无法连接到服务器 (")));
+    EXPECT_TRUE(TransportFailureText(SendHttpRequest(requestFor("/")))
+                    .startsWith(QStringLiteral("无法连接到服务器 (")));
     const ScopedEnvironment direct("no_proxy", "127.0.0.1");
     EXPECT_FALSE(SendHttpRequest(requestFor("/")).failed());
     EXPECT_EQ(m_listener.requests().size(), 1);
@@ -358,7 +361,7 @@ TEST_F(HttpTransportTest, BodyUpToTheCapIsAccepted)
 {
     m_listener.setResponse(answerWith(QByteArray(MaxResponseBodyBytes, 'a')));
     const HttpResult result = SendHttpRequest(requestFor("/"));
-    ASSERT_FALSE(result.failed()) << result.failure.toStdString();
+    ASSERT_FALSE(result.failed()) << TransportFailureText(result).toStdString();
     EXPECT_EQ(result.body.size(), MaxResponseBodyBytes);
 }
 
@@ -380,8 +383,8 @@ TEST_P(OversizedBodyTest, IsAFailure)
     m_listener.setResponse(huge);
     const HttpResult result = SendHttpRequest(requestFor("/"));
     EXPECT_TRUE(result.failed());
-    EXPECT_TRUE(result.failure.startsWith(QStringLiteral("响应内容超过 64 MiB 上限")))
-        << result.failure.toStdString();
+    EXPECT_TRUE(TransportFailureText(result).startsWith(QStringLiteral("响应内容超过 64 MiB 上限")))
+        << TransportFailureText(result).toStdString();
     EXPECT_TRUE(result.body.isEmpty());
 }
 
