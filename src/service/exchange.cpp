@@ -3,8 +3,8 @@
 #include "endpoints.h"
 #include "platform/Desktop.h"
 #include "platform/HttpTransport.h"
-#include "platform/TransportFailure.h"
 #include "settings.h"
+#include "transportfailure.h"
 
 bool IsGetMethod(const QString& method)
 {

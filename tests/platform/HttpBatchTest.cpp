@@ -2,7 +2,7 @@
 #include "DemoService.h"
 #include "platform/CancelToken.h"
 #include "platform/HttpTransport.h"
-#include "platform/TransportFailure.h"
+#include "service/transportfailure.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "CaptureListener.h"
 #include "CaseName.h"
 #include "ScopedEnvironment.h"
-#include "platform/TransportFailure.h"
+#include "service/transportfailure.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "TransportFailure.h"
+#include "transportfailure.h"
 
-#include "HttpTransport.h"
+#include "platform/HttpTransport.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HttpResult.h"
+#include "platform/HttpResult.h"
 
 #include <QString>
 
