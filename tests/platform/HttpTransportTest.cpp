@@ -214,87 +214,6 @@ TEST_F(HttpTransportTest, RefusedConnectionIsAFailure)
     EXPECT_EQ(result.failure, HttpFailure::Transient);
 }
 
-struct ServerFailureCase
-{
-    const char* name;
-    CaptureListener::Response response;
-    const char* reason;
-    bool transient; // worth another try later
-};
-
-class ServerFailureTest : public HttpTransportTest,
-                          public ::testing::WithParamInterface<ServerFailureCase>
-{
-};
-
-// Each failure is described by what happened, curl's own words following in brackets.
-TEST_P(ServerFailureTest, EndsTheRequestWithAFailureThatSaysWhatHappened)
-{
-    m_listener.setResponse(GetParam().response);
-    HttpRequest request = requestFor("/");
-    request.timeouts = {200ms, 200ms, 200ms, 200ms};
-    const HttpResult result = SendHttpRequest(request);
-    EXPECT_TRUE(
-        TransportFailureText(result).startsWith(QString::fromUtf8(GetParam().reason) + " ("))
-        << TransportFailureText(result).toStdString();
-    EXPECT_EQ(result.failure == HttpFailure::Transient, GetParam().transient);
-    EXPECT_EQ(m_listener.requests().size(), 1);
-}
-
-CaptureListener::Response Reply(const QByteArray& statusLine,
-                                const QList<CaptureListener::Header>& headers = {},
-                                const QByteArray& body = {}, bool declareLength = true)
-{
-    CaptureListener::Response response;
-    response.statusLine = statusLine;
-    response.headers = headers;
-    response.body = body;
-    response.declareLength = declareLength;
-    return response;
-}
-
-CaptureListener::Response Behaving(CaptureListener::Behaviour behaviour)
-{
-    CaptureListener::Response response;
-    response.behaviour = behaviour;
-    return response;
-}
-
-const QByteArray LongValue(200 * 1024, 'a');
-
-INSTANTIATE_TEST_SUITE_P(
-    Behaviours, ServerFailureTest,
-    ::testing::Values(
-        ServerFailureCase{"Drop", Behaving(CaptureListener::Behaviour::Drop),
-                          "服务器未作应答就关闭了连接", true},
-        ServerFailureCase{"NeverAnswer", Behaving(CaptureListener::Behaviour::NeverAnswer),
-                          "操作超时", true},
-        ServerFailureCase{"NoStatusLine", Reply("<html>hello</html>", {}, {}, false),
-                          "服务器的应答无法读取（不是 HTTP 应答）", false},
-        ServerFailureCase{"GarbledStatus", Reply("HTTP/1.1 2OO OK"),
-                          "服务器的应答无法读取（不是 HTTP 应答）", false},
-        ServerFailureCase{"GarbledLength", Reply("HTTP/1.1 200 OK", {{"Content-Length", "abc"}}),
-                          "服务器的应答无法读取", false},
-        ServerFailureCase{"OverlongHeaderLine", Reply("HTTP/1.1 200 OK", {{"X-Long", LongValue}}),
-                          "服务器的应答头过长", false},
-        ServerFailureCase{"OverlongCookie",
-                          Reply("HTTP/1.1 200 OK", {{"Set-Cookie", "OOFA=" + LongValue}}),
-                          "服务器的应答头过长", false},
-        ServerFailureCase{"BodyCutShort",
-                          Reply("HTTP/1.1 200 OK", {{"Content-Length", "5"}}, "ab", false),
-                          "服务器的应答不完整", true},
-        ServerFailureCase{
-            "GarbledChunk",
-            Reply("HTTP/1.1 200 OK", {{"Transfer-Encoding", "chunked"}}, "zz\r\n", false),
-            "接收应答失败", true},
-        ServerFailureCase{"RedirectToAnotherScheme",
-                          Reply("HTTP/1.1 302 Found", {{"Location", "ftp://127.0.0.1/x"}}),
-                          "重定向的目标地址不受支持", false},
-        ServerFailureCase{"RedirectToABrokenAddress",
-                          Reply("HTTP/1.1 302 Found", {{"Location", "http://[bad"}}),
-                          "重定向的目标地址无效", false}),
-    CaseName());
-
 TEST_F(HttpTransportTest, UnusableAddressIsBlamedWhenNothingWasSent)
 {
     HttpRequest request;
@@ -310,7 +229,8 @@ TEST_F(HttpTransportTest, RedirectToAnotherOriginNamesItInHostAndDropsTheCookie)
     CaptureListener other;
     other.setResponse(answerWith("arrived"));
     m_listener.setResponse(
-        Reply("HTTP/1.1 302 Found", {{"Location", other.baseUrl().toUtf8() + "/final"}}));
+        CaptureListener::Response{.statusLine = "HTTP/1.1 302 Found",
+                                  .headers = {{"Location", other.baseUrl().toUtf8() + "/final"}}});
     HttpRequest request = requestFor("/start");
     request.headers = {{"Referer", "http://site.example/"},
                        {"Host", QStringLiteral("127.0.0.1:%1").arg(m_listener.port())},

@@ -28,8 +28,8 @@ public:
     struct Response
     {
         QByteArray statusLine = "HTTP/1.1 200 OK";
-        QList<Header> headers; // sent in this order
-        QByteArray body;
+        QList<Header> headers{}; // sent in this order
+        QByteArray body{};
         std::chrono::milliseconds delay{0}; // wait before answering
         Behaviour behaviour = Behaviour::Answer;
         bool declareLength = true; // add Content-Length; else the body ends with the connection
