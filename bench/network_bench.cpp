@@ -22,10 +22,12 @@
 // Fetching over an emulated network path: a page turn of the browser, the export of 30
 // unresolved ticked rows and the folder export of the large drive, through a loopback proxy
 // that delays like a link with the given round trip (RTT), or straight over loopback (RTT 0).
-// Each runs the way the program fetches now (connections kept open and reused, download pages
-// six at a time) and beside it the sequential fresh-connection way: a service that closes every
-// connection after one answer, and one request after another. The counter "RTTs" is the time
-// of one operation in round trips.
+// Each runs the way the program fetches now (connections kept open and reused, listing and
+// download pages six at a time in one paced batch) and beside it the sequential fresh-connection
+// way: a service that closes every connection after one answer, and one request after another.
+// Then the export of a generated drive of 20,000 files (time and peak memory; run it alone for
+// the memory figure) and of 200 files from a service that answers 429 to all but one request at
+// a time. The counter "RTTs" is the time of one operation in round trips.
 
 namespace {
 
@@ -43,10 +45,11 @@ const QString Account = QStringLiteral("bench");
  *  browser signed in to it. */
 struct NetworkPath
 {
-    NetworkPath(const DemoDrive& drive, Way way, milliseconds roundTrip)
+    NetworkPath(const DemoDrive& drive, Way way, milliseconds roundTrip, bool oneAtATime = false)
         : service(drive), roundTrip(roundTrip)
     {
         service.setKeepAlive(way == Reused);
+        service.setOneAtATime(oneAtATime);
         if (!service.start())
             return;
         if (roundTrip.count() > 0)
@@ -150,11 +153,13 @@ void BM_ExportThirtyRows(benchmark::State& state)
     path.finish(state, exporting);
 }
 
-/** The old way for a whole folder: the same walk on fresh connections, then one download page
- *  after another. */
+/** The old way for a whole folder: the walk one page after another on fresh connections, then
+ *  one download page after another. */
 void exportFolderOneAfterAnother(const WalkScope& scope)
 {
-    RetryingFetcher fetcher(nullptr, RetryPolicy{});
+    RetryPolicy oneAtATime;
+    oneAtATime.requestsInFlight = 1;
+    RetryingFetcher fetcher(nullptr, oneAtATime);
     ExportCounts counts;
     const WalkResult walk = WalkFolder(scope, fetcher, counts, {});
     QList<ExportRow> rows;
@@ -181,6 +186,13 @@ int listingPages(const DemoDrive& drive)
     return pages;
 }
 
+double peakResidentMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
 /** "导出当前目录" with "含子目录" on the root of the large drive. */
 void BM_FolderExport(benchmark::State& state)
 {
@@ -200,12 +212,48 @@ void BM_FolderExport(benchmark::State& state)
             exportFolderOneAfterAnother(scope);
     }
     path.finish(state, timer.nsecsElapsed());
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_MiB"] = double(usage.ru_maxrss) / 1024.0;
+    state.counters["peak_MiB"] = peakResidentMiB();
     state.counters["bound_RTTs"] =
-        1.3 * (listingPages(DemoDrive::large()) +
-               double(DemoDriveIds::LargeDriveFileCount) / MaxRequestsInFlight);
+        1.1 * (listingPages(DemoDrive::large()) + DemoDriveIds::LargeDriveFileCount) /
+        MaxRequestsInFlight;
+}
+
+/** Cold exports of the root of `drive` with subfolders, the program's way, timed; the service
+ *  serves one request at a time when `oneAtATime`. */
+void exportGeneratedDrive(benchmark::State& state, const DemoDrive& drive, bool oneAtATime)
+{
+    NetworkPath path(drive, Reused, milliseconds(state.range(0)), oneAtATime);
+    if (!setUp(state, path))
+        return;
+    WalkScope scope;
+    scope.includeSubfolders = true;
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state) {
+        Sha1Cache sha1s;
+        ExportFolder(scope, Account, sha1s, nullptr);
+    }
+    path.finish(state, timer.nsecsElapsed());
+    state.counters["peak_MiB"] = peakResidentMiB();
+    state.counters["bound_RTTs"] =
+        1.1 * double(listingPages(drive) + drive.files().size()) / MaxRequestsInFlight;
+    if (oneAtATime)
+        state.counters["refused_429"] = path.service.busyRefusals();
+}
+
+/** A generated drive of 20,000 files: time and peak memory (run it alone for the memory). */
+void BM_GeneratedDriveExport(benchmark::State& state)
+{
+    static const DemoDrive drive = DemoDrive::generated(20000);
+    exportGeneratedDrive(state, drive, false);
+}
+
+/** 200 files from a service that answers 429 ("Retry-After: 1") to every request but the one
+ *  it is serving, with the default policy: time and refusals. */
+void BM_OneAtATimeExport(benchmark::State& state)
+{
+    static const DemoDrive drive = DemoDrive::generated(200);
+    exportGeneratedDrive(state, drive, true);
 }
 
 void networkArguments(benchmark::internal::Benchmark* benchmark, int iterations)
@@ -221,6 +269,20 @@ void networkArguments(benchmark::internal::Benchmark* benchmark, int iterations)
 BENCHMARK(BM_PageTurn)->Apply([](auto* b) { networkArguments(b, 20); });
 BENCHMARK(BM_ExportThirtyRows)->Apply([](auto* b) { networkArguments(b, 5); });
 BENCHMARK(BM_FolderExport)->Apply([](auto* b) { networkArguments(b, 1); });
+BENCHMARK(BM_GeneratedDriveExport)
+    ->ArgNames({"rtt_ms"})
+    ->Arg(40)
+    ->Arg(0)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneAtATimeExport)
+    ->ArgNames({"rtt_ms"})
+    ->Arg(40)
+    ->Arg(0)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <QUrl>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -93,12 +94,18 @@ const QCommandLineOption CaFileOption(
     QStringLiteral("path"));
 const QCommandLineOption RecursiveOption(QStringLiteral("recursive"),
                                          QStringLiteral("Include every subfolder, depth first."));
+const QCommandLineOption ParallelOption(
+    QStringLiteral("parallel"),
+    QStringLiteral("Keep up to <n> requests in flight at once, 1 to %1 (default %2); fewer, for a "
+                   "while, after the service answers 429 or 503.")
+        .arg(RequestsInFlightLimit)
+        .arg(MaxRequestsInFlight),
+    QStringLiteral("n"), QString::number(MaxRequestsInFlight));
 const QCommandLineOption
-    ParallelOption(QStringLiteral("parallel"),
-                   QStringLiteral("Fetch up to <n> download pages at once, 1 to %1 (default %2).")
-                       .arg(RequestsInFlightLimit)
-                       .arg(MaxRequestsInFlight),
-                   QStringLiteral("n"), QString::number(MaxRequestsInFlight));
+    RateOption(QStringLiteral("rate"),
+               QStringLiteral("Start at most <n> requests per second, evenly spaced; decimals "
+                              "such as 0.5 allowed (default: no limit)."),
+               QStringLiteral("n"));
 const QCommandLineOption SortOption(
     QStringLiteral("sort"),
     QStringLiteral("List in the order <order>: name, size or time, the last name, largest or "
@@ -230,6 +237,7 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
         parser.addOption(OutOption);
     }
     parser.addOption(ParallelOption);
+    parser.addOption(RateOption);
     parser.addOption(SortOption);
     parser.addOption(QuietOption);
     parser.addPositionalArgument(
@@ -273,6 +281,17 @@ bool CommandLine::readSubcommandValues(Subcommand command)
                  .arg(RequestsInFlightLimit)
                  .arg(parser.value(ParallelOption)));
         return false;
+    }
+
+    if (parser.isSet(RateOption)) {
+        const QString rate = parser.value(RateOption);
+        options.rate = rate.toDouble(&isNumber);
+        if (!isNumber || !std::isfinite(options.rate) || options.rate <= 0) {
+            fail(QStringLiteral("--rate needs a positive number of requests per second, not "
+                                "\"%1\"")
+                     .arg(rate));
+            return false;
+        }
     }
 
     const QString sort = parser.value(SortOption);

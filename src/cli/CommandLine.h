@@ -39,7 +39,8 @@ struct SubcommandOptions
     bool sha1 = false; // ls only
     OutputFormat format = OutputFormat::Tsv;
     QString outFolder;                  // export only; empty: the working folder
-    int parallel = MaxRequestsInFlight; // download pages in flight at once
+    int parallel = MaxRequestsInFlight; // requests in flight at once, at most
+    double rate = 0;                    // requests started per second, at most; 0: no limit
     QString sortOrder = QStringLiteral("user_ptime&asc=0"); // the listing's sort order value
     bool quiet = false;
 };
@@ -70,6 +71,8 @@ public:
     /** Prints the help or version text to standard output, or the usage error to standard
      *  error; returns the exit code: 0, or 2 for a usage error. */
     int print() const;
+    /** The usage error, when the command line has one; empty otherwise. */
+    const QString& usageError() const { return m_error; }
 
 private:
     void readWindowOptions(const QStringList& arguments);

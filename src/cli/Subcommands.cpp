@@ -34,6 +34,7 @@ public:
         : m_options(options), m_progress(options.quiet)
     {
         m_policy.requestsInFlight = options.parallel;
+        m_policy.requestsPerSecond = options.rate;
         CancelOnInterrupt(&m_progress.cancelToken());
     }
     ~FolderCommand() { CancelOnInterrupt(nullptr); }

@@ -22,45 +22,62 @@ void tellFailure(const QString& what)
                                  QStringLiteral("提示"), Desktop::Icon::Information);
 }
 
-/** Fetches the download page of every file whose SHA1 `sha1s` lacks and adds what the pages
- *  hold. Empty when all were fetched; else what to tell the user. */
-QString findMissingSha1s(const QList<WalkedFile>& files, Sha1Cache& sha1s, RetryingFetcher& fetcher,
-                         ExportCounts& counts, const std::function<void()>& report)
+/** The SHA1 step of a walk: the download page of every file whose SHA1 `sha1s` lacks is
+ *  fetched as soon as the walk finds the file, beside the walk's own requests, and each SHA1
+ *  found goes into `sha1s`. */
+class Sha1Step
 {
-    QList<const WalkedFile*> missing;
-    QSet<QString> asked;
-    for (const WalkedFile& file : files) {
-        const QString pickCode = column(file, Column::PickCode);
-        if (!pickCode.isEmpty() && !sha1s.contains(pickCode) && !asked.contains(pickCode)) {
-            asked.insert(pickCode);
-            missing.append(&file);
+public:
+    Sha1Step(Sha1Cache& sha1s, RetryingFetcher& fetcher, ExportCounts& counts)
+        : m_sha1s(sha1s), m_fetcher(fetcher), m_counts(counts)
+    {
+    }
+
+    void add(const QList<WalkedFile>& files)
+    {
+        for (const WalkedFile& file : files) {
+            const QString pickCode = column(file, Column::PickCode);
+            if (pickCode.isEmpty() || m_sha1s.contains(pickCode) || m_asked.contains(pickCode))
+                continue;
+            m_asked.insert(pickCode);
+            ++m_counts.pagesToFetch;
+            m_fetcher.submit(DownloadPageRequest(pickCode),
+                             [this, pickCode](const HttpResult& page) { take(pickCode, page); });
         }
     }
-    QList<HttpRequest> requests;
-    for (const WalkedFile* file : missing)
-        requests.append(DownloadPageRequest(column(*file, Column::PickCode)));
-    counts.pagesToFetch += int(requests.size());
-    report();
-    const QList<HttpResult> pages = fetcher.fetch(requests);
-    QString failure;
-    for (qsizetype i = 0; i < missing.size(); ++i) {
-        const QString where = QStringLiteral("文件“%1”的下载页").arg(missing[i]->path);
-        if (const QString text = ExchangeFailureText(pages[i]); !text.isEmpty()) {
-            if (failure.isEmpty())
-                failure =
-                    QStringLiteral("无法获取%1：%2%3")
-                        .arg(where, text,
-                             IsTransientFailure(pages[i]) ? QStringLiteral("（多次重试后仍然失败）")
-                                                          : QString());
-        } else if (pages[i].body.isEmpty()) {
-            if (failure.isEmpty())
-                failure = QStringLiteral("无法获取%1：服务器返回了空白页面").arg(where);
-        } else if (const QString sha1 = FindSha1(pages[i].body); !sha1.isEmpty()) {
-            sha1s.insert(column(*missing[i], Column::PickCode), sha1);
+
+    /** Empty when every page was fetched; else what to tell the user of the first file, in
+     *  walk order, whose page failed. */
+    QString failure(const QList<WalkedFile>& files) const
+    {
+        for (const WalkedFile& file : files) {
+            const QString reason = m_failures.value(column(file, Column::PickCode));
+            if (!reason.isEmpty())
+                return QStringLiteral("无法获取文件“%1”的下载页：%2").arg(file.path, reason);
+        }
+        return {};
+    }
+
+private:
+    void take(const QString& pickCode, const HttpResult& page)
+    {
+        if (const QString text = ExchangeFailureText(page); !text.isEmpty()) {
+            m_failures.insert(pickCode, IsTransientFailure(page)
+                                            ? text + QStringLiteral("（多次重试后仍然失败）")
+                                            : text);
+        } else if (page.body.isEmpty()) {
+            m_failures.insert(pickCode, QStringLiteral("服务器返回了空白页面"));
+        } else if (const QString sha1 = FindSha1(page.body); !sha1.isEmpty()) {
+            m_sha1s.insert(pickCode, sha1);
         }
     }
-    return failure;
-}
+
+    Sha1Cache& m_sha1s;
+    RetryingFetcher& m_fetcher;
+    ExportCounts& m_counts;
+    QSet<QString> m_asked;
+    QHash<QString, QString> m_failures; // why a page failed, by pick code
+};
 
 QList<ExportRow> exportRowsOf(const QList<WalkedFile>& files, const Sha1Cache& sha1s)
 {
@@ -89,12 +106,14 @@ WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
         ++counts.pagesFetched;
         report();
     });
-    WalkResult walk = WalkFolder(scope, fetcher, counts, report);
-    if (walk.cancelled || !walk.failure.isEmpty() || !findSha1s)
-        return walk;
-    walk.failure = findMissingSha1s(walk.files, sha1s, fetcher, counts, report);
-    walk.cancelled = fetcher.cancelled();
-    if (walk.cancelled || !walk.failure.isEmpty())
+    Sha1Step sha1Step(sha1s, fetcher, counts);
+    WalkListener listener{report, {}};
+    if (findSha1s)
+        listener.filesFound = [&](const QList<WalkedFile>& files) { sha1Step.add(files); };
+    WalkResult walk = WalkFolder(scope, fetcher, counts, listener);
+    if (!walk.cancelled && walk.failure.isEmpty())
+        walk.failure = sha1Step.failure(walk.files);
+    if (!walk.failure.isEmpty())
         walk.files.clear();
     return walk;
 }

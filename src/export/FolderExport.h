@@ -13,8 +13,9 @@
 using Sha1Cache = QHash<QString, QString>;
 
 /** Walks the folder `scope` names (WalkFolder) and, with `findSha1s`, finds the SHA1 of every
- *  file not in `sha1s` from its download page (several at once, as `policy` says), adding each
- *  one found to `sha1s` whatever follows. Pages that meet a transient failure are fetched again
+ *  file not in `sha1s` from its download page, fetched as soon as the walk finds the file, beside
+ *  the walk's own pages and under the same limits (`policy`), adding each one found to `sha1s`
+ *  whatever follows. Pages that meet a transient failure are fetched again
  *  as `policy` says. `progress` (may be null, not owned) hears how far it has come and can
  *  cancel. Shows nothing: on a failure for good the result's failure names the folder or file
  *  and why, and it holds no files, as after a cancel. */

@@ -11,17 +11,29 @@
 
 #include <QSet>
 #include <optional>
+#include <vector>
 
 namespace {
 
 constexpr qint64 PageSize = ListingState::PageSize;
 
-/** A folder the walk is to list. */
+/** One entry of a folder's listing, and the subfolder walked from it, if any. */
+struct Entry
+{
+    WalkedFile item;
+    bool isFolder = false;
+    int subfolder = -1; // the folder's place in Walk::m_folders when it is walked from here
+};
+
+/** A folder the walk lists, and what its pages gave so far. */
 struct Folder
 {
     QString id;
     QString path; // relative to the walked folder; empty for the walked folder itself
     int depth = 0;
+    qint64 count = -1;         // known once its first page is in
+    QList<QList<Entry>> pages; // by page number
+    int pagesIn = 0;
 };
 
 QString joinPath(const QString& folderPath, const QString& name)
@@ -50,8 +62,8 @@ class Walk
 {
 public:
     Walk(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,
-         const std::function<void()>& report)
-        : m_scope(scope), m_fetcher(fetcher), m_counts(counts), m_report(report)
+         const WalkListener& listener)
+        : m_scope(scope), m_fetcher(fetcher), m_counts(counts), m_listener(listener)
     {
         m_state.setCategoryCode(scope.categoryCode);
         m_state.setSortOrder(scope.sortOrder);
@@ -61,11 +73,11 @@ public:
     WalkResult run()
     {
         m_seen.insert(m_scope.folderId);
-        walk({m_scope.folderId, QString(), 0});
-        m_result.cancelled = m_fetcher.cancelled();
-        if (!m_result.failure.isEmpty() || m_result.cancelled)
-            m_result.files.clear();
-        return m_result;
+        addFolder(Folder{m_scope.folderId, QString(), 0, -1, {}, 0});
+        m_result.cancelled = !m_fetcher.run();
+        if (m_result.failure.isEmpty() && !m_result.cancelled)
+            gather(0);
+        return std::move(m_result);
     }
 
 private:
@@ -73,85 +85,129 @@ private:
 
     void report()
     {
-        if (m_report)
-            m_report();
+        if (m_listener.report)
+            m_listener.report();
     }
 
-    // The folder's files, then each of its subfolders in turn, depth first.
-    void walk(const Folder& folder)
+    void fail(const QString& failure)
     {
-        const QList<QStringList> rows = listAll(folder);
+        if (m_result.failure.isEmpty())
+            m_result.failure = failure;
+        m_fetcher.stop();
+    }
+
+    void addFolder(Folder folder)
+    {
+        m_folders.push_back(std::move(folder));
+        ++m_counts.pagesToFetch;
+        requestPage(int(m_folders.size()) - 1, 0);
+    }
+
+    void requestPage(int folder, qint64 offset)
+    {
+        m_state.setFolderId(m_folders[std::size_t(folder)].id);
+        m_state.setOffset(QString::number(offset));
+        m_fetcher.submit(
+            ServiceHttpRequest(QStringLiteral("GET"), ListingAddress(m_state), QString()),
+            [this, folder, offset](const HttpResult& result) { takePage(folder, offset, result); },
+            RetryingFetcher::Turn::Soon);
+    }
+
+    void takePage(int index, qint64 offset, const HttpResult& result)
+    {
         if (stopped())
             return;
-        QList<Folder> subfolders;
+        const std::optional<ListingPage> page = readPage(index, offset, result);
+        if (!page)
+            return;
+        Folder& folder = m_folders[std::size_t(index)];
+        if (offset == 0) {
+            folder.count = page->count;
+            if (!withinBounds(folder))
+                return;
+            const int pageCount =
+                int(std::max<qint64>(1, (folder.count + PageSize - 1) / PageSize));
+            folder.pages.resize(pageCount);
+            m_counts.pagesToFetch += pageCount - 1;
+            for (int later = 1; later < pageCount; ++later)
+                requestPage(index, later * PageSize);
+        }
+        if (page->count != folder.count ||
+            page->rows.size() != std::min(PageSize, folder.count - offset)) {
+            fail(QStringLiteral("%1与目录的条目数（%2）不符：目录在导出期间"
+                                "发生了变化，请稍后重新导出")
+                     .arg(pageName(folder, offset))
+                     .arg(folder.count));
+            return;
+        }
+        takeRows(index, int(offset / PageSize), page->rows);
+    }
+
+    // The page's files and folders, in their order; each folder met for the first time is
+    // listed from here on.
+    void takeRows(int index, int pageNumber, const QList<QStringList>& rows)
+    {
+        QList<Entry> entries;
+        QList<WalkedFile> files;
         for (const QStringList& row : rows) {
+            const Folder& folder = m_folders[std::size_t(index)];
             const QString name = columnText(row, Column::Name);
             if (!IsFolderName(name)) {
-                m_result.files.append({joinPath(folder.path, name), row});
-                ++m_counts.filesFound;
+                entries.append(Entry{{joinPath(folder.path, name), row}, false, -1});
+                files.append(entries.last().item);
                 continue;
             }
-            const QString path = joinPath(folder.path, name.mid(1));
-            if (m_scope.includeFolderRows)
-                m_result.files.append({path, row});
-            if (listsFolders(m_scope) && !m_seen.contains(columnText(row, Column::Id))) {
-                m_seen.insert(columnText(row, Column::Id));
-                subfolders.append({columnText(row, Column::Id), path, folder.depth + 1});
+            Entry entry{{joinPath(folder.path, name.mid(1)), row}, true, -1};
+            const QString id = columnText(row, Column::Id);
+            if (listsFolders(m_scope) && !m_seen.contains(id)) {
+                m_seen.insert(id);
+                const Folder subfolder{id, entry.item.path, folder.depth + 1, -1, {}, 0};
+                if (subfolder.depth > MaxWalkDepth) {
+                    fail(QStringLiteral("%1的层级超过了 %2 层的上限")
+                             .arg(folderName(subfolder))
+                             .arg(MaxWalkDepth));
+                    return;
+                }
+                entry.subfolder = int(m_folders.size());
+                addFolder(subfolder);
             }
+            entries.append(std::move(entry));
         }
-        ++m_counts.foldersWalked;
+        Folder& folder = m_folders[std::size_t(index)];
+        folder.pages[pageNumber] = std::move(entries);
+        m_counts.filesFound += int(files.size());
+        if (++folder.pagesIn == folder.pages.size())
+            ++m_counts.foldersWalked;
         report();
-        for (const Folder& subfolder : subfolders) {
-            if (subfolder.depth > MaxWalkDepth) {
-                m_result.failure = QStringLiteral("%1的层级超过了 %2 层的上限")
-                                       .arg(folderName(subfolder))
-                                       .arg(MaxWalkDepth);
-            }
-            if (stopped())
-                return;
-            walk(subfolder);
-        }
+        if (m_listener.filesFound && !files.isEmpty())
+            m_listener.filesFound(files);
     }
 
-    // Every page of one folder, one after another on the connection already open.
-    QList<QStringList> listAll(const Folder& folder)
+    // The folder's entries in their order, then each subfolder walked from it in turn.
+    void gather(int index)
     {
-        QList<QStringList> rows;
-        qint64 count = 0;
-        for (qint64 offset = 0; offset == 0 || offset < count; offset += PageSize) {
-            if (offset == 0) {
-                ++m_counts.pagesToFetch;
-                report();
+        QList<int> subfolders;
+        for (QList<Entry>& page : m_folders[std::size_t(index)].pages) {
+            for (Entry& entry : page) {
+                if (entry.subfolder >= 0)
+                    subfolders.append(entry.subfolder);
+                if (!entry.isFolder || m_scope.includeFolderRows)
+                    m_result.files.append(std::move(entry.item));
             }
-            const std::optional<ListingPage> page = fetchPage(folder, offset);
-            if (!page)
-                return {};
-            if (offset == 0) {
-                count = page->count;
-                if (!withinBounds(folder, count))
-                    return {};
-                m_counts.pagesToFetch += int((count + PageSize - 1) / PageSize) - 1;
-            }
-            if (page->count != count || page->rows.size() != std::min(PageSize, count - offset)) {
-                m_result.failure = QStringLiteral("%1与目录的条目数（%2）不符：目录在导出期间"
-                                                  "发生了变化，请稍后重新导出")
-                                       .arg(pageName(folder, offset))
-                                       .arg(count);
-                return {};
-            }
-            rows.append(page->rows);
+            page.clear();
         }
-        return rows;
+        for (const int subfolder : subfolders)
+            gather(subfolder);
     }
 
-    bool withinBounds(const Folder& folder, qint64 count)
+    bool withinBounds(const Folder& folder)
     {
-        if (count <= MaxFolderEntries)
+        if (folder.count <= MaxFolderEntries)
             return true;
-        m_result.failure = QStringLiteral("%1有 %2 个条目，超过了 %3 个的上限")
-                               .arg(folderName(folder))
-                               .arg(count)
-                               .arg(MaxFolderEntries);
+        fail(QStringLiteral("%1有 %2 个条目，超过了 %3 个的上限")
+                 .arg(folderName(folder))
+                 .arg(folder.count)
+                 .arg(MaxFolderEntries));
         return false;
     }
 
@@ -162,37 +218,30 @@ private:
             .arg(offset / PageSize + 1);
     }
 
-    std::optional<ListingPage> fetchPage(const Folder& folder, qint64 offset)
+    std::optional<ListingPage> readPage(int index, qint64 offset, const HttpResult& result)
     {
-        m_state.setFolderId(folder.id);
-        m_state.setOffset(QString::number(offset));
-        const HttpResult result =
-            m_fetcher
-                .fetch(
-                    {ServiceHttpRequest(QStringLiteral("GET"), ListingAddress(m_state), QString())})
-                .first();
-        if (m_fetcher.cancelled())
-            return std::nullopt;
+        const Folder& folder = m_folders[std::size_t(index)];
         if (const QString failure = ExchangeFailureText(result); !failure.isEmpty()) {
-            m_result.failure =
-                QStringLiteral("无法读取%1：%2").arg(pageName(folder, offset), failure);
-            if (IsTransientFailure(result))
-                m_result.failure += QStringLiteral("（多次重试后仍然失败）");
+            fail(QStringLiteral("无法读取%1：%2%3")
+                     .arg(pageName(folder, offset), failure,
+                          IsTransientFailure(result) ? QStringLiteral("（多次重试后仍然失败）")
+                                                     : QString()));
             return std::nullopt;
         }
         std::optional<ListingPage> page = ReadListingPage(UnescapeText(result.body));
         if (!page)
-            m_result.failure = QStringLiteral("无法读取%1：服务器的应答不是目录列表")
-                                   .arg(pageName(folder, offset));
+            fail(QStringLiteral("无法读取%1：服务器的应答不是目录列表")
+                     .arg(pageName(folder, offset)));
         return page;
     }
 
     const WalkScope& m_scope;
     RetryingFetcher& m_fetcher;
     ExportCounts& m_counts;
-    const std::function<void()>& m_report;
+    const WalkListener& m_listener;
     ListingState m_state;
     QSet<QString> m_seen;
+    std::vector<Folder> m_folders; // in the order they were met; the walked folder first
     WalkResult m_result;
 };
 
@@ -205,7 +254,7 @@ WalkScope ScopeOfListing(const ListingState& state, const QString& folderId, boo
 }
 
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,
-                      const std::function<void()>& report)
+                      const WalkListener& listener)
 {
-    return Walk(scope, fetcher, counts, report).run();
+    return Walk(scope, fetcher, counts, listener).run();
 }

@@ -49,12 +49,25 @@ struct WalkResult
     bool cancelled = false;
 };
 
-/** Lists every page of the folder `scope` names (and of its subfolders when asked), stepping
- *  the offset by 30 up to the folder's count, one page after another through `fetcher`, so
- *  that one open connection carries them all. A folder met a second time is not walked again. Stops
- * with a failure naming the folder when a page cannot be fetched or read, when a folder holds more
- *  than MaxFolderEntries entries or changes while it is listed (its count moves or a page
- *  comes short), or when folders nest deeper than MaxWalkDepth. `counts` grows as it goes,
- *  and `report` (may be empty) hears each time. */
+/** What a walk tells its caller as it goes; either may be empty. */
+struct WalkListener
+{
+    /** The counts changed. */
+    std::function<void()> report;
+    /** The files of one listing page, as soon as the page is read (pages in the order they
+     *  come, not in walk order). The caller may queue requests of its own in the walk's
+     *  fetcher: they run beside the walk's, under the same limit. */
+    std::function<void(const QList<WalkedFile>&)> filesFound;
+};
+
+/** Lists every page of the folder `scope` names (and of its subfolders when asked) through
+ *  `fetcher`: the first page of a folder gives its count, then its other pages go together, and
+ *  every subfolder is listed as soon as a page names it, all at once as far as the fetcher
+ *  allows. The result is in walk order all the same, whatever order the answers come in. A
+ *  folder met a second time is not walked again (a broken service naming one folder twice: it
+ *  is walked where it was met first). Stops with a failure naming the folder when a page cannot
+ *  be fetched or read, when a folder holds more than MaxFolderEntries entries or changes while
+ *  it is listed (its count moves or a page comes short), or when folders nest deeper than
+ *  MaxWalkDepth. `counts` grows as it goes, and `listener` hears of it. */
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,
-                      const std::function<void()>& report);
+                      const WalkListener& listener = {});

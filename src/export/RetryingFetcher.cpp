@@ -2,21 +2,15 @@
 
 #include "platform/CancelToken.h"
 #include "platform/HttpTransport.h"
-#include "platform/ResponsiveWait.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QRegularExpression>
-#include <QThread>
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 namespace {
 
 using std::chrono::milliseconds;
-
-constexpr milliseconds PauseSlice{20};
 
 // A status the server gives when it is busy or briefly broken.
 bool isTransientStatus(int status)
@@ -66,7 +60,8 @@ std::optional<milliseconds> RetryAfterOf(const HttpResult& result, milliseconds 
 
 RetryingFetcher::RetryingFetcher(const CancelToken* cancel, RetryPolicy policy,
                                  std::function<void()> settled)
-    : m_cancel(cancel), m_policy(std::move(policy)), m_settled(std::move(settled))
+    : m_cancel(cancel), m_policy(std::move(policy)), m_settled(std::move(settled)),
+      m_pacing(m_policy.requestsInFlight)
 {
 }
 
@@ -75,38 +70,41 @@ bool RetryingFetcher::cancelled() const
     return m_cancel && m_cancel->isCancelled();
 }
 
+void RetryingFetcher::submit(const HttpRequest& request, Settled done, Turn turn)
+{
+    if (m_stopped)
+        return;
+    const quint64 id = m_nextId++;
+    m_jobs.emplace(id, Job{request, std::move(done), 0, Clock::time_point()});
+    (turn == Turn::Soon ? m_soon : m_later).push_back(id);
+}
+
+bool RetryingFetcher::run()
+{
+    const bool finished = RunHttpFeed(*this, {m_cancel, m_policy.requestsPerSecond});
+    m_jobs.clear();
+    m_soon.clear();
+    m_later.clear();
+    m_retries.clear();
+    return finished && !cancelled();
+}
+
+void RetryingFetcher::stop()
+{
+    m_stopped = true;
+}
+
 QList<HttpResult> RetryingFetcher::fetch(const QList<HttpRequest>& requests)
 {
     QList<HttpResult> results(requests.size());
     std::vector<bool> settled(std::size_t(requests.size()), false);
-    QList<qsizetype> pending(requests.size());
-    std::iota(pending.begin(), pending.end(), qsizetype(0));
-    for (qsizetype attempt = 0; !pending.isEmpty() && !cancelled(); ++attempt) {
-        const bool lastTry = attempt >= m_policy.backoff.size();
-        QList<HttpRequest> batch;
-        for (const qsizetype index : pending)
-            batch.append(requests[index]);
-        QList<qsizetype> again;
-        std::optional<milliseconds> askedWait;
-        const auto finished = [&](qsizetype place, const HttpResult& result) {
-            const qsizetype index = pending[place];
+    for (qsizetype index = 0; index < requests.size(); ++index) {
+        submit(requests[index], [&results, &settled, index](const HttpResult& result) {
             results[index] = result;
-            if (!lastTry && IsTransientFailure(result)) {
-                again.append(index);
-                if (const auto wait = RetryAfterOf(result, m_policy.longestRetryAfter))
-                    askedWait = std::max(askedWait.value_or(milliseconds(0)), *wait);
-                return;
-            }
             settled[std::size_t(index)] = true;
-            if (m_settled)
-                m_settled();
-        };
-        SendHttpBatch(batch, {m_cancel, finished, m_policy.requestsInFlight});
-        std::sort(again.begin(), again.end());
-        pending = again;
-        if (!pending.isEmpty())
-            pause(askedWait.value_or(m_policy.backoff.value(attempt)));
+        });
     }
+    run();
     for (qsizetype index = 0; index < results.size(); ++index) {
         if (!settled[std::size_t(index)]) {
             results[index] = HttpResult{};
@@ -116,13 +114,63 @@ QList<HttpResult> RetryingFetcher::fetch(const QList<HttpRequest>& requests)
     return results;
 }
 
-void RetryingFetcher::pause(milliseconds duration) const
+int RetryingFetcher::requestsInFlight() const
 {
-    ResponsiveWait wait(m_cancel != nullptr);
-    QElapsedTimer timer;
-    timer.start();
-    while (!cancelled() && timer.elapsed() < duration.count()) {
-        QThread::msleep(std::min<qint64>(PauseSlice.count(), duration.count() - timer.elapsed()));
-        wait.pump();
+    return m_pacing.requestsInFlight();
+}
+
+// A request whose wait is over goes before every other.
+void RetryingFetcher::takeDueRetries()
+{
+    const Clock::time_point now = Clock::now();
+    for (auto place = m_retries.begin(); place != m_retries.end();) {
+        if (m_jobs.at(*place).notBefore <= now) {
+            m_soon.push_front(*place);
+            place = m_retries.erase(place);
+        } else {
+            ++place;
+        }
     }
+}
+
+std::optional<FedRequest> RetryingFetcher::next()
+{
+    if (m_stopped)
+        return std::nullopt;
+    takeDueRetries();
+    std::deque<quint64>& queue = m_soon.empty() ? m_later : m_soon;
+    if (queue.empty())
+        return std::nullopt;
+    const quint64 id = queue.front();
+    queue.pop_front();
+    Job& job = m_jobs.at(id);
+    ++job.triesMade;
+    return FedRequest{id, job.request};
+}
+
+void RetryingFetcher::finished(quint64 id, const HttpResult& result)
+{
+    m_pacing.observe(result);
+    const auto place = m_jobs.find(id);
+    if (m_stopped || place == m_jobs.end())
+        return;
+    Job& job = place->second;
+    if (job.triesMade <= m_policy.backoff.size() && IsTransientFailure(result)) {
+        const milliseconds wait = RetryAfterOf(result, m_policy.longestRetryAfter)
+                                      .value_or(m_policy.backoff.value(job.triesMade - 1));
+        job.notBefore = Clock::now() + wait;
+        m_retries.push_back(id);
+        return;
+    }
+    const Settled done = std::move(job.done);
+    m_jobs.erase(place);
+    if (done)
+        done(result);
+    if (m_settled)
+        m_settled();
+}
+
+bool RetryingFetcher::pending() const
+{
+    return !m_stopped && !(m_soon.empty() && m_later.empty() && m_retries.empty());
 }

@@ -4,7 +4,7 @@
 #include "ExtractionFormat.h"
 #include "LinkResolution.h"
 #include "PageSearch.h"
-#include "platform/HttpTransport.h"
+#include "RetryingFetcher.h"
 #include "service/exchange.h"
 
 #include <algorithm>
@@ -35,14 +35,16 @@ std::optional<ExportOutcome> CompleteTickedSha1s(FileList& list, ExportProgress*
     ExportCounts counts{0, 0, 0, int(rows.size())};
     if (shown)
         progress->report(counts);
-    const auto fetched = [&](qsizetype, const HttpResult&) {
+    const auto fetched = [&] {
         ++counts.pagesFetched;
         if (shown)
             progress->report(counts);
     };
     // Only a shown progress has a Cancel button, and only then may input reach the window.
     const CancelToken* cancel = shown ? &progress->cancelToken() : nullptr;
-    const QList<HttpResult> pages = SendHttpBatch(requests, {cancel, fetched});
+    // Paced and retried as a folder export's pages are, so a busy service is asked for less.
+    RetryingFetcher fetcher(cancel, RetryPolicy{}, fetched);
+    const QList<HttpResult> pages = fetcher.fetch(requests);
 
     std::optional<HttpResult> firstFailure;
     bool emptyPage = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HttpFeed.h"
 #include "HttpRequest.h"
 #include "HttpResult.h"
 
@@ -59,3 +60,18 @@ QList<HttpResult> SendHttpBatch(const QList<HttpRequest>& requests,
 
 /** One request as a batch of one. */
 HttpResult SendHttpRequest(const HttpRequest& request, const CancelToken* cancel = nullptr);
+
+/** How a feed's batch runs. */
+struct HttpFeedControl
+{
+    /** Stops the batch, as HttpBatchControl::cancel does. Not owned; may be null. */
+    const CancelToken* cancel = nullptr;
+    /** Requests started per second, at most, evenly spaced; 0 for no limit. */
+    double startsPerSecond = 0;
+};
+
+/** Sends what `feed` gives, with the connections, wire bytes and waiting of SendHttpBatch, until
+ *  the feed has nothing pending and nothing is in flight, or is abandoned. False when cancelled
+ *  (the token or the wait's prompt). What is in flight at the end is aborted, and the feed hears
+ *  nothing of it. */
+bool RunHttpFeed(HttpFeed& feed, const HttpFeedControl& control = {});

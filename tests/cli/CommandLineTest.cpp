@@ -84,6 +84,7 @@ TEST_P(SubcommandLineTest, ReadsEveryOption)
     EXPECT_EQ(read.format, expected.format);
     EXPECT_EQ(read.outFolder, expected.outFolder);
     EXPECT_EQ(read.parallel, expected.parallel);
+    EXPECT_EQ(read.rate, expected.rate);
     EXPECT_EQ(read.sortOrder, expected.sortOrder);
     EXPECT_EQ(read.quiet, expected.quiet);
 }
@@ -108,31 +109,49 @@ INSTANTIATE_TEST_SUITE_P(
         SubcommandCase{"ListDefaults", {"ls", "--account=demo"}, options(Subcommand::List, "demo")},
         SubcommandCase{"ListEverything",
                        {"ls", "--account", "张三", "/电影/アニメ", "--recursive", "--sha1",
-                        "--format=json", "--parallel=16", "--sort=size-asc", "--quiet",
-                        "--service=http://127.0.0.1:9"},
+                        "--format=json", "--parallel=16", "--rate=2.5", "--sort=size-asc",
+                        "--quiet", "--service=http://127.0.0.1:9"},
                        with(options(Subcommand::List, "张三"),
                             [](SubcommandOptions& o) {
                                 o.folder = "/电影/アニメ";
                                 o.recursive = o.sha1 = o.quiet = true;
                                 o.format = OutputFormat::Json;
                                 o.parallel = 16;
+                                o.rate = 2.5;
                                 o.sortOrder = "file_size&asc=1";
                                 o.serviceBase = "http://127.0.0.1:9";
                             })},
-        SubcommandCase{
-            "ExportToAFolder",
-            {"export", "cid:1002", "--account=demo", "--out=/tmp/x", "--sort=name", "--parallel=1"},
-            with(options(Subcommand::Export, "demo"),
-                 [](SubcommandOptions& o) {
-                     o.folder = "cid:1002";
-                     o.outFolder = "/tmp/x";
-                     o.sortOrder = "file_name&asc=0";
-                     o.parallel = 1;
-                 })},
+        SubcommandCase{"ExportToAFolder",
+                       {"export", "cid:1002", "--account=demo", "--out=/tmp/x", "--sort=name",
+                        "--parallel=1", "--rate", "0.25"},
+                       with(options(Subcommand::Export, "demo"),
+                            [](SubcommandOptions& o) {
+                                o.folder = "cid:1002";
+                                o.outFolder = "/tmp/x";
+                                o.sortOrder = "file_name&asc=0";
+                                o.parallel = 1;
+                                o.rate = 0.25;
+                            })},
         SubcommandCase{"OldestFirst",
                        {"ls", "--account=demo", "--sort=time-asc"},
                        with(options(Subcommand::List, "demo"),
                             [](SubcommandOptions& o) { o.sortOrder = "user_ptime&asc=1"; })}),
     CaseName());
+
+// A rate must be a positive number: anything else is a usage error naming the value.
+TEST(CommandLineTest, RateThatIsNoPositiveNumberIsAUsageError)
+{
+    for (const char* rate : {"0", "-2", "0.0", "fast", "1/s", "nan", "inf", ""}) {
+        for (const char* command : {"ls", "export"}) {
+            const CommandLine line(withProgramName(
+                {command, "--account=a", QStringLiteral("--rate=") + QString::fromUtf8(rate)}));
+            EXPECT_EQ(line.action(), CommandLine::Action::Print) << command << " " << rate;
+            EXPECT_TRUE(line.usageError().contains(
+                QStringLiteral("--rate needs a positive number of requests per second, not \"%1\"")
+                    .arg(QString::fromUtf8(rate))))
+                << line.usageError().toStdString();
+        }
+    }
+}
 
 } // namespace

@@ -146,9 +146,11 @@ INSTANTIATE_TEST_SUITE_P(
                                   {"月亮代表我的心.mp3", "20301"}}}),
     CaseName());
 
-TEST_F(FolderExportTest, FourPageWalkKeepsToOneConnection)
+TEST_F(FolderExportTest, FourPageWalkOneAtATimeKeepsToOneConnection)
 {
-    RetryingFetcher fetcher(nullptr, QuickRetries);
+    RetryPolicy oneAtATime = QuickRetries;
+    oneAtATime.requestsInFlight = 1;
+    RetryingFetcher fetcher(nullptr, oneAtATime);
     ExportCounts counts;
     WalkScope scope;
     scope.folderId = DemoDriveIds::Photos;

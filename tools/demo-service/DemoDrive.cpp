@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -318,7 +319,37 @@ private:
     static constexpr qint64 BaseTime = 1356969600; // 2013-01-01 00:00:00 at UTC+8
 };
 
+// A generated drive: folder i (the root first) holds files 40 i + 1 to 40 i + 40, and folder i
+// below the root lies in folder (i - 1) / 4, so every folder lists on two pages.
+constexpr int GeneratedFilesPerFolder = 40;
+constexpr int GeneratedSubfolders = 4;
+
 } // namespace
+
+DemoDrive DemoDrive::generated(int fileCount)
+{
+    const int folderCount =
+        (std::max(1, fileCount) + GeneratedFilesPerFolder - 1) / GeneratedFilesPerFolder;
+    const auto cidOf = [](int folder) {
+        return folder == 0 ? QStringLiteral("0") : QString::number(600000 + folder);
+    };
+    constexpr qint64 baseTime = 1356969600; // 2013-01-01 00:00:00 at UTC+8
+    QList<DemoFolder> folders;
+    for (int folder = 1; folder < folderCount; ++folder) {
+        folders.append({cidOf(folder), cidOf((folder - 1) / GeneratedSubfolders),
+                        QStringLiteral("目录 %1").arg(folder), baseTime + folder * 3600,
+                        folder % 3 == 0});
+    }
+    QList<DemoFile> files;
+    for (int serial = 1; serial <= std::max(1, fileCount); ++serial) {
+        files.append(makeFile(QString::number(700000 + serial),
+                              cidOf((serial - 1) / GeneratedFilesPerFolder),
+                              QStringLiteral("文件 %1.dat").arg(serial, 6, 10, QLatin1Char('0')),
+                              qint64(serial) * 7919 % (64 * MiB), baseTime + serial * 60,
+                              serial % 5 == 0, Page::Usual));
+    }
+    return DemoDrive(std::move(folders), std::move(files));
+}
 
 const DemoDrive& DemoDrive::sample()
 {
@@ -338,6 +369,13 @@ const DemoDrive& DemoDrive::large()
 DemoDrive::DemoDrive(QList<DemoFolder> folders, QList<DemoFile> files)
     : m_folders(std::move(folders)), m_files(std::move(files))
 {
+    for (qsizetype i = 0; i < m_folders.size(); ++i)
+        m_subfolders[m_folders[i].parentCid].append(i);
+    for (qsizetype i = 0; i < m_files.size(); ++i) {
+        if (!m_fileByPickCode.contains(m_files[i].pickCode)) // the first keeps it
+            m_fileByPickCode.insert(m_files[i].pickCode, i);
+        m_filesIn[m_files[i].cid].append(i);
+    }
 }
 
 const DemoFolder* DemoDrive::folder(const QString& cid) const
@@ -360,30 +398,23 @@ const DemoFile* DemoDrive::file(const QString& fid) const
 
 const DemoFile* DemoDrive::fileByPickCode(const QString& pickCode) const
 {
-    for (const DemoFile& file : m_files) {
-        if (file.pickCode == pickCode)
-            return &file;
-    }
-    return nullptr;
+    const auto place = m_fileByPickCode.constFind(pickCode);
+    return place == m_fileByPickCode.cend() ? nullptr : &m_files[*place];
 }
 
 QList<const DemoFolder*> DemoDrive::subfoldersOf(const QString& cid) const
 {
     QList<const DemoFolder*> found;
-    for (const DemoFolder& folder : m_folders) {
-        if (folder.parentCid == cid)
-            found.append(&folder);
-    }
+    for (const qsizetype place : m_subfolders.value(cid))
+        found.append(&m_folders[place]);
     return found;
 }
 
 QList<const DemoFile*> DemoDrive::filesIn(const QString& cid) const
 {
     QList<const DemoFile*> found;
-    for (const DemoFile& file : m_files) {
-        if (file.cid == cid)
-            found.append(&file);
-    }
+    for (const qsizetype place : m_filesIn.value(cid))
+        found.append(&m_files[place]);
     return found;
 }
 

@@ -2,6 +2,7 @@
 
 #include "DemoDriveIds.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -46,6 +47,9 @@ public:
     /** A generated drive for measuring whole-folder work: LargeDriveFileCount files in three
      *  levels of folders below the root, several listing pages in many folders. */
     static const DemoDrive& large();
+    /** A generated drive of `fileCount` files (at least one), 40 to a folder, each folder
+     *  below the root holding four more: for measuring work on drives of any size. */
+    static DemoDrive generated(int fileCount);
 
     const QList<DemoFolder>& folders() const { return m_folders; }
     const QList<DemoFile>& files() const { return m_files; }
@@ -66,4 +70,8 @@ private:
 
     QList<DemoFolder> m_folders;
     QList<DemoFile> m_files;
+    // Places in the lists above, so that a drive of many thousand files answers quickly.
+    QHash<QString, qsizetype> m_fileByPickCode;
+    QHash<QString, QList<qsizetype>> m_subfolders; // by parent folder id
+    QHash<QString, QList<qsizetype>> m_filesIn;    // by folder id
 };

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QUrl>
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -111,6 +112,9 @@ struct DemoService::Impl
     QSet<QString> tokens;
     QList<LoggedRequest> log;
     bool keepAlive = true;
+    std::atomic<bool> oneAtATime{false};
+    std::atomic<int> serving{0};
+    std::atomic<int> busyRefusals{0};
 
     std::unique_ptr<httplib::Server> server;
     KeepAliveServer* plainServer = nullptr; // the server when it speaks plain HTTP
@@ -122,6 +126,7 @@ struct DemoService::Impl
 
 private:
     void record(const httplib::Request& request);
+    void answerAlone(const httplib::Request& request, httplib::Response& response);
     std::optional<Fault> faultFor(const std::optional<Endpoint>& endpoint);
     bool waitOut(std::chrono::milliseconds delay);
     void answer(const std::optional<Endpoint>& endpoint, const httplib::Request& request,
@@ -176,6 +181,24 @@ void replaceBody(const DemoService::Fault& fault, httplib::Response& response)
 void DemoService::Impl::handle(const httplib::Request& request, httplib::Response& response)
 {
     record(request);
+    if (!oneAtATime) {
+        answerAlone(request, response);
+        return;
+    }
+    if (serving.fetch_add(1) > 0) {
+        --serving;
+        ++busyRefusals;
+        answerStatus({.status = 429, .retryAfter = "1"}, response);
+        return;
+    }
+    waitOut(OneAtATimeServiceTime);
+    answerAlone(request, response);
+    --serving;
+}
+
+// The answer as if this were the only request: the faults, else the endpoint's own.
+void DemoService::Impl::answerAlone(const httplib::Request& request, httplib::Response& response)
+{
     const std::optional<Endpoint> endpoint = endpointOf(request);
     const std::optional<Fault> fault = faultFor(endpoint);
     if (fault && fault->delay.count() > 0 && !waitOut(fault->delay)) {
@@ -434,6 +457,16 @@ int DemoService::connectionsAccepted() const
 void DemoService::setKeepAlive(bool keepAlive)
 {
     m_impl->keepAlive = keepAlive;
+}
+
+void DemoService::setOneAtATime(bool oneAtATime)
+{
+    m_impl->oneAtATime = oneAtATime;
+}
+
+int DemoService::busyRefusals() const
+{
+    return m_impl->busyRefusals;
 }
 
 void DemoService::setFault(Endpoint endpoint, const Fault& fault)

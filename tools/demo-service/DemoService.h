@@ -87,6 +87,14 @@ public:
      *  without keep-alive does. Takes effect at the next start(); on by default. */
     void setKeepAlive(bool keepAlive);
 
+    /** On: a service that serves one request at a time. Each answer takes OneAtATimeServiceTime,
+     *  and a request that comes while another is being answered gets 429 with "Retry-After: 1"
+     *  at once. Off by default. */
+    void setOneAtATime(bool oneAtATime);
+    /** The 429 answers the one-at-a-time mode gave. */
+    int busyRefusals() const;
+    static constexpr std::chrono::milliseconds OneAtATimeServiceTime{10};
+
     void setFault(Endpoint endpoint, const Fault& fault);
     void clearFaults();
     void setListingForm(ListingForm form);

@@ -14,8 +14,13 @@ struct Options
 {
     int port = 0; // 0: a port the system picks
     const DemoDrive* drive = &DemoDrive::sample();
+    std::optional<DemoDrive> generatedDrive; // --drive=large:N, served instead of `drive`
     std::optional<DemoService::TlsFiles> tls;
+    bool oneAtATime = false;
 };
+
+// The most files a generated drive may have: far beyond any folder the program lists.
+constexpr int MaxGeneratedFiles = 10000000;
 
 std::optional<int> portOf(const QByteArray& text)
 {
@@ -26,8 +31,8 @@ std::optional<int> portOf(const QByteArray& text)
     return port;
 }
 
-// "--port N" or "--port=N", "--drive=sample" or "--drive=large", and "--tls-cert=FILE
-// --tls-key=FILE" together or not at all, in any order.
+// "--port N" or "--port=N", "--drive=sample", "--drive=large" or "--drive=large:N",
+// "--one-at-a-time", and "--tls-cert=FILE --tls-key=FILE" together or not at all, in any order.
 std::optional<Options> optionsFrom(int argc, char** argv)
 {
     Options options;
@@ -35,12 +40,22 @@ std::optional<Options> optionsFrom(int argc, char** argv)
     QString key;
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument = argv[i];
-        if (argument == "--drive=sample") {
-            options.drive = &DemoDrive::sample();
+        if (argument == "--drive=sample" || argument == "--drive=large") {
+            options.drive =
+                argument == "--drive=sample" ? &DemoDrive::sample() : &DemoDrive::large();
+            options.generatedDrive.reset();
             continue;
         }
-        if (argument == "--drive=large") {
-            options.drive = &DemoDrive::large();
+        if (argument.startsWith("--drive=large:")) {
+            bool ok = false;
+            const int files = argument.mid(14).toInt(&ok);
+            if (!ok || files < 1 || files > MaxGeneratedFiles)
+                return std::nullopt;
+            options.generatedDrive = DemoDrive::generated(files);
+            continue;
+        }
+        if (argument == "--one-at-a-time") {
+            options.oneAtATime = true;
             continue;
         }
         if (argument.startsWith("--tls-cert=")) {
@@ -76,8 +91,8 @@ int main(int argc, char** argv)
 {
     const std::optional<Options> options = optionsFrom(argc, argv);
     if (!options) {
-        std::fprintf(stderr, "usage: zorbel-demo-service [--port N] [--drive=sample|large] "
-                             "[--tls-cert=FILE --tls-key=FILE]\n");
+        std::fprintf(stderr, "usage: zorbel-demo-service [--port N] [--drive=sample|large|large:N] "
+                             "[--one-at-a-time] [--tls-cert=FILE --tls-key=FILE]\n");
         return 2;
     }
 
@@ -88,7 +103,8 @@ int main(int argc, char** argv)
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    DemoService service(*options->drive);
+    DemoService service(options->generatedDrive ? *options->generatedDrive : *options->drive);
+    service.setOneAtATime(options->oneAtATime);
     if (!service.start(options->port, options->tls)) {
         std::fprintf(stderr, "zorbel-demo-service: cannot listen on 127.0.0.1:%d%s\n",
                      options->port, options->tls ? " with that certificate and key" : "");
