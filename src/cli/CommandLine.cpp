@@ -44,17 +44,17 @@ QString readServiceOptions(const QCommandLineParser& parser, const QCommandLineO
 struct SortChoice
 {
     const char* name;
-    const char* order; // the listing's sort order value
+    QLatin1String order; // the listing's sort order value
 };
 
 // Without "-asc" the largest, newest or last name comes first, as the window's default does.
 constexpr std::array<SortChoice, 6> SortChoices{{
-    {"name", "file_name&asc=0"},
-    {"name-asc", "file_name&asc=1"},
-    {"size", "file_size&asc=0"},
-    {"size-asc", "file_size&asc=1"},
-    {"time", "user_ptime&asc=0"},
-    {"time-asc", "user_ptime&asc=1"},
+    {"name", QLatin1String("file_name&asc=0")},
+    {"name-asc", QLatin1String("file_name&asc=1")},
+    {"size", QLatin1String("file_size&asc=0")},
+    {"size-asc", QLatin1String("file_size&asc=1")},
+    {"time", NewestFirstOrder},
+    {"time-asc", QLatin1String("user_ptime&asc=1")},
 }};
 
 // A folder is "cid:" and a folder id, or a path of names from the root.
@@ -284,7 +284,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
                  .arg(sort));
         return false;
     }
-    options.sortOrder = QLatin1String(choice->order);
+    options.sortOrder = choice->order;
 
     const QString format =
         command == Subcommand::List ? parser.value(FormatOption) : QStringLiteral("tsv");

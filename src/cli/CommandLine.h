@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/ListingQuery.h"
 #include "platform/HttpTransport.h"
 
 #include <QCommandLineParser>
@@ -38,9 +39,9 @@ struct SubcommandOptions
     bool recursive = false;
     bool sha1 = false; // ls only
     OutputFormat format = OutputFormat::Tsv;
-    QString outFolder;                  // export only; empty: the working folder
-    int parallel = MaxRequestsInFlight; // download pages in flight at once
-    QString sortOrder = QStringLiteral("user_ptime&asc=0"); // the listing's sort order value
+    QString outFolder;                    // export only; empty: the working folder
+    int parallel = MaxRequestsInFlight;   // download pages in flight at once
+    QString sortOrder = NewestFirstOrder; // the listing's sort order value
     bool quiet = false;
 };
 

@@ -3,7 +3,6 @@
 #include "RetryingFetcher.h"
 #include "browser/FileList.h"
 #include "browser/ListingPage.h"
-#include "browser/ListingRequest.h"
 #include "browser/ListingRows.h"
 #include "browser/ListingState.h"
 #include "service/exchange.h"
@@ -37,8 +36,7 @@ QString folderName(const Folder& folder)
 
 bool listsFolders(const WalkScope& scope)
 {
-    return scope.includeSubfolders && scope.categoryCode != QLatin1String("30") &&
-           scope.categoryCode != QLatin1String("32");
+    return scope.includeSubfolders && !UsesListsEndpoint(scope.query.categoryCode);
 }
 
 QString columnText(const QStringList& row, Column column)
@@ -53,15 +51,12 @@ public:
          const std::function<void()>& report)
         : m_scope(scope), m_fetcher(fetcher), m_counts(counts), m_report(report)
     {
-        m_state.setCategoryCode(scope.categoryCode);
-        m_state.setSortOrder(scope.sortOrder);
-        m_state.setSharedOnly(scope.sharedOnly);
     }
 
     WalkResult run()
     {
-        m_seen.insert(m_scope.folderId);
-        walk({m_scope.folderId, QString(), 0});
+        m_seen.insert(m_scope.query.folderId);
+        walk({m_scope.query.folderId, QString(), 0});
         m_result.cancelled = m_fetcher.cancelled();
         if (!m_result.failure.isEmpty() || m_result.cancelled)
             m_result.files.clear();
@@ -164,13 +159,13 @@ private:
 
     std::optional<ListingPage> fetchPage(const Folder& folder, qint64 offset)
     {
-        m_state.setFolderId(folder.id);
-        m_state.setOffset(QString::number(offset));
-        const HttpResult result =
-            m_fetcher
-                .fetch(
-                    {ServiceHttpRequest(QStringLiteral("GET"), ListingAddress(m_state), QString())})
-                .first();
+        ListingQuery query = m_scope.query;
+        query.folderId = folder.id;
+        query.offset = QString::number(offset);
+        const HttpResult result = m_fetcher
+                                      .fetch({ServiceHttpRequest(QStringLiteral("GET"),
+                                                                 ListingAddress(query), QString())})
+                                      .first();
         if (m_fetcher.cancelled())
             return std::nullopt;
         if (const QString failure = ExchangeFailureText(result); !failure.isEmpty()) {
@@ -191,7 +186,6 @@ private:
     RetryingFetcher& m_fetcher;
     ExportCounts& m_counts;
     const std::function<void()>& m_report;
-    ListingState m_state;
     QSet<QString> m_seen;
     WalkResult m_result;
 };
@@ -200,8 +194,9 @@ private:
 
 WalkScope ScopeOfListing(const ListingState& state, const QString& folderId, bool includeSubfolders)
 {
-    return {state.categoryCode(), state.sortOrder(), state.sharedOnly(), folderId,
-            includeSubfolders};
+    WalkScope scope{state.query(), includeSubfolders};
+    scope.query.folderId = folderId;
+    return scope;
 }
 
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,

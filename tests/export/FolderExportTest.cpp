@@ -60,7 +60,7 @@ protected:
                                const RetryPolicy& policy = QuickRetries)
     {
         WalkScope scope;
-        scope.folderId = folderId;
+        scope.query.folderId = folderId;
         scope.includeSubfolders = includeSubfolders;
         return ExportFolder(scope, Account, sha1s, &progress, policy);
     }
@@ -149,7 +149,7 @@ TEST_F(FolderExportTest, FourPageWalkKeepsToOneConnection)
     RetryingFetcher fetcher(nullptr, QuickRetries);
     ExportCounts counts;
     WalkScope scope;
-    scope.folderId = DemoDriveIds::Photos;
+    scope.query.folderId = DemoDriveIds::Photos;
     const WalkResult walk = WalkFolder(scope, fetcher, counts, {});
 
     EXPECT_EQ(walk.files.size(), DemoDriveIds::PhotosEntryCount);
@@ -283,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FolderExportTest, SharedCategoryListsNoFolderOfItsOwn)
 {
     WalkScope scope;
-    scope.categoryCode = QStringLiteral("30");
+    scope.query.categoryCode = QStringLiteral("30");
     scope.includeSubfolders = true;
     EXPECT_EQ(ExportFolder(scope, Account, sha1s, nullptr, QuickRetries), ExportOutcome::Written);
     for (const DemoService::LoggedRequest& request : service.requests())
