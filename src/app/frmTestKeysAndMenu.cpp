@@ -1,8 +1,8 @@
 #include "ExportProgressDialog.h"
 #include "KeyShortcuts.h"
 #include "RowMenu.h"
-#include "export/ItemActions.h"
-#include "export/RowActions.h"
+#include "export/ResultActions.h"
+#include "export/RowMenuActions.h"
 #include "frmTest.h"
 
 #include <QCheckBox>

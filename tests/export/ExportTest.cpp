@@ -3,7 +3,7 @@
 #include "export/AccountFileName.h"
 #include "export/LinkResolution.h"
 #include "export/TickedRowsExport.h"
-#include "platform/GbkText.h"
+#include "text/GbkText.h"
 #include "service/endpoints.h"
 
 #include <QDir>

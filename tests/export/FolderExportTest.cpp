@@ -4,7 +4,7 @@
 #include "ExportTestSupport.h"
 #include "browser/SizeText.h"
 #include "export/LinkResolution.h"
-#include "platform/GbkText.h"
+#include "text/GbkText.h"
 #include "service/session.h"
 #include "text/JSON.h"
 
