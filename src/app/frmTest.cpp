@@ -421,7 +421,7 @@ void frmTest::setColumnWidths()
 
 void frmTest::logIn()
 {
-    LogIn(m_accountField->text(), m_passwordField->text(), m_browser);
+    SignInAndList(m_accountField->text(), m_passwordField->text(), m_browser);
 }
 
 void frmTest::runSortChoice(int index)
