@@ -130,12 +130,13 @@ const QCommandLineOption HelpOption(QStringList{QStringLiteral("h"), QStringLite
 const QCommandLineOption VersionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                        QStringLiteral("Show the program's version."));
 
-} // namespace
-
-QString ProgramVersion()
+// The program's version, as --version shows it.
+QString programVersion()
 {
     return QStringLiteral(ZORBEL_VERSION);
 }
+
+} // namespace
 
 CommandLine::CommandLine(const QStringList& arguments)
     : m_parser(std::make_unique<QCommandLineParser>()),
@@ -332,7 +333,7 @@ int CommandLine::print() const
     }
     QTextStream out(stdout);
     if (m_version)
-        out << ProgramName << ' ' << ProgramVersion() << '\n';
+        out << ProgramName << ' ' << programVersion() << '\n';
     else
         out << m_usage << helpBody(*m_parser);
     return 0;

@@ -87,6 +87,3 @@ private:
     QString m_error;       // a usage error, when there is one
     bool m_version = false;
 };
-
-/** The program's version, as `--version` shows it. */
-QString ProgramVersion();
