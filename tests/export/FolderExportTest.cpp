@@ -4,8 +4,8 @@
 #include "ExportTestSupport.h"
 #include "browser/SizeText.h"
 #include "export/LinkResolution.h"
-#include "text/GbkText.h"
 #include "service/session.h"
+#include "text/GbkText.h"
 #include "text/JSON.h"
 
 #include <QTimer>
