@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     const long before = ProcessMemoryKiB("VmRSS");
     ResetPeakMemory();
     const LoginOutcome outcome =
-        LogIn(DemoService::account(), DemoService::password(), window.browser());
+        SignInAndList(DemoService::account(), DemoService::password(), window.browser());
     QApplication::processEvents();
     const long listedPeak = ProcessMemoryKiB("VmHWM");
     const long listed = ProcessMemoryKiB("VmRSS");

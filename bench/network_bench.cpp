@@ -55,7 +55,7 @@ struct NetworkPath
         if (roundTrip.count() > 0)
             proxy = std::make_unique<DelayProxy>(service.port(), roundTrip);
         SetServiceBase(proxy ? proxy->baseUrl() : service.baseUrl());
-        ready = LogIn(DemoService::account(), DemoService::password(), browser) ==
+        ready = SignInAndList(DemoService::account(), DemoService::password(), browser) ==
                 LoginOutcome::SignedIn;
         QDir::setCurrent(workingFolder.path());
     }

@@ -26,7 +26,7 @@ struct PagedFolder : QuietDemoService
     {
         if (!running)
             return;
-        if (LogIn(DemoService::account(), DemoService::password(), browser) !=
+        if (SignInAndList(DemoService::account(), DemoService::password(), browser) !=
             LoginOutcome::SignedIn)
             return;
         for (int row = 0; row < rows.rowCount(); ++row) {

@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "ClickableLabel.h"
 #include "ExportProgressDialog.h"
+#include "FileListActions.h"
 #include "GridItemDelegate.h"
 #include "KeyboardReach.h"
 #include "ListColumns.h"
@@ -10,8 +11,8 @@
 #include "WaitDialog.h"
 #include "browser/ListingRequest.h"
 #include "browser/Login.h"
-#include "export/ItemActions.h"
 #include "export/LinkResolution.h"
+#include "export/ResultActions.h"
 #include "export/TickedRowsExport.h"
 #include "platform/Desktop.h"
 #include "service/endpoints.h"
@@ -61,11 +62,14 @@ Control* make(QWidget* parent, const char* name, const QString& caption, const Q
     return place(new Control(caption, parent), name, geometry);
 }
 
-// A field may hold a whole listing response, far beyond the default 32767.
-QLineEdit* makeField(QWidget* parent, const char* name, const QRect& geometry)
+// A field may hold a whole listing response, far beyond the default 32767. A screen reader
+// announces it by `accessibleName`: the caption beside it or, without one, what it holds.
+QLineEdit* makeField(QWidget* parent, const char* name, const char16_t* accessibleName,
+                     const QRect& geometry)
 {
     auto* field = make<QLineEdit>(parent, name, QString(), geometry);
     field->setMaxLength(std::numeric_limits<int>::max());
+    field->setAccessibleName(QString::fromUtf16(accessibleName));
     return field;
 }
 
@@ -107,6 +111,8 @@ frmTest::frmTest(QWidget* parent)
     createStateFields();
     createLinkFields();
     createCategoryOptions();
+    m_listActions =
+        std::make_unique<FileListActions>(*m_listView, m_fileList, m_browser, *m_tickAllBox);
 
     wireStateToFields();
     wireFieldsToState();
@@ -115,7 +121,6 @@ frmTest::frmTest(QWidget* parent)
     wireFileList();
     wireKeys();
     createRowMenu();
-    NameControlsForScreenReaders(*this);
     load();
     SetWaitPromptMaker([] { return std::make_unique<WaitDialog>(); });
 }
@@ -130,10 +135,12 @@ void frmTest::createLoginRow()
     // Captions end one pixel short of the next control so that no two overlap.
     m_accountCaption =
         make<QLabel>(this, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
-    m_accountField = makeField(this, "user", TwipsRect(600, 120, 1215, 270));
+    m_accountField = makeField(this, "user", u"账号", TwipsRect(600, 120, 1215, 270));
     m_passwordCaption =
         make<QLabel>(this, "Label4", QStringLiteral("密码"), TwipsRect(1920, 120, 480, 255));
-    m_passwordField = makeField(this, "pass", TwipsRect(2400, 120, 1215, 270));
+    m_passwordField = makeField(this, "pass", u"密码", TwipsRect(2400, 120, 1215, 270));
+    m_accountCaption->setBuddy(m_accountField);
+    m_passwordCaption->setBuddy(m_passwordField);
     m_passwordField->setEchoMode(QLineEdit::Password);
     m_passwordField->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
     m_loginButton = make<QPushButton>(this, "Command11", QStringLiteral("登陆"),
@@ -151,6 +158,7 @@ void frmTest::createLoginRow()
         make<QCheckBox>(this, "Check3", QStringLiteral("已分享"), TwipsRect(9240, 120, 855, 255));
     m_sortChoice = place(new QComboBox(this), "Combo1", TwipsRect(10200, 120, 2055, 300));
     m_sortChoice->setEditable(false);
+    m_sortChoice->setAccessibleName(QStringLiteral("排序"));
     m_authorLink = make<ClickableLabel>(this, "Label5", QStringLiteral("※去作者博客※"),
                                         TwipsRect(12480, 120, 1335, 255));
 }
@@ -163,7 +171,7 @@ void frmTest::createNavigationRow()
                                      TwipsRect(840, 480, 735, 255));
     m_upButton =
         make<QPushButton>(this, "Command9", QStringLiteral("↑"), TwipsRect(1680, 480, 495, 255));
-    m_namePathField = makeField(this, "Text7", TwipsRect(2280, 480, 8535, 270));
+    m_namePathField = makeField(this, "Text7", u"路径", TwipsRect(2280, 480, 8535, 270));
 }
 
 void frmTest::createPagingStrip()
@@ -173,11 +181,11 @@ void frmTest::createPagingStrip()
     m_pagingStrip->setAccessibleName(QStringLiteral("Frame1"));
     m_pagingStrip->setFrameShape(QFrame::NoFrame);
 
-    m_offsetField = makeField(m_pagingStrip, "Text5", TwipsRect(0, 0, 495, 270));
+    m_offsetField = makeField(m_pagingStrip, "Text5", u"偏移", TwipsRect(0, 0, 495, 270));
     m_offsetField->setFrame(false);
     m_pageSeparator =
         make<QLabel>(m_pagingStrip, "Label1", QStringLiteral("/"), TwipsRect(600, 0, 120, 255));
-    m_totalCountField = makeField(m_pagingStrip, "Text6", TwipsRect(720, 0, 615, 270));
+    m_totalCountField = makeField(m_pagingStrip, "Text6", u"总数", TwipsRect(720, 0, 615, 270));
     m_totalCountField->setFrame(false);
     m_firstPageButton = make<QPushButton>(m_pagingStrip, "Command7", QStringLiteral("<<"),
                                           TwipsRect(1440, 0, 300, 255));
@@ -194,20 +202,22 @@ void frmTest::createFileList()
     m_listView->setParent(this);
     place(m_listView, "ListView1",
           TwipsRect(ListLeftTwips, ListTopTwips, ListWidthTwips, ListHeightTwips));
+    m_listView->setAccessibleName(QStringLiteral("文件列表"));
 }
 
 void frmTest::createStateFields()
 {
-    m_idPathField = makeField(this, "Text8", TwipsRect(15240, 480, 1455, 270));
-    m_categoryCodeField = makeField(this, "Text12", TwipsRect(15240, 840, 255, 270));
-    m_folderIdField = makeField(this, "Text3", TwipsRect(15600, 840, 855, 270));
+    m_idPathField = makeField(this, "Text8", u"目录ID路径", TwipsRect(15240, 480, 1455, 270));
+    m_categoryCodeField = makeField(this, "Text12", u"分类代码", TwipsRect(15240, 840, 255, 270));
+    m_folderIdField = makeField(this, "Text3", u"目录ID", TwipsRect(15600, 840, 855, 270));
     m_readButton = make<QPushButton>(this, "Command3", QStringLiteral("读取"),
                                      TwipsRect(16560, 840, 615, 255));
     m_pageItemCountLabel = make<QLabel>(this, "Label2", QString(), TwipsRect(17280, 840, 375, 255));
+    m_pageItemCountLabel->setAccessibleName(QStringLiteral("本页条目数"));
     m_columnWidthButton = make<QPushButton>(this, "Command2", QStringLiteral("列宽"),
                                             TwipsRect(17760, 840, 495, 255));
-    m_sortOrderField = makeField(this, "Text2", TwipsRect(15480, 1320, 1695, 270));
-    m_responseTextField = makeField(this, "Text1", TwipsRect(15240, 1920, 1215, 270));
+    m_sortOrderField = makeField(this, "Text2", u"排序参数", TwipsRect(15480, 1320, 1695, 270));
+    m_responseTextField = makeField(this, "Text1", u"列表响应", TwipsRect(15240, 1920, 1215, 270));
     m_parseButton = make<QPushButton>(this, "Command1", QStringLiteral("解析"),
                                       TwipsRect(16560, 1920, 615, 255));
 }
@@ -216,10 +226,10 @@ void frmTest::createLinkFields()
 {
     m_openExportButton = make<QPushButton>(this, "Command17", QStringLiteral("打开"),
                                            TwipsRect(15240, 3360, 495, 255));
-    m_pickCodeField = makeField(this, "Text10", TwipsRect(15885, 3360, 975, 270));
+    m_pickCodeField = makeField(this, "Text10", u"提取码", TwipsRect(15885, 3360, 975, 270));
     m_fetchLinkButton = make<QPushButton>(this, "Command13", QStringLiteral("获取"),
                                           TwipsRect(16920, 3360, 615, 255));
-    m_downloadLinkField = makeField(this, "Text11", TwipsRect(17640, 3360, 1695, 270));
+    m_downloadLinkField = makeField(this, "Text11", u"下载链接", TwipsRect(17640, 3360, 1695, 270));
     // The link field is wide enough to read a link; its two buttons follow it
     // instead of lying under it.
     m_copyLinkButton = make<QPushButton>(this, "Command14", QStringLiteral("复制"),
@@ -421,7 +431,7 @@ void frmTest::setColumnWidths()
 
 void frmTest::logIn()
 {
-    LogIn(m_accountField->text(), m_passwordField->text(), m_browser);
+    SignInAndList(m_accountField->text(), m_passwordField->text(), m_browser);
 }
 
 void frmTest::runSortChoice(int index)

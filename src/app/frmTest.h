@@ -7,8 +7,10 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class ClickableLabel;
+class FileListActions;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -75,61 +77,14 @@ private:
     void resolveSelectedRow();
     /** Return in the list: a click on the selected row, and a folder row opens. */
     void activateSelectedRow();
-    void openFolderRow(int row);
-    void toggleCurrentTick();
-    void tickEveryRow();
-    int currentRow() const;
     void fetchLinkOfPickCode();
     void exportTickedRows();
     /** Exports the folder `folderId`, listed as the window lists its folder. */
     void exportFolder(const QString& folderId, bool includeSubfolders);
-    void copyTickedExtraction();
     /** Runs `action` on the link fields Text10 and Text11 and shows what it left in them. */
     void changeLinkFields(const std::function<void(LinkFields&)>& action);
 
-    // Controls by role; the object name each carries (tests find them by it):
-    //   member                 objectName
-    //   m_accountCaption       Label3
-    //   m_accountField         user
-    //   m_passwordCaption      Label4
-    //   m_passwordField        pass
-    //   m_loginButton          Command11
-    //   m_markVideosBox        Check2
-    //   m_exportButton         Command16
-    //   m_folderExportButton   CommandFolderExport
-    //   m_subfoldersBox        CheckSubfolders
-    //   m_sharedOnlyBox        Check3
-    //   m_sortChoice           Combo1
-    //   m_authorLink           Label5
-    //   m_tickAllBox           Check1
-    //   m_rootButton           Command10
-    //   m_upButton             Command9
-    //   m_namePathField        Text7
-    //   m_pagingStrip          Frame1
-    //   m_offsetField          Text5
-    //   m_pageSeparator        Label1
-    //   m_totalCountField      Text6
-    //   m_firstPageButton      Command7
-    //   m_previousPageButton   Command5
-    //   m_nextPageButton       Command6
-    //   m_lastPageButton       Command8
-    //   m_listView             ListView1
-    //   m_idPathField          Text8
-    //   m_categoryCodeField    Text12
-    //   m_folderIdField        Text3
-    //   m_readButton           Command3
-    //   m_pageItemCountLabel   Label2
-    //   m_columnWidthButton    Command2
-    //   m_sortOrderField       Text2
-    //   m_responseTextField    Text1
-    //   m_parseButton          Command1
-    //   m_openExportButton     Command17
-    //   m_pickCodeField        Text10
-    //   m_fetchLinkButton      Command13
-    //   m_downloadLinkField    Text11
-    //   m_copyLinkButton       Command14
-    //   m_openLinkButton       Command15
-
+    // Controls by role; the code that creates each gives it its object name.
     // Inside the initial client area.
     QLabel* m_accountCaption = nullptr;
     QLineEdit* m_accountField = nullptr;
@@ -177,6 +132,7 @@ private:
 
     TreeWidgetFileList m_fileList;
     FileBrowser m_browser;
+    std::unique_ptr<FileListActions> m_listActions; // made once the tick-all box exists
     // SHA1s the folder exports found, kept while the window lives.
     Sha1Cache m_sha1s;
 

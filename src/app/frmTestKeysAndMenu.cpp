@@ -1,8 +1,8 @@
-#include "ExportProgressDialog.h"
+#include "FileListActions.h"
 #include "KeyShortcuts.h"
 #include "RowMenu.h"
-#include "export/ItemActions.h"
-#include "export/RowActions.h"
+#include "export/ResultActions.h"
+#include "export/RowMenuActions.h"
 #include "frmTest.h"
 
 #include <QCheckBox>
@@ -34,12 +34,15 @@ void frmTest::wireKeys()
     AddKeys(list, "ReloadKeys", {QKeySequence(Qt::Key_F5)}, [this] { m_browser.reloadListing(); });
     AddKeys(list, "OpenRowKeys", {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
             [this] { activateSelectedRow(); });
-    AddKeys(list, "TickRowKeys", {QKeySequence(Qt::Key_Space)}, [this] { toggleCurrentTick(); });
-    AddKeys(list, "TickAllKeys", {QKeySequence(Qt::CTRL | Qt::Key_A)}, [this] { tickEveryRow(); });
+    AddKeys(list, "TickRowKeys", {QKeySequence(Qt::Key_Space)},
+            [this] { m_listActions->toggleCurrentTick(); });
+    AddKeys(list, "TickAllKeys", {QKeySequence(Qt::CTRL | Qt::Key_A)},
+            [this] { m_listActions->tickEveryRow(); });
     ShowKeysInTooltip(*m_tickAllBox, QStringLiteral("全选"), {QKeySequence(Qt::CTRL | Qt::Key_A)});
     AddKeys(list, "CopyRowKeys", {QKeySequence(QKeySequence::Copy)}, [this] {
-        changeLinkFields(
-            [this](LinkFields& fields) { CopyRowStandardForm(m_fileList, currentRow(), fields); });
+        changeLinkFields([this](LinkFields& fields) {
+            CopyRowStandardForm(m_fileList, m_listActions->currentRow(), fields);
+        });
     });
 }
 
@@ -64,7 +67,7 @@ void frmTest::createRowMenu()
     menu->addEntry(Rows::Files, "OpenDownloadLink", QStringLiteral("打开下载链接"),
                    onLinkFields(OpenRowDownloadLink));
     menu->addEntry(Rows::Folders, "OpenFolder", QStringLiteral("打开"),
-                   [this](int row) { openFolderRow(row); });
+                   [this](int row) { m_listActions->openFolderRow(row); });
     const auto exportFolderRow = [this](bool includeSubfolders) {
         return [this, includeSubfolders](int row) {
             exportFolder(m_fileList.text(row, Column::Id), includeSubfolders);
@@ -76,44 +79,12 @@ void frmTest::createRowMenu()
                    QStringLiteral("导出此目录（含子目录）"), exportFolderRow(true));
     menu->addEntry(
         Rows::Any, "CopyTickedExtraction", QStringLiteral("复制选中文件的提取式"),
-        [this](int) { copyTickedExtraction(); }, [this] { return AnyRowTicked(m_fileList); });
+        [this](int) { m_listActions->copyTickedExtraction(); },
+        [this] { return AnyRowTicked(m_fileList); });
 }
 
 void frmTest::activateSelectedRow()
 {
     resolveSelectedRow();
     m_browser.EnterFolder(); // a file row stays as it is
-}
-
-void frmTest::openFolderRow(int row)
-{
-    m_listView->setCurrentItem(m_listView->topLevelItem(row));
-    m_browser.EnterFolder();
-}
-
-void frmTest::toggleCurrentTick()
-{
-    const int row = currentRow();
-    if (row >= 0)
-        m_fileList.setTicked(row, !m_fileList.isTicked(row));
-}
-
-void frmTest::tickEveryRow()
-{
-    // Ticking the box ticks every row; when it is ticked already, rows unticked since are ticked.
-    if (m_tickAllBox->isChecked())
-        TickEveryRow(m_fileList, true);
-    else
-        m_tickAllBox->setChecked(true);
-}
-
-int frmTest::currentRow() const
-{
-    return m_listView->indexOfTopLevelItem(m_listView->currentItem());
-}
-
-void frmTest::copyTickedExtraction()
-{
-    ExportProgressDialog progress(this, QStringLiteral("复制选中文件的提取式"));
-    CopyTickedExtraction(m_fileList, &progress);
 }

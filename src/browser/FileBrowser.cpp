@@ -1,5 +1,6 @@
 #include "FileBrowser.h"
 
+#include "ListingQuery.h"
 #include "ListingRows.h"
 #include "Paging.h"
 #include "platform/Desktop.h"
@@ -55,7 +56,8 @@ std::optional<QString> FileBrowser::fetchListing() const
 {
     if (SessionCookie().isEmpty())
         return std::nullopt;
-    QString response = ServiceRequest(QStringLiteral("GET"), ListingAddress(m_state), QString());
+    QString response =
+        ServiceRequest(QStringLiteral("GET"), ListingAddress(m_state.query()), QString());
     const bool accepted =
         response.contains(QLatin1String("count")) || m_selectedCategory == CategoryOption::Shared;
     if (!accepted)

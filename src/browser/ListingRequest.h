@@ -3,10 +3,7 @@
 #include <QList>
 #include <QString>
 
-class ListingState;
-
-// What a listing request is made of: the category codes, the sort choices and
-// the web API address built from a listing state.
+// The choices a listing request offers: the category codes and the sort orders.
 
 /** The seven category options of the window, in the order of their codes. */
 enum class CategoryOption
@@ -32,7 +29,3 @@ struct SortChoice
 
 /** The six sort choices in drop-down order; index 2 is the start-up choice. */
 const QList<SortChoice>& SortChoices();
-
-/** The web API address that lists the page `state` names: /lists for the
- *  categories "30" and "32", /files otherwise. Field values go in as held. */
-QString ListingAddress(const ListingState& state);

@@ -25,9 +25,30 @@ bool isFolderEntry(const JsonValue& entry)
            (fid.kind() == JsonKind::String && fid.toString().isEmpty());
 }
 
+/** Whether a "sh" value means shared: true, a non-zero number (also as text), or
+ *  the text "true" in any case. */
+bool isSharedFlag(const JsonValue& value)
+{
+    switch (value.kind()) {
+    case JsonKind::Boolean:
+        return value.toBool();
+    case JsonKind::Integer:
+    case JsonKind::Double:
+        return value.toDouble() != 0;
+    case JsonKind::String: {
+        const QString text = value.toString().trimmed();
+        if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return true;
+        return StrictNumber(text).value_or(0) != 0;
+    }
+    default:
+        return false;
+    }
+}
+
 QString sharedText(const JsonValue& entry)
 {
-    return IsSharedFlag(entry.member(QStringLiteral("sh"))) ? QStringLiteral("是")
+    return isSharedFlag(entry.member(QStringLiteral("sh"))) ? QStringLiteral("是")
                                                             : QStringLiteral("否");
 }
 
@@ -88,25 +109,6 @@ QList<QStringList> KeyedRows(const JsonValue& data, const QStringList& keys)
     for (const QString& key : keys)
         rows.append(FileRowTexts(data.member(key)));
     return rows;
-}
-
-bool IsSharedFlag(const JsonValue& value)
-{
-    switch (value.kind()) {
-    case JsonKind::Boolean:
-        return value.toBool();
-    case JsonKind::Integer:
-    case JsonKind::Double:
-        return value.toDouble() != 0;
-    case JsonKind::String: {
-        const QString text = value.toString().trimmed();
-        if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-            return true;
-        return StrictNumber(text).value_or(0) != 0;
-    }
-    default:
-        return false;
-    }
 }
 
 QStringList DigitKeys(const QString& responseText)

@@ -33,10 +33,6 @@ QList<QStringList> DataRows(const JsonValue& data);
 /** The rows of the keyed form: the members of `data` under `keys`, in that order. */
 QList<QStringList> KeyedRows(const JsonValue& data, const QStringList& keys);
 
-/** Whether a "sh" value means shared: true, a non-zero number (also as text), or
- *  the text "true" in any case. */
-bool IsSharedFlag(const JsonValue& value);
-
 /** Whether a row's name ends in one of the video extensions (.wmv .rm .mkv .flv
  *  .avi .rmvb), compared exactly, case included. */
 bool IsVideoName(const QString& name);

@@ -28,7 +28,7 @@ void ListingState::requestListing() const
 
 void ListingState::setCategoryCode(const QString& value)
 {
-    if (!assignChanged(m_categoryCode, value))
+    if (!assignChanged(m_query.categoryCode, value))
         return;
     emit categoryCodeChanged(value);
     setFolderId(QStringLiteral("0"));
@@ -40,7 +40,7 @@ void ListingState::setCategoryCode(const QString& value)
 
 void ListingState::setFolderId(const QString& value)
 {
-    if (!assignChanged(m_folderId, value))
+    if (!assignChanged(m_query.folderId, value))
         return;
     emit folderIdChanged(value);
     setOffset(QStringLiteral("0"));
@@ -48,13 +48,13 @@ void ListingState::setFolderId(const QString& value)
 
 void ListingState::setSortOrder(const QString& value)
 {
-    if (assignChanged(m_sortOrder, value))
+    if (assignChanged(m_query.sortOrder, value))
         emit sortOrderChanged(value);
 }
 
 void ListingState::setOffset(const QString& value)
 {
-    if (!assignChanged(m_offset, value))
+    if (!assignChanged(m_query.offset, value))
         return;
     emit offsetChanged(value);
     requestListing();
@@ -62,7 +62,7 @@ void ListingState::setOffset(const QString& value)
 
 void ListingState::setSharedOnly(bool value)
 {
-    if (assignChanged(m_sharedOnly, value))
+    if (assignChanged(m_query.sharedOnly, value))
         emit sharedOnlyChanged(value);
 }
 

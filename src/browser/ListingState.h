@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ListingQuery.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -35,20 +37,18 @@ public:
 
     void setReactions(Reactions reactions);
 
-    /** "1"; "30" and "32" select the /lists endpoint. */
-    const QString& categoryCode() const { return m_categoryCode; }
+    /** The page the state names, as one query; the five fields that follow are its fields. */
+    const ListingQuery& query() const { return m_query; }
+
+    const QString& categoryCode() const { return m_query.categoryCode; }
     void setCategoryCode(const QString& value);
-    /** The listed folder's id; "0" is the root. */
-    const QString& folderId() const { return m_folderId; }
+    const QString& folderId() const { return m_query.folderId; }
     void setFolderId(const QString& value);
-    /** Sent after "&o=", with its own "&asc=" part. */
-    const QString& sortOrder() const { return m_sortOrder; }
+    const QString& sortOrder() const { return m_query.sortOrder; }
     void setSortOrder(const QString& value);
-    /** Index of the first entry of the requested page, as decimal text. */
-    const QString& offset() const { return m_offset; }
+    const QString& offset() const { return m_query.offset; }
     void setOffset(const QString& value);
-    /** Only entries the user has shared (sent as is_share 1). */
-    bool sharedOnly() const { return m_sharedOnly; }
+    bool sharedOnly() const { return m_query.sharedOnly; }
     void setSharedOnly(bool value);
     /** Entries of the whole listed folder as the service sent it; empty before a listing. */
     const QString& totalCount() const { return m_totalCount; }
@@ -82,11 +82,7 @@ private:
     void requestListing() const;
 
     Reactions m_reactions;
-    QString m_categoryCode = QStringLiteral("1");
-    QString m_folderId = QStringLiteral("0");
-    QString m_sortOrder = QStringLiteral("user_ptime&asc=0");
-    QString m_offset = QStringLiteral("0");
-    bool m_sharedOnly = false;
+    ListingQuery m_query;
     QString m_totalCount;
     QString m_pageItemCount = QStringLiteral("0");
     QString m_idPath = QStringLiteral("/0");

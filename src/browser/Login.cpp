@@ -39,7 +39,7 @@ LoginOutcome SignIn(const QString& account, const QString& password)
     return cookie.isEmpty() ? LoginOutcome::SignedOut : LoginOutcome::SignedIn;
 }
 
-LoginOutcome LogIn(const QString& account, const QString& password, FileBrowser& browser)
+LoginOutcome SignInAndList(const QString& account, const QString& password, FileBrowser& browser)
 {
     const LoginOutcome outcome = SignIn(account, password);
     if (outcome == LoginOutcome::MissingCredentials || outcome == LoginOutcome::Refused)

@@ -9,7 +9,7 @@ enum class LoginOutcome
 {
     MissingCredentials, // account or password empty; nothing sent
     Refused,            // the service refused the account; cookie and rows kept
-    SignedIn,           // a cookie is held (and, for LogIn, the root folder was listed)
+    SignedIn,           // a cookie is held (and, for SignInAndList, the root folder was listed)
     SignedOut,          // the request failed (its message was shown); cookie and rows emptied
 };
 
@@ -17,10 +17,10 @@ enum class LoginOutcome
 QString LoginBody(const QString& account, const QString& password);
 
 /** Signs in with `account` and `password` and keeps the session cookie (emptied when the
- *  request failed); lists nothing. Every failure is shown as LogIn shows it. */
+ *  request failed); lists nothing. Every failure is shown as SignInAndList shows it. */
 LoginOutcome SignIn(const QString& account, const QString& password);
 
 /** The login command: signs in with `account` and `password`, keeps the session
  *  cookie, then lists the root folder through `browser`. Every failure is shown
  *  through the current Desktop (or by the request layer) before returning. */
-LoginOutcome LogIn(const QString& account, const QString& password, FileBrowser& browser);
+LoginOutcome SignInAndList(const QString& account, const QString& password, FileBrowser& browser);

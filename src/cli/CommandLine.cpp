@@ -45,17 +45,17 @@ QString readServiceOptions(const QCommandLineParser& parser, const QCommandLineO
 struct SortChoice
 {
     const char* name;
-    const char* order; // the listing's sort order value
+    QLatin1String order; // the listing's sort order value
 };
 
 // Without "-asc" the largest, newest or last name comes first, as the window's default does.
 constexpr std::array<SortChoice, 6> SortChoices{{
-    {"name", "file_name&asc=0"},
-    {"name-asc", "file_name&asc=1"},
-    {"size", "file_size&asc=0"},
-    {"size-asc", "file_size&asc=1"},
-    {"time", "user_ptime&asc=0"},
-    {"time-asc", "user_ptime&asc=1"},
+    {"name", QLatin1String("file_name&asc=0")},
+    {"name-asc", QLatin1String("file_name&asc=1")},
+    {"size", QLatin1String("file_size&asc=0")},
+    {"size-asc", QLatin1String("file_size&asc=1")},
+    {"time", NewestFirstOrder},
+    {"time-asc", QLatin1String("user_ptime&asc=1")},
 }};
 
 // A folder is "cid:" and a folder id, or a path of names from the root.
@@ -137,12 +137,13 @@ const QCommandLineOption HelpOption(QStringList{QStringLiteral("h"), QStringLite
 const QCommandLineOption VersionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                        QStringLiteral("Show the program's version."));
 
-} // namespace
-
-QString ProgramVersion()
+// The program's version, as --version shows it.
+QString programVersion()
 {
     return QStringLiteral(ZORBEL_VERSION);
 }
+
+} // namespace
 
 CommandLine::CommandLine(const QStringList& arguments)
     : m_parser(std::make_unique<QCommandLineParser>()),
@@ -303,7 +304,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
                  .arg(sort));
         return false;
     }
-    options.sortOrder = QLatin1String(choice->order);
+    options.sortOrder = choice->order;
 
     const QString format =
         command == Subcommand::List ? parser.value(FormatOption) : QStringLiteral("tsv");
@@ -351,7 +352,7 @@ int CommandLine::print() const
     }
     QTextStream out(stdout);
     if (m_version)
-        out << ProgramName << ' ' << ProgramVersion() << '\n';
+        out << ProgramName << ' ' << programVersion() << '\n';
     else
         out << m_usage << helpBody(*m_parser);
     return 0;

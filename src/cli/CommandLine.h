@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/ListingQuery.h"
 #include "platform/HttpTransport.h"
 
 #include <QCommandLineParser>
@@ -38,10 +39,10 @@ struct SubcommandOptions
     bool recursive = false;
     bool sha1 = false; // ls only
     OutputFormat format = OutputFormat::Tsv;
-    QString outFolder;                  // export only; empty: the working folder
-    int parallel = MaxRequestsInFlight; // requests in flight at once, at most
-    double rate = 0;                    // requests started per second, at most; 0: no limit
-    QString sortOrder = QStringLiteral("user_ptime&asc=0"); // the listing's sort order value
+    QString outFolder;                    // export only; empty: the working folder
+    int parallel = MaxRequestsInFlight;   // requests in flight at once, at most
+    double rate = 0;                      // requests started per second, at most; 0: no limit
+    QString sortOrder = NewestFirstOrder; // the listing's sort order value
     bool quiet = false;
 };
 
@@ -89,6 +90,3 @@ private:
     QString m_error;       // a usage error, when there is one
     bool m_version = false;
 };
-
-/** The program's version, as `--version` shows it. */
-QString ProgramVersion();

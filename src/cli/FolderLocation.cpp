@@ -27,8 +27,8 @@ std::optional<QString> ResolveFolder(const QString& folder, const QString& sortO
     QString folderId = QStringLiteral("0");
     for (qsizetype step = 0; step < steps.size(); ++step) {
         WalkScope scope;
-        scope.sortOrder = sortOrder;
-        scope.folderId = folderId;
+        scope.query.sortOrder = sortOrder;
+        scope.query.folderId = folderId;
         scope.includeFolderRows = true;
         Sha1Cache unused;
         const WalkResult listing = ListFolder(scope, unused, false, &progress, policy);

@@ -53,8 +53,8 @@ public:
             return std::nullopt;
         }
         WalkScope scope;
-        scope.sortOrder = m_options.sortOrder;
-        scope.folderId = *folderId;
+        scope.query.sortOrder = m_options.sortOrder;
+        scope.query.folderId = *folderId;
         scope.includeSubfolders = m_options.recursive;
         return scope;
     }

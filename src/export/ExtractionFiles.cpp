@@ -2,7 +2,7 @@
 
 #include "AccountFileName.h"
 #include "platform/Desktop.h"
-#include "platform/GbkText.h"
+#include "text/GbkText.h"
 
 #include <QDir>
 #include <QFile>

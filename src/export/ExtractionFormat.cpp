@@ -6,27 +6,29 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-} // namespace
-
-QString ForumSeparator()
+// Three U+3000 ideographic spaces: the field separator of the two forum layouts.
+QString forumSeparator()
 {
     return QStringLiteral("\u3000\u3000\u3000");
 }
 
-QString ExtractionHeaderLine()
+// The header line naming the format and its help page.
+QString extractionHeaderLine()
 {
     return QStringLiteral("======== 以下为Zorbel标准提取式，使用方法见") + HelpPageAddress() +
            QStringLiteral(" ========");
 }
+
+} // namespace
 
 std::array<ExtractionFile, 3> ExtractionFileSet(const QString& account)
 {
     const QString plainSeparator(4, QLatin1Char(' '));
     return {{
         {account + QStringLiteral(".txt"), plainSeparator, CrLf, CrLf, CrLf + CrLf},
-        {account + QStringLiteral("[贴吧+IE] .txt"), ForumSeparator(), CrLf, CrLf,
+        {account + QStringLiteral("[贴吧+IE] .txt"), forumSeparator(), CrLf, CrLf,
          CrLf + QStringLiteral(" ") + CrLf},
-        {account + QStringLiteral("[贴吧+Chrome] .txt"), ForumSeparator(), CrLf + CrLf, CrLf + CrLf,
+        {account + QStringLiteral("[贴吧+Chrome] .txt"), forumSeparator(), CrLf + CrLf, CrLf + CrLf,
          CrLf + CrLf + CrLf},
     }};
 }
@@ -46,7 +48,7 @@ QList<ExportRow> ExportedRows(const FileList& list)
 
 QString ExtractionSection(const ExtractionFile& file, const QList<ExportRow>& rows)
 {
-    QString section = ExtractionHeaderLine() + file.afterHeader;
+    QString section = extractionHeaderLine() + file.afterHeader;
     for (const ExportRow& row : rows) {
         section += row.name + file.separator + row.sizeText + file.separator + row.pickCode +
                    file.afterNameLine + row.standardForm + file.afterStandardForm;

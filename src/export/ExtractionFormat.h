@@ -9,12 +9,6 @@
 // The service's standard extraction format: a section of one header block and one row block
 // per exported file, in three layouts for three files named after the account.
 
-/** Three U+3000 ideographic spaces: the field separator of the two forum layouts. */
-QString ForumSeparator();
-
-/** The header line naming the format and its help page (HelpPageAddress). */
-QString ExtractionHeaderLine();
-
 /** One layout of the format and the file that holds it. */
 struct ExtractionFile
 {

@@ -3,7 +3,6 @@
 #include "RetryingFetcher.h"
 #include "browser/FileList.h"
 #include "browser/ListingPage.h"
-#include "browser/ListingRequest.h"
 #include "browser/ListingRows.h"
 #include "browser/ListingState.h"
 #include "service/exchange.h"
@@ -49,8 +48,7 @@ QString folderName(const Folder& folder)
 
 bool listsFolders(const WalkScope& scope)
 {
-    return scope.includeSubfolders && scope.categoryCode != QLatin1String("30") &&
-           scope.categoryCode != QLatin1String("32");
+    return scope.includeSubfolders && !UsesListsEndpoint(scope.query.categoryCode);
 }
 
 QString columnText(const QStringList& row, Column column)
@@ -65,15 +63,12 @@ public:
          const WalkListener& listener)
         : m_scope(scope), m_fetcher(fetcher), m_counts(counts), m_listener(listener)
     {
-        m_state.setCategoryCode(scope.categoryCode);
-        m_state.setSortOrder(scope.sortOrder);
-        m_state.setSharedOnly(scope.sharedOnly);
     }
 
     WalkResult run()
     {
-        m_seen.insert(m_scope.folderId);
-        addFolder(Folder{m_scope.folderId, QString(), 0, -1, {}, 0});
+        m_seen.insert(m_scope.query.folderId);
+        addFolder(Folder{m_scope.query.folderId, QString(), 0, -1, {}, 0});
         m_result.cancelled = !m_fetcher.run();
         if (m_result.failure.isEmpty() && !m_result.cancelled)
             gather(0);
@@ -105,10 +100,11 @@ private:
 
     void requestPage(int folder, qint64 offset)
     {
-        m_state.setFolderId(m_folders[std::size_t(folder)].id);
-        m_state.setOffset(QString::number(offset));
+        ListingQuery query = m_scope.query;
+        query.folderId = m_folders[std::size_t(folder)].id;
+        query.offset = QString::number(offset);
         m_fetcher.submit(
-            ServiceHttpRequest(QStringLiteral("GET"), ListingAddress(m_state), QString()),
+            ServiceHttpRequest(QStringLiteral("GET"), ListingAddress(query), QString()),
             [this, folder, offset](const HttpResult& result) { takePage(folder, offset, result); },
             RetryingFetcher::Turn::Soon);
     }
@@ -239,7 +235,6 @@ private:
     RetryingFetcher& m_fetcher;
     ExportCounts& m_counts;
     const WalkListener& m_listener;
-    ListingState m_state;
     QSet<QString> m_seen;
     std::vector<Folder> m_folders; // in the order they were met; the walked folder first
     WalkResult m_result;
@@ -249,8 +244,9 @@ private:
 
 WalkScope ScopeOfListing(const ListingState& state, const QString& folderId, bool includeSubfolders)
 {
-    return {state.categoryCode(), state.sortOrder(), state.sharedOnly(), folderId,
-            includeSubfolders};
+    WalkScope scope{state.query(), includeSubfolders};
+    scope.query.folderId = folderId;
+    return scope;
 }
 
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExportProgress.h"
+#include "browser/ListingQuery.h"
 
 #include <QList>
 #include <QString>
@@ -13,10 +14,8 @@ class RetryingFetcher;
 /** Which folder a walk lists, and how: the same listing choices as the window's. */
 struct WalkScope
 {
-    QString categoryCode = QStringLiteral("1");
-    QString sortOrder = QStringLiteral("user_ptime&asc=0");
-    bool sharedOnly = false;
-    QString folderId = QStringLiteral("0");
+    /** The folder and the listing choices; the walk sets the offset of each page itself. */
+    ListingQuery query;
     /** Also every subfolder, depth first. Never for the categories "30" and "32", which
      *  list no folder of their own. */
     bool includeSubfolders = false;

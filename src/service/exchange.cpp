@@ -16,8 +16,8 @@ HttpHeader FormContentTypeHeader()
     return {QStringLiteral("Content-Type"), QStringLiteral("application/x-www-form-urlencoded")};
 }
 
-HttpRequest ServiceExchange(const QString& method, const QString& url, const QString& body,
-                            QList<HttpHeader> headers, bool followRedirects)
+HttpRequest BuildServiceRequest(const QString& method, const QString& url, const QString& body,
+                                QList<HttpHeader> headers, bool followRedirects)
 {
     HttpRequest request;
     request.method = IsGetMethod(method) ? HttpMethod::Get : HttpMethod::Post;
@@ -56,8 +56,8 @@ std::optional<HttpResult> ExchangeWithService(const QString& method, const QStri
                                               const QString& body, QList<HttpHeader> headers,
                                               bool followRedirects, const QString& failureTitle)
 {
-    HttpResult result =
-        SendHttpRequest(ServiceExchange(method, url, body, std::move(headers), followRedirects));
+    HttpResult result = SendHttpRequest(
+        BuildServiceRequest(method, url, body, std::move(headers), followRedirects));
     if (!AcceptExchange(result, failureTitle))
         return std::nullopt;
     return result;

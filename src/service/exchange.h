@@ -14,8 +14,8 @@ HttpHeader FormContentTypeHeader();
 
 /** The request the service's request operations send: `body` (UTF-8) to `url` with exactly
  *  `headers`, within the service time-outs. */
-HttpRequest ServiceExchange(const QString& method, const QString& url, const QString& body,
-                            QList<HttpHeader> headers, bool followRedirects);
+HttpRequest BuildServiceRequest(const QString& method, const QString& url, const QString& body,
+                                QList<HttpHeader> headers, bool followRedirects);
 
 /** What the user is told when `result` is not an answer with status 200: "Http错误代码:" and
  *  the status, or "错误原因:" and what failed (TransportFailureText). Empty for a status-200

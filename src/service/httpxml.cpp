@@ -36,7 +36,7 @@ QList<HttpHeader> loginHeaders()
 
 HttpRequest ServiceHttpRequest(const QString& method, const QString& url, const QString& body)
 {
-    return ServiceExchange(method, url, body, serviceHeaders(method), true);
+    return BuildServiceRequest(method, url, body, serviceHeaders(method), true);
 }
 
 QString ServiceRequest(const QString& method, const QString& url, const QString& body)

@@ -29,11 +29,6 @@ void SetServiceTimeouts(const HttpTimeouts& limits)
     timeouts() = limits;
 }
 
-void ResetServiceTimeouts()
-{
-    timeouts() = HttpTimeouts{};
-}
-
 QString SessionCookie()
 {
     return sessionCookie();
@@ -48,5 +43,5 @@ void ResetServiceSettings()
 {
     SetSessionCookie(QString());
     ResetServiceBase();
-    ResetServiceTimeouts();
+    timeouts() = HttpTimeouts{};
 }

@@ -10,8 +10,6 @@
 HttpTimeouts ServiceTimeouts();
 /** Replaces the limits, so tests need not wait 50 s for a time-out. The program never calls it. */
 void SetServiceTimeouts(const HttpTimeouts& timeouts);
-/** Back to 50000 ms each. */
-void ResetServiceTimeouts();
 
 /** Signed out, the built-in hosts and the default limits: the state at start. */
 void ResetServiceSettings();

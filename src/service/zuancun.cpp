@@ -21,7 +21,7 @@ QList<HttpHeader> siteHeaders(const QString& method)
 
 HttpRequest SiteHttpRequest(const QString& method, const QString& url, const QString& body)
 {
-    return ServiceExchange(method, url, body, siteHeaders(method), true);
+    return BuildServiceRequest(method, url, body, siteHeaders(method), true);
 }
 
 QString SiteRequest(const QString& method, const QString& url, const QString& body)

@@ -4,6 +4,8 @@
 #include "WidgetDriver.h"
 #include "app/frmTest.h"
 #include "browser/FileList.h"
+#include "browser/ListingQuery.h"
+#include "browser/ListingRequest.h"
 #include "browser/ListingRows.h"
 #include "browser/ListingState.h"
 #include "export/ExtractionFormat.h"
@@ -119,7 +121,11 @@ void Tour::startUp()
     expect(m_window.findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText() ==
                QStringLiteral("时间从新到久"),
            QStringLiteral("the sort choice shows 时间从新到久"));
-    expectText("Text2", QStringLiteral("user_ptime&asc=0"));
+    const ListingQuery startQuery;
+    expectText("Text12", startQuery.categoryCode);
+    expectText("Text3", startQuery.folderId);
+    expectText("Text2", startQuery.sortOrder);
+    expectText("Text5", startQuery.offset);
     expectText("Text8", QStringLiteral("/0"));
     expect(SessionCookie().isEmpty(), QStringLiteral("no session before login"));
     expect(list().topLevelItemCount() == 0, QStringLiteral("the list is empty"));
@@ -201,7 +207,7 @@ void Tour::goUp()
 void Tour::sharedCategory()
 {
     m_window.findChild<QRadioButton*>(QStringLiteral("Option6"))->click();
-    expectText("Text12", QStringLiteral("30"));
+    expectText("Text12", CategoryCodeOf(CategoryOption::Shared));
     const int rows = list().topLevelItemCount();
     expect(rows > 0, QStringLiteral("shared entries are listed"));
     for (int row = 0; row < rows; ++row) {
@@ -213,7 +219,7 @@ void Tour::sharedCategory()
 void Tour::videoMarking()
 {
     m_window.findChild<QRadioButton*>(QStringLiteral("Option5"))->click();
-    expectText("Text12", QStringLiteral("1"));
+    expectText("Text12", CategoryCodeOf(CategoryOption::MyDrive));
     enterFolderNamed(MoviesFolder);
     m_window.findChild<QCheckBox*>(QStringLiteral("Check2"))->click();
     const FileList& rows = m_window.fileList();

@@ -2,7 +2,7 @@
 #include "DemoDrive.h"
 #include "WindowFixture.h"
 #include "export/LinkResolution.h"
-#include "platform/GbkText.h"
+#include "text/GbkText.h"
 #include "tour/WidgetDriver.h"
 
 #include <QAction>

@@ -1,5 +1,7 @@
 #include "DemoDrive.h"
 #include "ServiceFixture.h"
+#include "browser/ListingQuery.h"
+#include "service/endpoints.h"
 
 #include <functional>
 
@@ -70,6 +72,46 @@ const Trigger SignedOutTriggers[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(BeforeLogin, SignedOutTrigger, ::testing::ValuesIn(SignedOutTriggers));
+
+struct QueryCase
+{
+    const char* name;
+    ListingQuery query;
+    QString target; // the address after the web API host
+};
+
+void PrintTo(const QueryCase& queryCase, std::ostream* out)
+{
+    *out << queryCase.name;
+}
+
+class ListingQueryAddress : public ::testing::TestWithParam<QueryCase>
+{
+};
+
+// Every field goes in as held; the category alone picks the endpoint, as a whole text.
+TEST_P(ListingQueryAddress, NamesThePageOnItsEndpoint)
+{
+    EXPECT_EQ(ListingAddress(GetParam().query), WebApiAddress() + GetParam().target);
+}
+
+const QueryCase QueryCases[] = {
+    {"Start", {}, FilesTarget("0", "0")},
+    {"SharedOnlyPage",
+     {"77", "9", "file_size&asc=1", true, "60"},
+     QStringLiteral("/files?aid=1&cid=77&o=file_size&asc=1&offset=60&show_dir=1&limit=30&source="
+                    "&format=json&type=&star=&is_share=1&_t=1344257890616")},
+    {"SharedCategoryDropsTheFlag", {"0", "30", NewestFirstOrder, true, "0"}, ListsTarget("30")},
+    {"NewestCategory",
+     {"12", "32", "file_name&asc=0", false, "30"},
+     QStringLiteral("/lists?aid=32&cid=12&o=file_name&asc=0&offset=30&show_dir=1&limit=30"
+                    "&source=&format=json&_t=1326863372053")},
+    {"CodeWithASpaceIsNotTheListsCategory",
+     {"0", "32 ", NewestFirstOrder, false, "0"},
+     FilesTarget("0", "0")},
+};
+
+INSTANTIATE_TEST_SUITE_P(Queries, ListingQueryAddress, ::testing::ValuesIn(QueryCases));
 
 class ListingRequest : public ServiceFixture
 {

@@ -39,7 +39,7 @@ class LoginBodyBytes : public Login, public ::testing::WithParamInterface<BodyCa
 TEST_P(LoginBodyBytes, FrameTheEncodedValues)
 {
     const BodyCase& c = GetParam();
-    EXPECT_EQ(LogIn(QString::fromUtf8(c.account), QString::fromUtf8(c.password), browser),
+    EXPECT_EQ(SignInAndList(QString::fromUtf8(c.account), QString::fromUtf8(c.password), browser),
               LoginOutcome::Refused);
     const QByteArray expected =
         QByteArray(c.encoded) + "&login[time]=on&goto=" + MainSiteAddress().toLatin1();
@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Body, LoginBodyBytes, ::testing::ValuesIn(BodyCases));
 
 TEST_F(Login, MissingAccountOrPasswordSendsNothing)
 {
-    EXPECT_EQ(LogIn(QString(), "pw", browser), LoginOutcome::MissingCredentials);
-    EXPECT_EQ(LogIn("user", QString(), browser), LoginOutcome::MissingCredentials);
+    EXPECT_EQ(SignInAndList(QString(), "pw", browser), LoginOutcome::MissingCredentials);
+    EXPECT_EQ(SignInAndList("user", QString(), browser), LoginOutcome::MissingCredentials);
     EXPECT_TRUE(service.requests().isEmpty());
     ASSERT_EQ(desktop.messages.size(), 2);
     for (const RecordingDesktop::Message& message : desktop.messages) {
@@ -74,7 +74,7 @@ TEST_F(Login, MissingAccountOrPasswordSendsNothing)
 
 TEST_F(Login, DemoAccountSignsInAndListsTheRoot)
 {
-    EXPECT_EQ(LogIn(DemoService::account(), DemoService::password(), browser),
+    EXPECT_EQ(SignInAndList(DemoService::account(), DemoService::password(), browser),
               LoginOutcome::SignedIn);
     EXPECT_TRUE(SessionCookie().startsWith("OOFA="));
     EXPECT_GT(rows.rowCount(), 0);
@@ -88,7 +88,7 @@ TEST_F(Login, RefusedLoginKeepsCookieAndRows)
     const QString cookie = SessionCookie();
     const int rootRows = rows.rowCount();
     forgetTraffic();
-    EXPECT_EQ(LogIn(DemoService::account(), "wrong", browser), LoginOutcome::Refused);
+    EXPECT_EQ(SignInAndList(DemoService::account(), "wrong", browser), LoginOutcome::Refused);
     EXPECT_EQ(SessionCookie(), cookie);
     EXPECT_EQ(rows.rowCount(), rootRows);
     EXPECT_TRUE(listingTargets().isEmpty());
@@ -135,7 +135,7 @@ TEST_P(FailedLogin, EmptiesCookieAndList)
     browser.state().setOffset("30"); // somewhere else than the root's first page
     forgetTraffic();
     service.setFault(DemoService::Endpoint::Login, GetParam().fault);
-    EXPECT_EQ(LogIn(DemoService::account(), DemoService::password(), browser),
+    EXPECT_EQ(SignInAndList(DemoService::account(), DemoService::password(), browser),
               LoginOutcome::SignedOut);
     EXPECT_EQ(SessionCookie(), "");
     EXPECT_EQ(rows.rowCount(), 0);

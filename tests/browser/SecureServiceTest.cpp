@@ -24,7 +24,10 @@ protected:
         SetServiceBase(service.baseUrl());
     }
 
-    LoginOutcome logIn() { return LogIn(DemoService::account(), DemoService::password(), browser); }
+    LoginOutcome logIn()
+    {
+        return SignInAndList(DemoService::account(), DemoService::password(), browser);
+    }
 
     SelfSignedCertificate certificate;
     DemoService service;

@@ -4,7 +4,7 @@
 
 void ServiceFixture::logIn()
 {
-    ASSERT_EQ(LogIn(DemoService::account(), DemoService::password(), browser),
+    ASSERT_EQ(SignInAndList(DemoService::account(), DemoService::password(), browser),
               LoginOutcome::SignedIn);
 }
 

@@ -156,7 +156,7 @@ TEST_F(ProgramOutputTest, ExportWritesWhatTheWindowsFolderExportWrites)
     const QString ownFolder = QDir::currentPath();
     QDir::setCurrent(windowFolder);
     WalkScope scope;
-    scope.folderId = QString::fromLatin1(DemoDriveIds::Documents);
+    scope.query.folderId = QString::fromLatin1(DemoDriveIds::Documents);
     scope.includeSubfolders = true;
     Sha1Cache sha1s;
     const ExportOutcome outcome = ExportFolder(scope, DemoService::account(), sha1s, nullptr);

@@ -148,7 +148,7 @@ TEST_F(DriveTest, CancelEndsAWaitForTheNextTry)
     CheckingProgress progress;
     QTimer::singleShot(300ms, [&] { progress.cancelToken().cancel(); });
     WalkScope scope;
-    scope.folderId = QString::fromLatin1(DemoDriveIds::Report);
+    scope.query.folderId = QString::fromLatin1(DemoDriveIds::Report);
     Sha1Cache sha1s;
     EXPECT_EQ(ExportFolder(scope, Account, sha1s, &progress, policy), ExportOutcome::Cancelled);
     EXPECT_TRUE(folder.entries().isEmpty());

@@ -3,8 +3,8 @@
 #include "export/AccountFileName.h"
 #include "export/LinkResolution.h"
 #include "export/TickedRowsExport.h"
-#include "platform/GbkText.h"
 #include "service/endpoints.h"
+#include "text/GbkText.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,9 +5,9 @@
 #include "browser/SizeText.h"
 #include "export/DownloadPage.h"
 #include "export/LinkResolution.h"
-#include "platform/GbkText.h"
 #include "service/exchange.h"
 #include "service/session.h"
+#include "text/GbkText.h"
 #include "text/JSON.h"
 
 #include <QTimer>
@@ -62,7 +62,7 @@ protected:
                                const RetryPolicy& policy = QuickRetries)
     {
         WalkScope scope;
-        scope.folderId = folderId;
+        scope.query.folderId = folderId;
         scope.includeSubfolders = includeSubfolders;
         return ExportFolder(scope, Account, sha1s, &progress, policy);
     }
@@ -153,7 +153,7 @@ TEST_F(FolderExportTest, FourPageWalkOneAtATimeKeepsToOneConnection)
     RetryingFetcher fetcher(nullptr, oneAtATime);
     ExportCounts counts;
     WalkScope scope;
-    scope.folderId = DemoDriveIds::Photos;
+    scope.query.folderId = DemoDriveIds::Photos;
     const WalkResult walk = WalkFolder(scope, fetcher, counts, {});
 
     EXPECT_EQ(walk.files.size(), DemoDriveIds::PhotosEntryCount);
@@ -325,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FolderExportTest, SharedCategoryListsNoFolderOfItsOwn)
 {
     WalkScope scope;
-    scope.categoryCode = QStringLiteral("30");
+    scope.query.categoryCode = QStringLiteral("30");
     scope.includeSubfolders = true;
     EXPECT_EQ(ExportFolder(scope, Account, sha1s, nullptr, QuickRetries), ExportOutcome::Written);
     for (const DemoService::LoggedRequest& request : service.requests())

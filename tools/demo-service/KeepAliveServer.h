@@ -5,14 +5,14 @@
 #include <chrono>
 #include <httplib.h>
 
-/** An httplib server that keeps connections alive for many requests, closes a connection idle
- *  for IdleTimeout, counts the connections it accepted, and lets a handler close its connection
- *  without sending any answer. Runs its handlers on a pool large enough for many clients at once.
- *  Its port is its own: a second server cannot bind it while it listens. */
 /** Lets `server` bind its port without SO_REUSEPORT (httplib's default), so that no second
  *  server can share the port while it listens. */
 void BindExclusively(httplib::Server& server);
 
+/** An httplib server that keeps connections alive for many requests, closes a connection idle
+ *  for IdleTimeout, counts the connections it accepted, and lets a handler close its connection
+ *  without sending any answer. Runs its handlers on a pool large enough for many clients at once.
+ *  Its port is its own: a second server cannot bind it while it listens. */
 class KeepAliveServer : public httplib::Server
 {
 public:

@@ -1,4 +1,4 @@
-#include "ItemActions.h"
+#include "ResultActions.h"
 
 #include "AccountFileName.h"
 #include "ExtractionFormat.h"

@@ -1,4 +1,4 @@
-#include "export/ItemActions.h"
+#include "export/ResultActions.h"
 
 #include "platform/RecordingDesktop.h"
 

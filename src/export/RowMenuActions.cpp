@@ -1,6 +1,6 @@
-#include "RowActions.h"
+#include "RowMenuActions.h"
 
-#include "ItemActions.h"
+#include "ResultActions.h"
 #include "platform/Desktop.h"
 
 namespace {

@@ -1,7 +1,6 @@
-#include "platform/GbkText.h"
+#include "text/GbkText.h"
 
 #include "CaseName.h"
-#include "ExportTestSupport.h"
 
 #include <QString>
 #include <gtest/gtest.h>
