@@ -66,6 +66,8 @@ public:
     Action action() const { return m_action; }
     const WindowOptions& windowOptions() const { return m_window; }
     const SubcommandOptions& subcommandOptions() const { return m_subcommand; }
+    /** The usage error print() reports; empty when there is none. */
+    const QString& usageError() const { return m_error; }
 
     /** Prints the help or version text to standard output, or the usage error to standard
      *  error; returns the exit code: 0, or 2 for a usage error. */
