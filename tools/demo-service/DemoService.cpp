@@ -121,7 +121,7 @@ struct DemoService::Impl
     void handle(const httplib::Request& request, httplib::Response& response);
 
 private:
-    void record(const httplib::Request& request);
+    void record(const httplib::Request& request, std::optional<Endpoint> endpoint);
     std::optional<Fault> faultFor(const std::optional<Endpoint>& endpoint);
     bool waitOut(std::chrono::milliseconds delay);
     void answer(const std::optional<Endpoint>& endpoint, const httplib::Request& request,
@@ -175,8 +175,8 @@ void replaceBody(const DemoService::Fault& fault, httplib::Response& response)
 
 void DemoService::Impl::handle(const httplib::Request& request, httplib::Response& response)
 {
-    record(request);
     const std::optional<Endpoint> endpoint = endpointOf(request);
+    record(request, endpoint);
     const std::optional<Fault> fault = faultFor(endpoint);
     if (fault && fault->delay.count() > 0 && !waitOut(fault->delay)) {
         KeepAliveServer::dropCurrentConnection();
@@ -198,9 +198,10 @@ void DemoService::Impl::handle(const httplib::Request& request, httplib::Respons
         replaceBody(*fault, response);
 }
 
-void DemoService::Impl::record(const httplib::Request& request)
+void DemoService::Impl::record(const httplib::Request& request, std::optional<Endpoint> endpoint)
 {
     LoggedRequest entry;
+    entry.endpoint = endpoint;
     entry.method = textOf(request.method);
     entry.target = textOf(request.target);
     for (const auto& [name, value] : request.headers) {
@@ -458,6 +459,18 @@ QList<DemoService::LoggedRequest> DemoService::requests() const
 {
     const std::lock_guard lock(m_impl->mutex);
     return m_impl->log;
+}
+
+QStringList DemoService::requestTargets(std::initializer_list<Endpoint> endpoints) const
+{
+    const std::lock_guard lock(m_impl->mutex);
+    QStringList targets;
+    for (const LoggedRequest& request : m_impl->log) {
+        if (request.endpoint &&
+            std::find(endpoints.begin(), endpoints.end(), *request.endpoint) != endpoints.end())
+            targets.append(request.target);
+    }
+    return targets;
 }
 
 void DemoService::clearRequests()
