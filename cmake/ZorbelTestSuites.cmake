@@ -12,13 +12,16 @@ execute_process(
   WORKING_DIRECTORY "${TEST_FOLDER}"
   OUTPUT_VARIABLE listing
   ERROR_VARIABLE errors
-  RESULT_VARIABLE result)
+  RESULT_VARIABLE result
+  TIMEOUT 120)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${TEST_BINARY} --gtest_list_tests failed (${result}):\n${listing}${errors}")
 endif()
 
 # A suite line starts in the first column and ends with a dot, perhaps before a comment
-# naming the type parameter; the cases below it are indented.
+# naming the type parameter; the cases below it are indented. Semicolons and brackets (in
+# printed parameters) would split or join list items: no suite name holds them.
+string(REGEX REPLACE "[][;]" "_" listing "${listing}")
 string(REPLACE "\n" ";" lines "${listing}")
 set(suites)
 foreach(line IN LISTS lines)
