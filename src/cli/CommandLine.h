@@ -68,12 +68,12 @@ public:
     Action action() const { return m_action; }
     const WindowOptions& windowOptions() const { return m_window; }
     const SubcommandOptions& subcommandOptions() const { return m_subcommand; }
+    /** The usage error print() reports; empty when there is none. */
+    const QString& usageError() const { return m_error; }
 
     /** Prints the help or version text to standard output, or the usage error to standard
      *  error; returns the exit code: 0, or 2 for a usage error. */
     int print() const;
-    /** The usage error, when the command line has one; empty otherwise. */
-    const QString& usageError() const { return m_error; }
 
 private:
     void readWindowOptions(const QStringList& arguments);

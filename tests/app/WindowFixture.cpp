@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 void WindowFixture::SetUp()
@@ -36,6 +37,31 @@ void WindowFixture::enterFolder(const QString& name)
     const QList<QTreeWidgetItem*> rows = list.findItems(FolderMarker + name, Qt::MatchExactly, 0);
     ASSERT_EQ(rows.size(), 1) << "no folder row " << name.toStdString();
     DoubleClickRow(list, rows.first());
+}
+
+void WindowFixture::signInAndEnter(std::initializer_list<const char*> folders)
+{
+    logInAsDemo();
+    for (const char* folder : folders)
+        enterFolder(QString::fromUtf8(folder));
+    forgetTraffic();
+}
+
+void WindowFixture::showActive()
+{
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+QTreeWidget& WindowFixture::list() const
+{
+    return control<QTreeWidget>("ListView1");
+}
+
+QString WindowFixture::text(const char* field) const
+{
+    return control<QLineEdit>(field).text();
 }
 
 QStringList WindowFixture::rowNames() const

@@ -3,8 +3,10 @@
 #include "DemoServiceFixture.h"
 #include "app/frmTest.h"
 
+#include <initializer_list>
 #include <memory>
 
+class QTreeWidget;
 class QTreeWidgetItem;
 
 /** A real frmTest, created offscreen for each test after a demo service has
@@ -29,6 +31,15 @@ protected:
     void logInAsDemo();
     /** Double-clicks the folder row named `name` (without the folder marker). */
     void enterFolder(const QString& name);
+    /** Signs in with the demo account, enters `folders` (names, each inside the one before)
+     *  and forgets the traffic so far. */
+    void signInAndEnter(std::initializer_list<const char*> folders);
+    /** Shows the window and waits until it is active, so that keys reach it as a user's do. */
+    void showActive();
+    /** The file list. */
+    QTreeWidget& list() const;
+    /** The text of the line edit `field`. */
+    QString text(const char* field) const;
     /** The row of the listed file `fid`; aborts the test binary when there is none. */
     QTreeWidgetItem* rowOfFile(const char* fid) const;
     /** The list's column-1 texts, in list order. */

@@ -20,16 +20,17 @@ public:
     using WindowFixture::desktop;
     using WindowFixture::listingTargets;
 
+    using WindowFixture::list;
+    using WindowFixture::signInAndEnter;
+    using WindowFixture::text;
+
     void SetUp() override
     {
         WindowFixture::SetUp();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        if (!HasFatalFailure())
+            showActive();
     }
 
-    QTreeWidget& list() const { return control<QTreeWidget>("ListView1"); }
-    QString text(const char* field) const { return control<QLineEdit>(field).text(); }
     QTreeWidgetItem* row(const QString& name) const
     {
         const QList<QTreeWidgetItem*> rows = list().findItems(name, Qt::MatchExactly, 0);
@@ -43,13 +44,6 @@ public:
         control<QLineEdit>("user").setText(DemoService::account());
         control<QLineEdit>("pass").setText(DemoService::password());
         control<QLineEdit>(field).setFocus();
-    }
-    void signInAndEnter(std::initializer_list<const char*> folders)
-    {
-        logInAsDemo();
-        for (const char* folder : folders)
-            enterFolder(QString::fromUtf8(folder));
-        forgetTraffic();
     }
     void atPhotoOffset(const char* offset)
     {

@@ -14,9 +14,8 @@ protected:
     void SetUp() override
     {
         WindowFixture::SetUp();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        if (!HasFatalFailure())
+            showActive();
     }
 
     /** The controls Tab visits from the focused one until it comes back, by object name. */

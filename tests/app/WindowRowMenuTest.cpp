@@ -24,12 +24,10 @@ protected:
     void SetUp() override
     {
         WindowFixture::SetUp();
-        logInAsDemo();
-        enterFolder(QString::fromUtf8(DemoDriveIds::MoviesName));
-        forgetTraffic();
+        if (!HasFatalFailure())
+            signInAndEnter({DemoDriveIds::MoviesName});
     }
 
-    QTreeWidget& list() const { return control<QTreeWidget>("ListView1"); }
     QAction& entry(const char* name) const
     {
         auto* action = window->findChild<QAction*>(QLatin1String(name));
@@ -47,7 +45,6 @@ protected:
         entry(name).trigger();
         menu.close();
     }
-    int pageRequests() const { return requestTargets({QStringLiteral("/?ct=pickcode")}).size(); }
 };
 
 struct FileEntryCase
@@ -92,7 +89,7 @@ TEST_P(FileEntryTest, CopiesOrOpensThroughTheDesktop)
 
     const QList<QString> expected{entryCase.expected(film, unresolved)};
     EXPECT_EQ(entryCase.opens ? desktop.openedTargets : desktop.clipboardTexts, expected);
-    EXPECT_EQ(pageRequests(), entryCase.pageRequests);
+    EXPECT_EQ(downloadTargets().size(), entryCase.pageRequests);
     // A fetch does what a click on the row does: SHA1 in front, the cell blue, the fields filled.
     if (entryCase.pageRequests > 0) {
         EXPECT_EQ(row->text(4), film.sha1 + unresolved);
@@ -109,7 +106,7 @@ TEST_F(WindowRowMenuTest, ResolvedRowCopiesItsSha1WithoutAFetch)
     QTreeWidgetItem* row = rowOfFile(DemoDriveIds::TelecomFirstFile);
     choose(row, "CopySha1");
     choose(row, "CopyStandardForm");
-    EXPECT_EQ(pageRequests(), 1);
+    EXPECT_EQ(downloadTargets().size(), 1);
     EXPECT_EQ(desktop.clipboardTexts, QList<QString>({row->text(4).left(40), row->text(4)}));
 }
 
@@ -152,10 +149,10 @@ TEST_F(WindowRowMenuTest, TickedCopyIsThePlainFilesSectionByteForByte)
 
     choose(rowOfFile(DemoDriveIds::TelecomFirstFile), "CopyTickedExtraction");
     ASSERT_EQ(desktop.clipboardTexts.size(), 1);
-    EXPECT_EQ(pageRequests(), 3);
+    EXPECT_EQ(downloadTargets().size(), 3);
     // The export fetches again only the row whose page had no SHA1.
     control<QPushButton>("Command16").click();
-    EXPECT_EQ(pageRequests(), 4);
+    EXPECT_EQ(downloadTargets().size(), 4);
 
     QFile plain(DemoService::account() + QStringLiteral(".txt"));
     ASSERT_TRUE(plain.open(QIODevice::ReadOnly));

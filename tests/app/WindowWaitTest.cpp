@@ -81,17 +81,18 @@ class EndedWaitTest : public WindowFixture
 public:
     using WindowFixture::control;
     using WindowFixture::desktop;
+    using WindowFixture::list;
 
     void SetUp() override
     {
         WindowFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(folder.isValid());
         previousFolder = QDir::currentPath();
         QDir::setCurrent(folder.path());
         window->show();
-        logInAsDemo();
-        enterFolder(QString::fromUtf8(DemoDriveIds::MoviesName));
-        forgetTraffic();
+        signInAndEnter({DemoDriveIds::MoviesName});
     }
     void TearDown() override { QDir::setCurrent(previousFolder); }
 
@@ -125,17 +126,16 @@ const EndedWaitCase endedWaitCases[] = {
     {"ListingByCancel", DemoService::Endpoint::Files,
      [](EndedWaitTest& t) { t.control<QPushButton>("Command3").click(); }, pressCancel,
      [](const EndedWaitTest& t) {
-         EXPECT_EQ(t.control<QTreeWidget>("ListView1").topLevelItemCount(), 16); // rows kept
+         EXPECT_EQ(t.list().topLevelItemCount(), 16); // rows kept
      }},
     {"LoginByEscape", DemoService::Endpoint::Login,
      [](EndedWaitTest& t) { t.control<QPushButton>("Command11").click(); }, pressEscape,
      [](const EndedWaitTest& t) {
          EXPECT_TRUE(SessionCookie().isEmpty()); // a failed login request signs out
-         EXPECT_EQ(t.control<QTreeWidget>("ListView1").topLevelItemCount(), 0);
+         EXPECT_EQ(t.list().topLevelItemCount(), 0);
      }},
     {"RowClickByCancel", DemoService::Endpoint::DownloadPage,
-     [](EndedWaitTest& t) { ClickRow(t.control<QTreeWidget>("ListView1"), t.firstFilm()); },
-     pressCancel,
+     [](EndedWaitTest& t) { ClickRow(t.list(), t.firstFilm()); }, pressCancel,
      [](const EndedWaitTest& t) {
          EXPECT_TRUE(t.firstFilm()->text(4).startsWith(u'#'));
          EXPECT_TRUE(t.control<QLineEdit>("Text11").text().isEmpty());

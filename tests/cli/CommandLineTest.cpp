@@ -3,6 +3,7 @@
 #include "CaseName.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -153,5 +154,52 @@ TEST(CommandLineTest, RateThatIsNoPositiveNumberIsAUsageError)
         }
     }
 }
+
+struct UsageErrorCase
+{
+    const char* name;
+    QStringList arguments;
+    const char* pattern; // what the error says
+};
+
+class UsageErrorTest : public ::testing::TestWithParam<UsageErrorCase>
+{
+};
+
+// Each usage error names its fault and ends the program with 2 before anything is sent.
+TEST_P(UsageErrorTest, IsPrintedWithExitCodeTwo)
+{
+    const CommandLine line(withProgramName(GetParam().arguments));
+    ASSERT_EQ(line.action(), CommandLine::Action::Print);
+    EXPECT_TRUE(
+        line.usageError().contains(QRegularExpression(QString::fromUtf8(GetParam().pattern))))
+        << line.usageError().toStdString();
+    EXPECT_EQ(line.print(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UsageErrorTest,
+    ::testing::Values(
+        UsageErrorCase{"UnknownCommand", {"lss"}, "unknown command \"lss\""},
+        UsageErrorCase{"NoAccount", {"ls"}, "ls needs --account=<name>"},
+        UsageErrorCase{"OptionOfTheOtherCommand",
+                       {"export", "--account=demo", "--sha1"},
+                       "Unknown option 'sha1'"},
+        UsageErrorCase{"TooManyInFlight",
+                       {"ls", "--account=demo", "--parallel=17"},
+                       "--parallel needs a number from 1 to 16"},
+        UsageErrorCase{"RateOfZero",
+                       {"export", "--account=demo", "--rate=0"},
+                       "--rate needs a positive number of requests per second, not \"0\""},
+        UsageErrorCase{"UnknownSort",
+                       {"ls", "--account=demo", "--sort=newest"},
+                       "--sort needs name, size or time"},
+        UsageErrorCase{"UnknownFormat",
+                       {"ls", "--account=demo", "--format=xml"},
+                       "--format needs tsv or json"},
+        UsageErrorCase{"TwoFolders", {"ls", "--account=demo", "/a", "/b"}, "one FOLDER at most"},
+        UsageErrorCase{
+            "BadFolderId", {"ls", "--account=demo", "cid:12a"}, "\"cid:12a\" is no folder id"}),
+    CaseName());
 
 } // namespace

@@ -46,6 +46,25 @@ TEST_F(RequestLogTest, RecordsRefusedUnknownAndDroppedRequests)
     EXPECT_EQ(log[2].target, "/lists?aid=30");
 }
 
+// Each request is filed under the endpoint that serves it, whatever its answer; the targets
+// of a kind come in arrival order, and a request no endpoint serves is of no kind.
+TEST_F(RequestLogTest, GivesTheTargetsOfTheEndpointsAsked)
+{
+    service().clearRequests();
+    service().setFault(DemoService::Endpoint::Lists, {.status = 500});
+    Get("/files?cid=0", "");
+    Get("/?ct=pickcode&ac=download&pickcode=nope", "");
+    Get("/nowhere?ct=pickcode", "");
+    Get("/lists?aid=30", "");
+    Get("/files?cid=1", "");
+    EXPECT_EQ(
+        service().requestTargets({DemoService::Endpoint::Files, DemoService::Endpoint::Lists}),
+        (QStringList{"/files?cid=0", "/lists?aid=30", "/files?cid=1"}));
+    EXPECT_EQ(service().requestTargets({DemoService::Endpoint::DownloadPage}),
+              QStringList{"/?ct=pickcode&ac=download&pickcode=nope"});
+    EXPECT_TRUE(service().requestTargets({DemoService::Endpoint::Login}).isEmpty());
+}
+
 TEST_F(RequestLogTest, KeepsEveryRequestOfParallelClients)
 {
     service().clearRequests();

@@ -37,11 +37,6 @@ void SignedInTest::SetUp()
     service.clearRequests();
 }
 
-QStringList SignedInTest::downloadTargets() const
-{
-    return requestTargets({QStringLiteral("/?ct=pickcode")});
-}
-
 int SignedInTest::appendFile(const char* fid)
 {
     const DemoFile& file = DemoFileWithId(fid);

@@ -3,8 +3,10 @@
 #include "DemoDrive.h"
 #include "DemoServiceFixture.h"
 #include "MemoryFileList.h"
+#include "export/ExportProgress.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -27,6 +29,15 @@ private:
     QTemporaryDir m_folder;
 };
 
+/** Records every progress report, to be read once the export has returned. */
+class RecordingProgress final : public ExportProgress
+{
+public:
+    void report(const ExportCounts& counts) override { reports.append(counts); }
+
+    QList<ExportCounts> reports;
+};
+
 /** A demo service on loopback with the demo account signed in through the real login request,
  *  a recording desktop and an empty list. */
 class SignedInTest : public DemoServiceFixture
@@ -34,8 +45,6 @@ class SignedInTest : public DemoServiceFixture
 protected:
     void SetUp() override;
 
-    /** The targets (path and query) of the download page requests received so far. */
-    QStringList downloadTargets() const;
     /** Appends the drive's file `fid` as the listing shows it: unresolved, not ticked. */
     int appendFile(const char* fid);
     /** Appends a folder row (marker, empty pick code and standard form). */

@@ -48,13 +48,6 @@ QByteArray plainSection(const QList<Expected>& files)
     return HeaderLineBytes() + "\r\n" + EncodeGbkText(blocks) + "\r\n";
 }
 
-class RecordingProgress final : public ExportProgress
-{
-public:
-    void report(const ExportCounts& counts) override { last = counts; }
-    ExportCounts last;
-};
-
 class FolderExportTest : public SignedInTest
 {
 protected:
@@ -65,15 +58,6 @@ protected:
         scope.query.folderId = folderId;
         scope.includeSubfolders = includeSubfolders;
         return ExportFolder(scope, Account, sha1s, &progress, policy);
-    }
-
-    int listingRequests() const
-    {
-        return int(std::count_if(service.requests().cbegin(), service.requests().cend(),
-                                 [](const auto& request) {
-                                     return request.target.startsWith(QLatin1String("/files")) ||
-                                            request.target.startsWith(QLatin1String("/lists"));
-                                 }));
     }
 
     void expectNothingWrittenAndOneMessageWith(const QString& part)
@@ -122,8 +106,9 @@ TEST_P(FolderExportLayoutTest, WritesEveryFileByItsPathInWalkOrder)
     EXPECT_EQ(folder.entries(), ExportFiles);
     EXPECT_EQ(FileBytes(PlainFile), plainSection(GetParam().files));
     EXPECT_TRUE(desktop.messages.isEmpty());
-    EXPECT_EQ(progress.last.filesFound, GetParam().files.size());
-    EXPECT_EQ(progress.last.pagesFetched, progress.last.pagesToFetch);
+    ASSERT_FALSE(progress.reports.isEmpty());
+    EXPECT_EQ(progress.reports.constLast().filesFound, GetParam().files.size());
+    EXPECT_EQ(progress.reports.constLast().pagesFetched, progress.reports.constLast().pagesToFetch);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -157,7 +142,7 @@ TEST_F(FolderExportTest, FourPageWalkOneAtATimeKeepsToOneConnection)
     const WalkResult walk = WalkFolder(scope, fetcher, counts, {});
 
     EXPECT_EQ(walk.files.size(), DemoDriveIds::PhotosEntryCount);
-    EXPECT_EQ(listingRequests(), 4);
+    EXPECT_EQ(listingTargets().size(), 4);
     EXPECT_EQ(counts.pagesToFetch, 4);
     EXPECT_EQ(service.connectionsAccepted(), 1) << "the login's connection carries every page";
 }
@@ -186,7 +171,7 @@ TEST_F(FolderExportTest, TransientFailuresAreRetriedUntilTheyClear)
 {
     service.setFault(DemoService::Endpoint::Files, {.status = 503, .times = 3});
     EXPECT_EQ(exportFolder(DemoDriveIds::Report, false), ExportOutcome::Written);
-    EXPECT_EQ(listingRequests(), 4);
+    EXPECT_EQ(listingTargets().size(), 4);
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
@@ -205,7 +190,7 @@ TEST_F(FolderExportTest, ListingThatFailsNamesTheFolder)
     EXPECT_EQ(exportFolder(DemoDriveIds::Report, false), ExportOutcome::FetchFailed);
     expectNothingWrittenAndOneMessageWith(
         QStringLiteral("无法读取当前目录的列表（第 1 页）：Http错误代码:404"));
-    EXPECT_EQ(listingRequests(), 1) << "404 is not worth another try";
+    EXPECT_EQ(listingTargets().size(), 1) << "404 is not worth another try";
 }
 
 struct CancelCase
@@ -284,7 +269,7 @@ TEST_F(FolderExportTest, FolderSeenTwiceIsNotWalkedAgain)
                      {.status = 200, .body = QByteArray("no sha1 here")});
     EXPECT_EQ(exportFolder(DemoDriveIds::Report, true), ExportOutcome::Written)
         << desktop.messages.value(0).text.toStdString();
-    EXPECT_EQ(listingRequests(), 2);
+    EXPECT_EQ(listingTargets().size(), 2);
     const QByteArray plain = FileBytes(PlainFile);
     EXPECT_TRUE(plain.contains("\r\na.txt    1B    nosuchcode\r\n#1#a.txt\r\n"));
     EXPECT_TRUE(plain.contains("\r\nloop/a.txt    1B    nosuchcode\r\n#1#a.txt\r\n"));

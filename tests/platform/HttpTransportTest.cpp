@@ -29,13 +29,6 @@ protected:
         return "Host: 127.0.0.1:" + QByteArray::number(m_listener.port()) + "\r\n";
     }
 
-    QByteArray onlyRequestBytes() const
-    {
-        const auto requests = m_listener.requests();
-        EXPECT_EQ(requests.size(), 1);
-        return requests.isEmpty() ? QByteArray() : requests.first().raw;
-    }
-
     static CaptureListener::Response answerWith(const QByteArray& body,
                                                 const QByteArray& contentType = {})
     {
@@ -55,8 +48,9 @@ TEST_F(HttpTransportTest, GetCarriesOnlyHostAndTheGivenHeadersInTheirOrder)
     request.headers = {{"X-Second", "2"}, {"Cookie", "OOFA=v"}, {"X-First", "1"}};
     const HttpResult result = SendHttpRequest(request);
     ASSERT_FALSE(result.failed()) << TransportFailureText(result).toStdString();
-    EXPECT_EQ(onlyRequestBytes(), "GET /list?a=1&b=2 HTTP/1.1\r\n" + hostLine() +
-                                      "X-Second: 2\r\nCookie: OOFA=v\r\nX-First: 1\r\n\r\n");
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
+              "GET /list?a=1&b=2 HTTP/1.1\r\n" + hostLine() +
+                  "X-Second: 2\r\nCookie: OOFA=v\r\nX-First: 1\r\n\r\n");
 }
 
 TEST_F(HttpTransportTest, PostAddsContentLengthButNoContentTypeOrExpect)
@@ -66,9 +60,9 @@ TEST_F(HttpTransportTest, PostAddsContentLengthButNoContentTypeOrExpect)
     request.body = QByteArray(3000, 'x'); // long enough for curl to want "Expect: 100-continue"
     request.headers = {{"X-Only", "yes"}};
     ASSERT_FALSE(SendHttpRequest(request).failed());
-    EXPECT_EQ(onlyRequestBytes(), "POST /form HTTP/1.1\r\n" + hostLine() +
-                                      "X-Only: yes\r\nContent-Length: 3000\r\n\r\n" +
-                                      QByteArray(3000, 'x'));
+    EXPECT_EQ(m_listener.onlyRequestBytes(), "POST /form HTTP/1.1\r\n" + hostLine() +
+                                                 "X-Only: yes\r\nContent-Length: 3000\r\n\r\n" +
+                                                 QByteArray(3000, 'x'));
 }
 
 TEST_F(HttpTransportTest, PostWithoutBodySaysContentLengthZero)
@@ -76,7 +70,8 @@ TEST_F(HttpTransportTest, PostWithoutBodySaysContentLengthZero)
     HttpRequest request = requestFor("/");
     request.method = HttpMethod::Post;
     ASSERT_FALSE(SendHttpRequest(request).failed());
-    EXPECT_EQ(onlyRequestBytes(), "POST / HTTP/1.1\r\n" + hostLine() + "Content-Length: 0\r\n\r\n");
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
+              "POST / HTTP/1.1\r\n" + hostLine() + "Content-Length: 0\r\n\r\n");
 }
 
 TEST_F(HttpTransportTest, GetSendsItsBodyAsGiven)
@@ -84,7 +79,7 @@ TEST_F(HttpTransportTest, GetSendsItsBodyAsGiven)
     HttpRequest request = requestFor("/q");
     request.body = "a=1";
     ASSERT_FALSE(SendHttpRequest(request).failed());
-    EXPECT_EQ(onlyRequestBytes(),
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
               "GET /q HTTP/1.1\r\n" + hostLine() + "Content-Length: 3\r\n\r\na=1");
 }
 
@@ -94,8 +89,9 @@ TEST_F(HttpTransportTest, GivenHostReplacesTheOwnAndOtherHeadersKeepTheirOrder)
     request.headers = {
         {"Referer", "http://site.example/"}, {"Host", "site.example"}, {"Cookie", "c=1"}};
     ASSERT_FALSE(SendHttpRequest(request).failed());
-    EXPECT_EQ(onlyRequestBytes(), "GET / HTTP/1.1\r\nHost: site.example\r\n"
-                                  "Referer: http://site.example/\r\nCookie: c=1\r\n\r\n");
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
+              "GET / HTTP/1.1\r\nHost: site.example\r\n"
+              "Referer: http://site.example/\r\nCookie: c=1\r\n\r\n");
 }
 
 TEST_F(HttpTransportTest, EmptyHeaderValueIsSentNotDropped)
@@ -103,14 +99,14 @@ TEST_F(HttpTransportTest, EmptyHeaderValueIsSentNotDropped)
     HttpRequest request = requestFor("/");
     request.headers = {{"Cookie", ""}, {"Accept", "*/*"}};
     ASSERT_FALSE(SendHttpRequest(request).failed());
-    EXPECT_EQ(onlyRequestBytes(),
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
               "GET / HTTP/1.1\r\n" + hostLine() + "Cookie:\r\nAccept: */*\r\n\r\n");
 }
 
 TEST_F(HttpTransportTest, NonAsciiAndSpacesInTheAddressArePercentEncoded)
 {
     ASSERT_FALSE(SendHttpRequest(requestFor(QStringLiteral("/a b?n=中"))).failed());
-    EXPECT_TRUE(onlyRequestBytes().startsWith("GET /a%20b?n=%E4%B8%AD HTTP/1.1\r\n"));
+    EXPECT_TRUE(m_listener.onlyRequestBytes().startsWith("GET /a%20b?n=%E4%B8%AD HTTP/1.1\r\n"));
 }
 
 struct RefusedCase
@@ -238,7 +234,7 @@ TEST_F(HttpTransportTest, RedirectToAnotherOriginNamesItInHostAndDropsTheCookie)
 
     const HttpResult result = SendHttpRequest(request);
     EXPECT_EQ(result.body, "arrived");
-    EXPECT_EQ(onlyRequestBytes(),
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
               "GET /start HTTP/1.1\r\n" + hostLine() +
                   "Referer: http://site.example/\r\nCookie: OOFA=secret\r\n\r\n");
     const auto redirected = other.requests();

@@ -46,13 +46,6 @@ protected:
                 "Cookie: OOFA=abc123"};
     }
 
-    QByteArray onlyRequestBytes() const
-    {
-        const auto requests = m_listener.requests();
-        EXPECT_EQ(requests.size(), 1);
-        return requests.isEmpty() ? QByteArray() : requests.first().raw;
-    }
-
     void answer(const QByteArray& body, const QList<CaptureListener::Header>& headers = {})
     {
         CaptureListener::Response response;
@@ -95,7 +88,7 @@ TEST_F(RequestTest, ServiceGetSendsItsHeaderSetInOrder)
     answer("{}");
     EXPECT_EQ(ServiceRequest("GET", address("/files?aid=1&cid=0&o=user_ptime&asc=0"), ""), "{}");
     EXPECT_EQ(
-        onlyRequestBytes(),
+        m_listener.onlyRequestBytes(),
         wire(QByteArrayList{"GET /files?aid=1&cid=0&o=user_ptime&asc=0 HTTP/1.1", hostLine()} +
              serviceHeaderLines()));
     EXPECT_TRUE(m_desktop.messages.isEmpty());
@@ -105,7 +98,7 @@ TEST_F(RequestTest, ServicePostPutsContentTypeFirstAndSendsTheBody)
 {
     answer("{}");
     ServiceRequest("POST", address("/lists?aid=30"), "a=1&b=2");
-    EXPECT_EQ(onlyRequestBytes(),
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
               wire(QByteArrayList{"POST /lists?aid=30 HTTP/1.1", hostLine(), ContentTypeLine} +
                        serviceHeaderLines() + QByteArrayList{"Content-Length: 7"},
                    "a=1&b=2"));
@@ -126,7 +119,7 @@ TEST_F(RequestTest, LoginPostSendsHostContentTypeAndAgentButNoCookie)
     const QByteArray body =
         "login[account]=%61&login[passwd]=%62&login[time]=on&goto=" + MainSiteAddress().toUtf8();
     EXPECT_EQ(LoginRequest("POST", LoginAddress(), body), "OOFA=new");
-    EXPECT_EQ(onlyRequestBytes(),
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
               wire({"POST /?ac=login HTTP/1.1", hostLine(), ContentTypeLine,
                     "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; "
                     ".NET CLR 2.0.50727; .NET4.0C; .NET4.0E)",
@@ -138,8 +131,9 @@ TEST_F(RequestTest, LoginGetStillSendsContentType)
 {
     answer("");
     LoginRequest("GET", LoginAddress(), "");
-    EXPECT_EQ(onlyRequestBytes(), wire({"GET /?ac=login HTTP/1.1", hostLine(), ContentTypeLine,
-                                        "User-Agent: " + LoginUserAgent().toUtf8()}));
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
+              wire({"GET /?ac=login HTTP/1.1", hostLine(), ContentTypeLine,
+                    "User-Agent: " + LoginUserAgent().toUtf8()}));
 }
 
 TEST_F(RequestTest, SiteGetSendsRefererHostAndCookie)
@@ -147,7 +141,7 @@ TEST_F(RequestTest, SiteGetSendsRefererHostAndCookie)
     answer("<html/>");
     SiteRequest("GET", address("/?ct=pickcode&ac=download&pickcode=abc&_t=1344257890"), "");
     // curl writes Host first; the other headers keep their order.
-    EXPECT_EQ(onlyRequestBytes(),
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
               wire({"GET /?ct=pickcode&ac=download&pickcode=abc&_t=1344257890 HTTP/1.1", hostLine(),
                     refererLine(), "Cookie: OOFA=abc123"}));
 }
@@ -156,9 +150,10 @@ TEST_F(RequestTest, SitePostPutsContentTypeFirst)
 {
     answer("<html/>");
     SiteRequest("post", address("/"), "x=1");
-    EXPECT_EQ(onlyRequestBytes(), wire({"POST / HTTP/1.1", hostLine(), ContentTypeLine,
-                                        refererLine(), "Cookie: OOFA=abc123", "Content-Length: 3"},
-                                       "x=1"));
+    EXPECT_EQ(m_listener.onlyRequestBytes(),
+              wire({"POST / HTTP/1.1", hostLine(), ContentTypeLine, refererLine(),
+                    "Cookie: OOFA=abc123", "Content-Length: 3"},
+                   "x=1"));
 }
 
 TEST_F(RequestTest, SiteSendsAnEmptyCookieAsIs)
@@ -166,7 +161,7 @@ TEST_F(RequestTest, SiteSendsAnEmptyCookieAsIs)
     SetSessionCookie({});
     answer("<html/>");
     SiteRequest("GET", address("/"), "");
-    EXPECT_TRUE(onlyRequestBytes().endsWith("\r\nCookie:\r\n\r\n"));
+    EXPECT_TRUE(m_listener.onlyRequestBytes().endsWith("\r\nCookie:\r\n\r\n"));
 }
 
 struct MethodCase
@@ -184,7 +179,7 @@ TEST_P(MethodTest, OnlyExactGetSendsGet)
 {
     answer("{}");
     ServiceRequest(GetParam().method, address("/files"), "");
-    EXPECT_TRUE(onlyRequestBytes().startsWith(GetParam().requestLineStart));
+    EXPECT_TRUE(m_listener.onlyRequestBytes().startsWith(GetParam().requestLineStart));
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, MethodTest,

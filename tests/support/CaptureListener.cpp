@@ -114,6 +114,12 @@ QList<CaptureListener::Request> CaptureListener::requests() const
     return m_requests;
 }
 
+QByteArray CaptureListener::onlyRequestBytes() const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_requests.size() == 1 ? m_requests.first().raw : QByteArray();
+}
+
 bool CaptureListener::stopping() const
 {
     pollfd wake{m_wakeRead, POLLIN, 0};

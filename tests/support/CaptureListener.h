@@ -59,6 +59,8 @@ public:
     void setResponse(const QByteArray& target, const Response& response);
 
     QList<Request> requests() const;
+    /** Every byte of the one request received; empty unless exactly one arrived. */
+    QByteArray onlyRequestBytes() const;
 
 private:
     void serve();

@@ -8,23 +8,14 @@ void DemoServiceFixture::SetUp()
     SetServiceBase(service.baseUrl());
 }
 
-QStringList DemoServiceFixture::requestTargets(const QStringList& prefixes) const
-{
-    QStringList targets;
-    for (const DemoService::LoggedRequest& request : service.requests()) {
-        for (const QString& prefix : prefixes) {
-            if (request.target.startsWith(prefix)) {
-                targets.append(request.target);
-                break;
-            }
-        }
-    }
-    return targets;
-}
-
 QStringList DemoServiceFixture::listingTargets() const
 {
-    return requestTargets({QStringLiteral("/files?"), QStringLiteral("/lists?")});
+    return service.requestTargets({DemoService::Endpoint::Files, DemoService::Endpoint::Lists});
+}
+
+QStringList DemoServiceFixture::downloadTargets() const
+{
+    return service.requestTargets({DemoService::Endpoint::DownloadPage});
 }
 
 void DemoServiceFixture::forgetTraffic()

@@ -14,11 +14,10 @@ class DemoServiceFixture : public ::testing::Test
 protected:
     void SetUp() override;
 
-    /** The targets (path and query) of the requests received so far whose target starts
-     *  with one of `prefixes`. */
-    QStringList requestTargets(const QStringList& prefixes) const;
     /** The targets of the listing requests ("/files", "/lists") received so far. */
     QStringList listingTargets() const;
+    /** The targets of the download page requests received so far. */
+    QStringList downloadTargets() const;
     /** Forgets the requests and messages recorded so far. */
     void forgetTraffic();
 

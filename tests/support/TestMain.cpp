@@ -1,34 +1,26 @@
-#include "platform/Desktop.h"
-#include "service/settings.h"
-#include "text/JSON.h"
-
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+// One main for every test binary, built once per kind of application: a Qt Core application
+// where no test needs more, which starts fastest, a Gui one for the busy cursor and a Widgets
+// one for the window. The state a test starts from is reset by the listeners the binary links
+// (see ResetBeforeEachTest.h).
+#if defined(ZORBEL_TEST_WIDGETS)
+#include <QApplication>
+using TestApplication = QApplication;
+#elif defined(ZORBEL_TEST_GUI)
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 
-// Every test starts from the process state the program starts with: signed
-// out, the built-in hosts and limits, no desktop installed, an empty parse
-// log. Runs before the test's fixture is built, so fixtures only set what
-// they need.
-class ProcessStateReset final : public ::testing::EmptyTestEventListener
-{
-    void OnTestStart(const ::testing::TestInfo&) override
-    {
-        ResetServiceSettings();
-        SetDesktop(nullptr);
-        ResetParseErrors();
-    }
-};
-
-} // namespace
-
-// Every test binary runs with a QApplication on the offscreen platform, so
-// window tests, clipboard and event loops work without a display.
 int main(int argc, char** argv)
 {
+    // The offscreen platform lets window tests, the clipboard and event loops work without a
+    // display, here and in every program a test starts.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The tests talk to their own servers on loopback, directly, whatever proxy the
     // machine's environment names; the tests of proxy use set these themselves.
@@ -46,8 +38,7 @@ int main(int argc, char** argv)
         QDir().mkpath(path);
         qputenv(variable, QFile::encodeName(path));
     }
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
     return RUN_ALL_TESTS();
 }

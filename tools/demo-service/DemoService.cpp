@@ -125,8 +125,9 @@ struct DemoService::Impl
     void handle(const httplib::Request& request, httplib::Response& response);
 
 private:
-    void record(const httplib::Request& request);
-    void answerAlone(const httplib::Request& request, httplib::Response& response);
+    void record(const httplib::Request& request, std::optional<Endpoint> endpoint);
+    void answerAlone(const std::optional<Endpoint>& endpoint, const httplib::Request& request,
+                     httplib::Response& response);
     std::optional<Fault> faultFor(const std::optional<Endpoint>& endpoint);
     bool waitOut(std::chrono::milliseconds delay);
     void answer(const std::optional<Endpoint>& endpoint, const httplib::Request& request,
@@ -180,9 +181,10 @@ void replaceBody(const DemoService::Fault& fault, httplib::Response& response)
 
 void DemoService::Impl::handle(const httplib::Request& request, httplib::Response& response)
 {
-    record(request);
+    const std::optional<Endpoint> endpoint = endpointOf(request);
+    record(request, endpoint);
     if (!oneAtATime) {
-        answerAlone(request, response);
+        answerAlone(endpoint, request, response);
         return;
     }
     if (serving.fetch_add(1) > 0) {
@@ -192,14 +194,14 @@ void DemoService::Impl::handle(const httplib::Request& request, httplib::Respons
         return;
     }
     waitOut(OneAtATimeServiceTime);
-    answerAlone(request, response);
+    answerAlone(endpoint, request, response);
     --serving;
 }
 
 // The answer as if this were the only request: the faults, else the endpoint's own.
-void DemoService::Impl::answerAlone(const httplib::Request& request, httplib::Response& response)
+void DemoService::Impl::answerAlone(const std::optional<Endpoint>& endpoint,
+                                    const httplib::Request& request, httplib::Response& response)
 {
-    const std::optional<Endpoint> endpoint = endpointOf(request);
     const std::optional<Fault> fault = faultFor(endpoint);
     if (fault && fault->delay.count() > 0 && !waitOut(fault->delay)) {
         KeepAliveServer::dropCurrentConnection();
@@ -221,9 +223,10 @@ void DemoService::Impl::answerAlone(const httplib::Request& request, httplib::Re
         replaceBody(*fault, response);
 }
 
-void DemoService::Impl::record(const httplib::Request& request)
+void DemoService::Impl::record(const httplib::Request& request, std::optional<Endpoint> endpoint)
 {
     LoggedRequest entry;
+    entry.endpoint = endpoint;
     entry.method = textOf(request.method);
     entry.target = textOf(request.target);
     for (const auto& [name, value] : request.headers) {
@@ -491,6 +494,18 @@ QList<DemoService::LoggedRequest> DemoService::requests() const
 {
     const std::lock_guard lock(m_impl->mutex);
     return m_impl->log;
+}
+
+QStringList DemoService::requestTargets(std::initializer_list<Endpoint> endpoints) const
+{
+    const std::lock_guard lock(m_impl->mutex);
+    QStringList targets;
+    for (const LoggedRequest& request : m_impl->log) {
+        if (request.endpoint &&
+            std::find(endpoints.begin(), endpoints.end(), *request.endpoint) != endpoints.end())
+            targets.append(request.target);
+    }
+    return targets;
 }
 
 void DemoService::clearRequests()

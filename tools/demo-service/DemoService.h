@@ -4,7 +4,9 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <chrono>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
@@ -62,6 +64,7 @@ public:
         QString target; // path and query, as sent
         QMap<QString, QString> headers;
         QByteArray body;
+        std::optional<Endpoint> endpoint; // none: a request no endpoint serves
     };
 
     /** Serves `drive`, which must outlive the service. */
@@ -100,6 +103,8 @@ public:
     void setListingForm(ListingForm form);
 
     QList<LoggedRequest> requests() const;
+    /** The targets of the requests received so far for one of `endpoints`, in arrival order. */
+    QStringList requestTargets(std::initializer_list<Endpoint> endpoints) const;
     void clearRequests();
 
     /** Connections accepted since the service started. */
