@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/ExportFilter.h"
 #include "platform/HttpTransport.h"
 
 #include <QCommandLineParser>
@@ -42,6 +43,7 @@ struct SubcommandOptions
     int parallel = MaxRequestsInFlight; // download pages in flight at once
     QString sortOrder = QStringLiteral("user_ptime&asc=0"); // the listing's sort order value
     bool quiet = false;
+    ExportFilter filter; // which files are listed or exported, which folders walked
 };
 
 /** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"
@@ -75,6 +77,7 @@ private:
     void readWindowOptions(const QStringList& arguments);
     void readSubcommandOptions(Subcommand command, const QStringList& arguments);
     bool readSubcommandValues(Subcommand command);
+    bool readFilter();
     void fail(const QString& error);
 
     Action m_action = Action::Print;

@@ -55,6 +55,7 @@ public:
         scope.sortOrder = m_options.sortOrder;
         scope.folderId = *folderId;
         scope.includeSubfolders = m_options.recursive;
+        scope.filter = m_options.filter;
         return scope;
     }
 

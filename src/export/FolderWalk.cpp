@@ -87,11 +87,20 @@ private:
         for (const QStringList& row : rows) {
             const QString name = columnText(row, Column::Name);
             if (!IsFolderName(name)) {
-                m_result.files.append({joinPath(folder.path, name), row});
+                const QString path = joinPath(folder.path, name);
+                // Filter: a file left out is counted, never yielded.
+                if (!m_scope.filter.keepsFile(path, RowByteSizeText(row).toLongLong())) {
+                    ++m_counts.filesFilteredOut;
+                    continue;
+                }
+                m_result.files.append({path, row});
                 ++m_counts.filesFound;
                 continue;
             }
             const QString path = joinPath(folder.path, name.mid(1));
+            // Filter: a folder excluded or too deep is neither yielded nor listed.
+            if (!m_scope.filter.walksFolder(path, folder.depth + 1))
+                continue;
             if (m_scope.includeFolderRows)
                 m_result.files.append({path, row});
             if (listsFolders(m_scope) && !m_seen.contains(columnText(row, Column::Id))) {
@@ -200,8 +209,13 @@ private:
 
 WalkScope ScopeOfListing(const ListingState& state, const QString& folderId, bool includeSubfolders)
 {
-    return {state.categoryCode(), state.sortOrder(), state.sharedOnly(), folderId,
-            includeSubfolders};
+    WalkScope scope;
+    scope.categoryCode = state.categoryCode();
+    scope.sortOrder = state.sortOrder();
+    scope.sharedOnly = state.sharedOnly();
+    scope.folderId = folderId;
+    scope.includeSubfolders = includeSubfolders;
+    return scope;
 }
 
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,
