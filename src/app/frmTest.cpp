@@ -25,10 +25,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -60,6 +62,14 @@ template <class Control>
 Control* make(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
 {
     return place(new Control(caption, parent), name, geometry);
+}
+
+// The height the window's layout gives its menu bar at the window width `width`.
+int menuBarHeight(const QWidget& window, int width)
+{
+    const QWidget& bar = *window.layout()->menuBar();
+    const int height = bar.heightForWidth(width);
+    return height >= 0 ? height : bar.sizeHint().height();
 }
 
 // A field may hold a whole listing response, far beyond the default 32767. A screen reader
@@ -95,14 +105,18 @@ QString responsePreview(const QString& response)
 } // namespace
 
 frmTest::frmTest(QWidget* parent)
-    : QWidget(parent), m_listView(new QTreeWidget), m_fileList(m_listView), m_browser(m_fileList)
+    : QWidget(parent), m_clientArea(new QWidget(this)), m_listView(new QTreeWidget),
+      m_fileList(m_listView), m_browser(m_fileList)
 {
     setWindowTitle(QStringLiteral("Zorbel 提取助手"));
     setWindowIcon(MakeAppIcon());
     QFont smallFont = font();
     smallFont.setPixelSize(12);
     setFont(smallFont);
-    resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
+    m_clientArea->setObjectName(QStringLiteral("ClientArea"));
+    createMenus();
+    const int clientWidth = TwipsToPixels(ClientWidthTwips);
+    resize(clientWidth, TwipsToPixels(ClientHeightTwips) + menuBarHeight(*this, clientWidth));
 
     createLoginRow();
     createNavigationRow();
@@ -130,54 +144,71 @@ frmTest::~frmTest()
     SetWaitPromptMaker({});
 }
 
+void frmTest::createMenus()
+{
+    auto* menuBar = new QMenuBar(this);
+    m_exportOptionsAction = menuBar->addAction(QString());
+    m_exportOptionsAction->setObjectName(QStringLiteral("CommandExportOptions"));
+    connect(m_exportOptionsAction, &QAction::triggered, this, &frmTest::openExportOptions);
+    showExportOptions();
+
+    // The twips are measured from the client area, as a menu bar lies outside it: the layout
+    // puts the bar above the client area, and every control keeps its place.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(m_clientArea);
+}
+
 void frmTest::createLoginRow()
 {
     // Captions end one pixel short of the next control so that no two overlap.
     m_accountCaption =
-        make<QLabel>(this, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
-    m_accountField = makeField(this, "user", u"账号", TwipsRect(600, 120, 1215, 270));
-    m_passwordCaption =
-        make<QLabel>(this, "Label4", QStringLiteral("密码"), TwipsRect(1920, 120, 480, 255));
-    m_passwordField = makeField(this, "pass", u"密码", TwipsRect(2400, 120, 1215, 270));
+        make<QLabel>(m_clientArea, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
+    m_accountField = makeField(m_clientArea, "user", u"账号", TwipsRect(600, 120, 1215, 270));
+    m_passwordCaption = make<QLabel>(m_clientArea, "Label4", QStringLiteral("密码"),
+                                     TwipsRect(1920, 120, 480, 255));
+    m_passwordField = makeField(m_clientArea, "pass", u"密码", TwipsRect(2400, 120, 1215, 270));
     m_accountCaption->setBuddy(m_accountField);
     m_passwordCaption->setBuddy(m_passwordField);
     m_passwordField->setEchoMode(QLineEdit::Password);
     m_passwordField->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
-    m_loginButton = make<QPushButton>(this, "Command11", QStringLiteral("登陆"),
+    m_loginButton = make<QPushButton>(m_clientArea, "Command11", QStringLiteral("登陆"),
                                       TwipsRect(3720, 120, 615, 255));
-    m_markVideosBox = make<QCheckBox>(this, "Check2", QStringLiteral("标出视频"),
+    m_markVideosBox = make<QCheckBox>(m_clientArea, "Check2", QStringLiteral("标出视频"),
                                       TwipsRect(4440, 120, 1080, 255));
-    m_exportButton = make<QPushButton>(this, "Command16", QStringLiteral("导出选中文件"),
+    m_exportButton = make<QPushButton>(m_clientArea, "Command16", QStringLiteral("导出选中文件"),
                                        TwipsRect(5520, 120, 1335, 255));
     m_folderExportButton =
-        make<QPushButton>(this, "CommandFolderExport", QStringLiteral("导出当前目录"),
+        make<QPushButton>(m_clientArea, "CommandFolderExport", QStringLiteral("导出当前目录"),
                           TwipsRect(6900, 120, 1260, 255));
-    m_subfoldersBox = make<QCheckBox>(this, "CheckSubfolders", QStringLiteral("含子目录"),
+    m_subfoldersBox = make<QCheckBox>(m_clientArea, "CheckSubfolders", QStringLiteral("含子目录"),
                                       TwipsRect(8190, 120, 1035, 255));
-    m_sharedOnlyBox =
-        make<QCheckBox>(this, "Check3", QStringLiteral("已分享"), TwipsRect(9240, 120, 855, 255));
-    m_sortChoice = place(new QComboBox(this), "Combo1", TwipsRect(10200, 120, 2055, 300));
+    m_sharedOnlyBox = make<QCheckBox>(m_clientArea, "Check3", QStringLiteral("已分享"),
+                                      TwipsRect(9240, 120, 855, 255));
+    m_sortChoice = place(new QComboBox(m_clientArea), "Combo1", TwipsRect(10200, 120, 2055, 300));
     m_sortChoice->setEditable(false);
     m_sortChoice->setAccessibleName(QStringLiteral("排序"));
-    m_authorLink = make<ClickableLabel>(this, "Label5", QStringLiteral("※去作者博客※"),
+    m_authorLink = make<ClickableLabel>(m_clientArea, "Label5", QStringLiteral("※去作者博客※"),
                                         TwipsRect(12480, 120, 1335, 255));
 }
 
 void frmTest::createNavigationRow()
 {
-    m_tickAllBox =
-        make<QCheckBox>(this, "Check1", QStringLiteral("全选"), TwipsRect(120, 480, 720, 255));
-    m_rootButton = make<QPushButton>(this, "Command10", QStringLiteral("根目录"),
+    m_tickAllBox = make<QCheckBox>(m_clientArea, "Check1", QStringLiteral("全选"),
+                                   TwipsRect(120, 480, 720, 255));
+    m_rootButton = make<QPushButton>(m_clientArea, "Command10", QStringLiteral("根目录"),
                                      TwipsRect(840, 480, 735, 255));
-    m_upButton =
-        make<QPushButton>(this, "Command9", QStringLiteral("↑"), TwipsRect(1680, 480, 495, 255));
-    m_namePathField = makeField(this, "Text7", u"路径", TwipsRect(2280, 480, 8535, 270));
+    m_upButton = make<QPushButton>(m_clientArea, "Command9", QStringLiteral("↑"),
+                                   TwipsRect(1680, 480, 495, 255));
+    m_namePathField = makeField(m_clientArea, "Text7", u"路径", TwipsRect(2280, 480, 8535, 270));
 }
 
 void frmTest::createPagingStrip()
 {
     // The frame ends one pixel above the list so that the two do not overlap.
-    m_pagingStrip = place(new QFrame(this), "Frame1", TwipsRect(10920, 480, 2895, 360));
+    m_pagingStrip = place(new QFrame(m_clientArea), "Frame1", TwipsRect(10920, 480, 2895, 360));
     m_pagingStrip->setAccessibleName(QStringLiteral("Frame1"));
     m_pagingStrip->setFrameShape(QFrame::NoFrame);
 
@@ -199,7 +230,7 @@ void frmTest::createPagingStrip()
 
 void frmTest::createFileList()
 {
-    m_listView->setParent(this);
+    m_listView->setParent(m_clientArea);
     place(m_listView, "ListView1",
           TwipsRect(ListLeftTwips, ListTopTwips, ListWidthTwips, ListHeightTwips));
     m_listView->setAccessibleName(QStringLiteral("文件列表"));
@@ -207,34 +238,41 @@ void frmTest::createFileList()
 
 void frmTest::createStateFields()
 {
-    m_idPathField = makeField(this, "Text8", u"目录ID路径", TwipsRect(15240, 480, 1455, 270));
-    m_categoryCodeField = makeField(this, "Text12", u"分类代码", TwipsRect(15240, 840, 255, 270));
-    m_folderIdField = makeField(this, "Text3", u"目录ID", TwipsRect(15600, 840, 855, 270));
-    m_readButton = make<QPushButton>(this, "Command3", QStringLiteral("读取"),
+    m_idPathField =
+        makeField(m_clientArea, "Text8", u"目录ID路径", TwipsRect(15240, 480, 1455, 270));
+    m_categoryCodeField =
+        makeField(m_clientArea, "Text12", u"分类代码", TwipsRect(15240, 840, 255, 270));
+    m_folderIdField = makeField(m_clientArea, "Text3", u"目录ID", TwipsRect(15600, 840, 855, 270));
+    m_readButton = make<QPushButton>(m_clientArea, "Command3", QStringLiteral("读取"),
                                      TwipsRect(16560, 840, 615, 255));
-    m_pageItemCountLabel = make<QLabel>(this, "Label2", QString(), TwipsRect(17280, 840, 375, 255));
+    m_pageItemCountLabel =
+        make<QLabel>(m_clientArea, "Label2", QString(), TwipsRect(17280, 840, 375, 255));
     m_pageItemCountLabel->setAccessibleName(QStringLiteral("本页条目数"));
-    m_columnWidthButton = make<QPushButton>(this, "Command2", QStringLiteral("列宽"),
+    m_columnWidthButton = make<QPushButton>(m_clientArea, "Command2", QStringLiteral("列宽"),
                                             TwipsRect(17760, 840, 495, 255));
-    m_sortOrderField = makeField(this, "Text2", u"排序参数", TwipsRect(15480, 1320, 1695, 270));
-    m_responseTextField = makeField(this, "Text1", u"列表响应", TwipsRect(15240, 1920, 1215, 270));
-    m_parseButton = make<QPushButton>(this, "Command1", QStringLiteral("解析"),
+    m_sortOrderField =
+        makeField(m_clientArea, "Text2", u"排序参数", TwipsRect(15480, 1320, 1695, 270));
+    m_responseTextField =
+        makeField(m_clientArea, "Text1", u"列表响应", TwipsRect(15240, 1920, 1215, 270));
+    m_parseButton = make<QPushButton>(m_clientArea, "Command1", QStringLiteral("解析"),
                                       TwipsRect(16560, 1920, 615, 255));
 }
 
 void frmTest::createLinkFields()
 {
-    m_openExportButton = make<QPushButton>(this, "Command17", QStringLiteral("打开"),
+    m_openExportButton = make<QPushButton>(m_clientArea, "Command17", QStringLiteral("打开"),
                                            TwipsRect(15240, 3360, 495, 255));
-    m_pickCodeField = makeField(this, "Text10", u"提取码", TwipsRect(15885, 3360, 975, 270));
-    m_fetchLinkButton = make<QPushButton>(this, "Command13", QStringLiteral("获取"),
+    m_pickCodeField =
+        makeField(m_clientArea, "Text10", u"提取码", TwipsRect(15885, 3360, 975, 270));
+    m_fetchLinkButton = make<QPushButton>(m_clientArea, "Command13", QStringLiteral("获取"),
                                           TwipsRect(16920, 3360, 615, 255));
-    m_downloadLinkField = makeField(this, "Text11", u"下载链接", TwipsRect(17640, 3360, 1695, 270));
+    m_downloadLinkField =
+        makeField(m_clientArea, "Text11", u"下载链接", TwipsRect(17640, 3360, 1695, 270));
     // The link field is wide enough to read a link; its two buttons follow it
     // instead of lying under it.
-    m_copyLinkButton = make<QPushButton>(this, "Command14", QStringLiteral("复制"),
+    m_copyLinkButton = make<QPushButton>(m_clientArea, "Command14", QStringLiteral("复制"),
                                          TwipsRect(19440, 3360, 615, 255));
-    m_openLinkButton = make<QPushButton>(this, "Command15", QStringLiteral("下载"),
+    m_openLinkButton = make<QPushButton>(m_clientArea, "Command15", QStringLiteral("下载"),
                                          TwipsRect(20160, 3360, 615, 255));
 }
 
@@ -260,8 +298,8 @@ void frmTest::createCategoryOptions()
     m_options = new QButtonGroup(this);
     m_options->setExclusive(true);
     for (const OptionSetup& setup : setups) {
-        auto* option =
-            make<QRadioButton>(this, setup.name, QString::fromUtf16(setup.caption), setup.geometry);
+        auto* option = make<QRadioButton>(m_clientArea, setup.name,
+                                          QString::fromUtf16(setup.caption), setup.geometry);
         m_options->addButton(option);
         connect(option, &QRadioButton::toggled, this, [this, category = setup.option](bool on) {
             if (on)
@@ -401,7 +439,7 @@ void frmTest::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeFileList();
-    TabThroughShownControls(*this);
+    TabThroughShownControls(*m_clientArea);
 }
 
 void frmTest::placeFileList()
@@ -414,9 +452,10 @@ void frmTest::placeFileList()
     const int bottomMargin =
         TwipsToPixels(ClientHeightTwips) - top - TwipsToPixels(ListHeightTwips);
     const int rightLimit = TwipsToPixels(SidePanelLeftTwips) - left;
-    const int right = std::min(width() - rightMargin, rightLimit);
-    m_listView->setGeometry(left, top, std::max(right - left, ListMinimumWidth),
-                            std::max(height() - bottomMargin - top, ListMinimumHeight));
+    const int right = std::min(m_clientArea->width() - rightMargin, rightLimit);
+    m_listView->setGeometry(
+        left, top, std::max(right - left, ListMinimumWidth),
+        std::max(m_clientArea->height() - bottomMargin - top, ListMinimumHeight));
 }
 
 void frmTest::ShellOpen(const QString& target)
@@ -481,9 +520,32 @@ void frmTest::exportTickedRows()
 void frmTest::exportFolder(const QString& folderId, bool includeSubfolders)
 {
     ExportProgressDialog progress(this, QStringLiteral("导出当前目录"), true);
-    ExportFolder(ScopeOfListing(m_browser.state(), folderId, includeSubfolders),
-                 m_accountField->text(), m_sha1s, &progress);
+    WalkScope scope = ScopeOfListing(m_browser.state(), folderId, includeSubfolders);
+    scope.filter = m_exportOptions.filter;
+    scope.keepGoing = m_exportOptions.keepGoing;
+    ExportFolder(scope, m_accountField->text(), m_sha1s, &progress, {}, m_exportOptions.folder);
     ResolveKnownRows(m_fileList, m_sha1s);
+}
+
+void frmTest::openExportOptions()
+{
+    auto* dialog = new ExportOptionsDialog(m_exportOptions, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        m_exportOptions = dialog->options();
+        showExportOptions();
+    });
+    dialog->open();
+}
+
+void frmTest::showExportOptions()
+{
+    const QString summary = FilterSummary(m_exportOptions);
+    m_exportOptionsAction->setText(summary.isEmpty() ? QStringLiteral("导出选项…")
+                                                     : QStringLiteral("导出选项（已筛选）…"));
+    m_exportOptionsAction->setToolTip(
+        summary.isEmpty() ? QStringLiteral("导出当前目录时的筛选、导出文件夹和出错时的做法")
+                          : QStringLiteral("已筛选：") + summary);
 }
 
 void frmTest::changeLinkFields(const std::function<void(LinkFields&)>& action)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportOptionsDialog.h"
 #include "TreeWidgetFileList.h"
 #include "browser/FileBrowser.h"
 #include "export/FolderExport.h"
@@ -11,6 +12,7 @@
 
 class ClickableLabel;
 class FileListActions;
+class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -22,10 +24,10 @@ class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-/** The program's one window: login fields, category and sort choices, the
- *  current path, the paging strip and the file list ListView1. Every control
- *  carries its own name as objectName. The window holds the browsing state in
- *  its FileBrowser and mirrors it in its text fields both ways; failures are
+/** The program's one window: a menu bar above the client area, which holds the
+ *  login fields, category and sort choices, the current path, the paging strip
+ *  and the file list ListView1. Every control carries its own name as objectName. The window holds
+ * the browsing state in its FileBrowser and mirrors it in its text fields both ways; failures are
  *  shown through the current Desktop by the layers that meet them. */
 class frmTest : public QWidget
 {
@@ -48,6 +50,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /** The menu bar, laid out above the client area so that no control moves. */
+    void createMenus();
     void createLoginRow();
     void createNavigationRow();
     void createPagingStrip();
@@ -81,10 +85,19 @@ private:
     void exportTickedRows();
     /** Exports the folder `folderId`, listed as the window lists its folder. */
     void exportFolder(const QString& folderId, bool includeSubfolders);
+    /** Opens the export options dialog; accepted, its options become the window's. */
+    void openExportOptions();
+    /** Says on the options action whether a filter is set. */
+    void showExportOptions();
     /** Runs `action` on the link fields Text10 and Text11 and shows what it left in them. */
     void changeLinkFields(const std::function<void(LinkFields&)>& action);
 
     // Controls by role; the code that creates each gives it its object name.
+
+    // Every control lies in the client area, whose origin the twips are measured from.
+    QWidget* m_clientArea = nullptr;
+    QAction* m_exportOptionsAction = nullptr;
+
     // Inside the initial client area.
     QLabel* m_accountCaption = nullptr;
     QLineEdit* m_accountField = nullptr;
@@ -135,6 +148,8 @@ private:
     std::unique_ptr<FileListActions> m_listActions; // made once the tick-all box exists
     // SHA1s the folder exports found, kept while the window lives.
     Sha1Cache m_sha1s;
+    // What the folder exports filter and where they write.
+    ExportOptions m_exportOptions;
 
     // A user's choice of the entry already selected raises no index change;
     // this tells that case from the activation that follows an index change.

@@ -1,5 +1,6 @@
 #include "ListingRows.h"
 
+#include "FileList.h"
 #include "SizeText.h"
 #include "service/qita.h"
 #include "text/JSON.h"
@@ -134,4 +135,9 @@ bool IsVideoName(const QString& name)
             return true;
     }
     return false;
+}
+
+QString RowByteSizeText(const QStringList& row)
+{
+    return row.value(ColumnIndex(Column::StandardForm)).section(u'#', 1, 1);
 }

@@ -27,6 +27,10 @@ bool IsFolderName(const QString& rowName);
  *  lacks shows as empty text. */
 QStringList FileRowTexts(const JsonValue& entry);
 
+/** The size in bytes of the file a listed row holds, as the service sent it (the text between
+ *  the first two "#" of its standard form, "#size#name", before a SHA1 is put in front). */
+QString RowByteSizeText(const QStringList& row);
+
 /** The rows of a listing's "data" in its own order: a list's items or an object's members. */
 QList<QStringList> DataRows(const JsonValue& data);
 

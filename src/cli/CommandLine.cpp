@@ -70,6 +70,28 @@ QString subcommandName(Subcommand command)
     return command == Subcommand::List ? QStringLiteral("ls") : QStringLiteral("export");
 }
 
+// What is wrong with `value`, given to `option`, in a sentence that names it.
+QString filterValueError(const QCommandLineOption& option, const QString& value,
+                         FilterProblem problem)
+{
+    const QString name = QStringLiteral("--") + option.names().constFirst();
+    switch (problem) {
+    case FilterProblem::EmptyPattern:
+        return QStringLiteral("%1 needs a pattern, not \"%2\"").arg(name, value);
+    case FilterProblem::UnclosedClass:
+        return QStringLiteral("%1: the [ in \"%2\" is never closed by a ]").arg(name, value);
+    case FilterProblem::NotASize:
+        return QStringLiteral("%1 needs a size in bytes, or with K, M, G or T (such as 700M or "
+                              "1.5G), not \"%2\"")
+            .arg(name, value);
+    case FilterProblem::SizeTooLarge:
+        return QStringLiteral("%1: \"%2\" is more bytes than a file can have").arg(name, value);
+    case FilterProblem::None:
+        break;
+    }
+    return {};
+}
+
 // Help text without the parser's own usage line, which cannot name a subcommand.
 QString helpBody(const QCommandLineParser& parser)
 {
@@ -126,6 +148,31 @@ const QCommandLineOption OutOption(
     QStringLiteral("out"),
     QStringLiteral("Write the three export files into <dir> (default: the working folder)."),
     QStringLiteral("dir"));
+const QCommandLineOption IncludeOption(
+    QStringLiteral("include"),
+    QStringLiteral("Take only files whose path below FOLDER matches <glob>; repeatable, a file "
+                   "matching any one is taken. * matches within one folder name, ** across "
+                   "folders, ? one character, [...] one of a class; a glob without / matches "
+                   "the file name at any depth; one ending in / names folders, whose files "
+                   "it takes. Case is ignored."),
+    QStringLiteral("glob"));
+const QCommandLineOption ExcludeOption(
+    QStringLiteral("exclude"),
+    QStringLiteral("Leave out files whose path matches <glob> (as for --include); repeatable. A "
+                   "glob ending in / names folders, which are then not listed at all."),
+    QStringLiteral("glob"));
+const QCommandLineOption MinSizeOption(
+    QStringLiteral("min-size"),
+    QStringLiteral("Take only files of at least <size>: bytes, or with K, M, G or T (powers of "
+                   "1024), such as 700M or 1.5G."),
+    QStringLiteral("size"));
+const QCommandLineOption MaxSizeOption(QStringLiteral("max-size"),
+                                       QStringLiteral("Take only files of at most <size>."),
+                                       QStringLiteral("size"));
+const QCommandLineOption MaxDepthOption(
+    QStringLiteral("max-depth"),
+    QStringLiteral("With --recursive, descend at most <n> folders below FOLDER (0: FOLDER alone)."),
+    QStringLiteral("n"));
 const QCommandLineOption TourOption(
     QStringLiteral("tour"),
     QStringLiteral("Walk the window through the demo service's sample drive without waiting for "
@@ -237,6 +284,9 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
     } else {
         parser.addOption(OutOption);
     }
+    for (const QCommandLineOption& option :
+         {IncludeOption, ExcludeOption, MinSizeOption, MaxSizeOption, MaxDepthOption})
+        parser.addOption(option);
     parser.addOption(ParallelOption);
     parser.addOption(RateOption);
     parser.addOption(SortOption);
@@ -325,6 +375,9 @@ bool CommandLine::readSubcommandValues(Subcommand command)
         }
     }
 
+    if (!readFilter())
+        return false;
+
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
         fail(QStringLiteral("one FOLDER at most, not %1: \"%2\"")
@@ -340,6 +393,55 @@ bool CommandLine::readSubcommandValues(Subcommand command)
                  .arg(options.folder));
         return false;
     }
+    return true;
+}
+
+bool CommandLine::readFilter()
+{
+    const QCommandLineParser& parser = *m_parser;
+    ExportFilter& filter = m_subcommand.filter;
+    FilterProblem problem = FilterProblem::None;
+    for (const auto& [option, globs] : {std::pair(&IncludeOption, &filter.includes),
+                                        std::pair(&ExcludeOption, &filter.excludes)}) {
+        for (const QString& text : parser.values(*option)) {
+            const std::optional<PathGlob> glob = ParseGlob(text, problem);
+            if (!glob) {
+                fail(filterValueError(*option, text, problem));
+                return false;
+            }
+            globs->append(*glob);
+        }
+    }
+    for (const auto& [option, bound] :
+         {std::pair(&MinSizeOption, &filter.minSize), std::pair(&MaxSizeOption, &filter.maxSize)}) {
+        if (!parser.isSet(*option))
+            continue;
+        *bound = ParseSize(parser.value(*option), problem);
+        if (!*bound) {
+            fail(filterValueError(*option, parser.value(*option), problem));
+            return false;
+        }
+    }
+    if (filter.minSize && filter.maxSize && *filter.minSize > *filter.maxSize) {
+        fail(QStringLiteral("--min-size=%1 is above --max-size=%2, so no file could be taken")
+                 .arg(parser.value(MinSizeOption), parser.value(MaxSizeOption)));
+        return false;
+    }
+    if (!parser.isSet(MaxDepthOption))
+        return true;
+    const QString depthText = parser.value(MaxDepthOption);
+    bool isNumber = false;
+    const int depth = depthText.toInt(&isNumber);
+    if (!isNumber || depth < 0) {
+        fail(QStringLiteral("--max-depth needs a number of folders, 0 or more, not \"%1\"")
+                 .arg(depthText));
+        return false;
+    }
+    if (!parser.isSet(RecursiveOption)) {
+        fail(QStringLiteral("--max-depth=%1 needs --recursive").arg(depthText));
+        return false;
+    }
+    filter.maxDepth = depth;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/ListingQuery.h"
+#include "export/ExportFilter.h"
 #include "platform/HttpTransport.h"
 
 #include <QCommandLineParser>
@@ -44,6 +45,7 @@ struct SubcommandOptions
     double rate = 0;                      // requests started per second, at most; 0: no limit
     QString sortOrder = NewestFirstOrder; // the listing's sort order value
     bool quiet = false;
+    ExportFilter filter; // which files are listed or exported, which folders walked
 };
 
 /** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"
@@ -79,6 +81,7 @@ private:
     void readWindowOptions(const QStringList& arguments);
     void readSubcommandOptions(Subcommand command, const QStringList& arguments);
     bool readSubcommandValues(Subcommand command);
+    bool readFilter();
     void fail(const QString& error);
 
     Action m_action = Action::Print;

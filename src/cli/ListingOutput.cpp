@@ -34,8 +34,7 @@ ListedEntry entryOf(const WalkedFile& walked, const Sha1Cache& sha1s)
         return entry;
     }
     entry.path = walked.path;
-    // The standard form of a listed file is "#", its size in bytes, "#" and its name.
-    entry.size = column(Column::StandardForm).section(u'#', 1, 1);
+    entry.size = RowByteSizeText(walked.columns);
     entry.sizeText = column(Column::Size);
     entry.pickCode = column(Column::PickCode);
     entry.sha1 = sha1s.value(entry.pickCode);

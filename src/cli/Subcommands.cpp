@@ -56,6 +56,7 @@ public:
         scope.query.sortOrder = m_options.sortOrder;
         scope.query.folderId = *folderId;
         scope.includeSubfolders = m_options.recursive;
+        scope.filter = m_options.filter;
         return scope;
     }
 

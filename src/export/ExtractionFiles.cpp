@@ -19,12 +19,16 @@ struct EncodedSection
 };
 using EncodedSections = std::array<EncodedSection, 3>;
 
-EncodedSections encodeSections(const QString& account, const QList<ExportRow>& rows)
+EncodedSections encodeSections(const QString& account, const QList<ExportRow>& rows,
+                               const QString& folder)
 {
     const std::array<ExtractionFile, 3> files = ExtractionFileSet(account);
     EncodedSections sections;
-    for (std::size_t i = 0; i < files.size(); ++i)
-        sections[i] = {files[i].fileName, EncodeGbkText(ExtractionSection(files[i], rows))};
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        sections[i] = {folder.isEmpty() ? files[i].fileName
+                                        : QDir(folder).filePath(files[i].fileName),
+                       EncodeGbkText(ExtractionSection(files[i], rows))};
+    }
     return sections;
 }
 
@@ -88,7 +92,8 @@ std::optional<ExportOutcome> RefuseAccount(const QString& account)
     return std::nullopt;
 }
 
-ExportOutcome AppendExtractionSections(const QString& account, const QList<ExportRow>& rows)
+ExportOutcome AppendExtractionSections(const QString& account, const QList<ExportRow>& rows,
+                                       const QString& folder)
 {
-    return writeSections(encodeSections(account, rows));
+    return writeSections(encodeSections(account, rows, folder));
 }

@@ -23,8 +23,9 @@ enum class ExportOutcome
  *  ends: NoAccount for an empty one (nothing shown), UnusableAccount after telling the user. */
 std::optional<ExportOutcome> RefuseAccount(const QString& account);
 
-/** Appends one section of `rows` to each of the three export files of `account` in the
- *  working folder, each built in memory first and written with one write, in GBK with GB18030
- *  for what GBK lacks. A file that cannot be written is cut back to its old end and named in
- *  a message ("提示"), with the files written before it. */
-ExportOutcome AppendExtractionSections(const QString& account, const QList<ExportRow>& rows);
+/** Appends one section of `rows` to each of the three export files of `account` in `folder`
+ *  (empty: the working folder), each built in memory first and written with one write, in GBK
+ *  with GB18030 for what GBK lacks. A file that cannot be written is cut back to its old end
+ *  and named in a message ("提示"), with the files written before it. */
+ExportOutcome AppendExtractionSections(const QString& account, const QList<ExportRow>& rows,
+                                       const QString& folder = {});

@@ -119,7 +119,8 @@ WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
 }
 
 ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1Cache& sha1s,
-                           ExportProgress* progress, const RetryPolicy& policy)
+                           ExportProgress* progress, const RetryPolicy& policy,
+                           const QString& folder)
 {
     if (const std::optional<ExportOutcome> refused = RefuseAccount(account))
         return *refused;
@@ -135,7 +136,7 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
         tellFailure(walk.failure);
         return ExportOutcome::FetchFailed;
     }
-    return AppendExtractionSections(account, exportRowsOf(walk.files, sha1s));
+    return AppendExtractionSections(account, exportRowsOf(walk.files, sha1s), folder);
 }
 
 void ResolveKnownRows(FileList& list, const Sha1Cache& sha1s)

@@ -24,7 +24,8 @@ WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
 
 /** "导出当前目录": walks the folder `scope` names (WalkFolder), finds the SHA1 of every file not
  *  in `sha1s` from its download page (several at once), then appends one section to each of
- *  the three export files of `account`, as the ticked-rows export does: the files in walk
+ *  the three export files of `account` in `folder` (empty: the working folder), as the
+ *  ticked-rows export does: the files in walk
  *  order, each named by its path below the folder, its standard form keeping its own name.
  *  Listing and download pages that meet a time-out, a refused or cut-off connection, 429 or
  *  5xx are fetched again as `policy` says. Every SHA1 found goes into `sha1s`, whatever
@@ -32,7 +33,8 @@ WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
  *  file and why, and no file is written; so with Cancel (through `progress`, which may be null
  *  and is not owned), without a message. Signed out: a message, no request. */
 ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1Cache& sha1s,
-                           ExportProgress* progress, const RetryPolicy& policy = {});
+                           ExportProgress* progress, const RetryPolicy& policy = {},
+                           const QString& folder = {});
 
 /** Resolves every unresolved row of `list` whose pick code `sha1s` knows (blue cell). */
 void ResolveKnownRows(FileList& list, const Sha1Cache& sha1s);

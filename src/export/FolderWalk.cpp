@@ -149,11 +149,21 @@ private:
             const Folder& folder = m_folders[std::size_t(index)];
             const QString name = columnText(row, Column::Name);
             if (!IsFolderName(name)) {
-                entries.append(Entry{{joinPath(folder.path, name), row}, false, -1});
+                const QString path = joinPath(folder.path, name);
+                // Filter: a file left out is counted, never yielded.
+                if (!m_scope.filter.keepsFile(path, RowByteSizeText(row).toLongLong())) {
+                    ++m_counts.filesFilteredOut;
+                    continue;
+                }
+                entries.append(Entry{{path, row}, false, -1});
                 files.append(entries.last().item);
                 continue;
             }
-            Entry entry{{joinPath(folder.path, name.mid(1)), row}, true, -1};
+            const QString path = joinPath(folder.path, name.mid(1));
+            // Filter: a folder excluded or too deep is neither yielded nor listed.
+            if (!m_scope.filter.walksFolder(path, folder.depth + 1))
+                continue;
+            Entry entry{{path, row}, true, -1};
             const QString id = columnText(row, Column::Id);
             if (listsFolders(m_scope) && !m_seen.contains(id)) {
                 m_seen.insert(id);
@@ -244,8 +254,10 @@ private:
 
 WalkScope ScopeOfListing(const ListingState& state, const QString& folderId, bool includeSubfolders)
 {
-    WalkScope scope{state.query(), includeSubfolders};
+    WalkScope scope;
+    scope.query = state.query();
     scope.query.folderId = folderId;
+    scope.includeSubfolders = includeSubfolders;
     return scope;
 }
 

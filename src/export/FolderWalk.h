@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportFilter.h"
 #include "ExportProgress.h"
 #include "browser/ListingQuery.h"
 
@@ -22,6 +23,11 @@ struct WalkScope
     /** Also yield each folder row, at its place among its folder's rows (a listing wants
      *  them; an export has no use for them). */
     bool includeFolderRows = false;
+    /** Which files are yielded and which folders listed at all; a folder row is yielded only
+     *  for a folder the filter walks. Files it leaves out count in `filesFilteredOut`. */
+    ExportFilter filter;
+    /** Leave out what still fails after its retries instead of stopping. */
+    bool keepGoing = false;
 };
 
 /** The folder `folderId` listed as `state` lists its folder: the same category, sort order and

@@ -141,7 +141,7 @@ TEST_F(WindowTest, PagingStripLivesInItsFrame)
 
 TEST_F(WindowTest, NoTwoControlsOverlap)
 {
-    for (QWidget* parent : {static_cast<QWidget*>(window.get()), &control<QWidget>("Frame1")}) {
+    for (QWidget* parent : {&clientArea(), &control<QWidget>("Frame1")}) {
         const QList<QWidget*> children =
             parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         ASSERT_GT(children.size(), 5);
@@ -158,7 +158,8 @@ TEST_F(WindowTest, NoTwoControlsOverlap)
 TEST_F(WindowTest, HasTitleIconAndInitialClientArea)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorbel 提取助手"));
-    EXPECT_EQ(window->size(), QSize(928, 607));
+    window->show();
+    EXPECT_EQ(clientArea().size(), QSize(928, 607));
     const QList<QSize> sizes = window->windowIcon().availableSizes();
     for (int side : {16, 24, 32, 48})
         EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
@@ -170,16 +171,16 @@ TEST_F(WindowTest, ListFollowsTheWindowButStopsShortOfTheSideControls)
     auto& list = control<QTreeWidget>("ListView1");
     EXPECT_EQ(list.geometry(), QRect(8, 56, 913, 545));
 
-    window->resize(1500, 800);
+    resizeClientArea({1500, 800});
     EXPECT_EQ(list.geometry(), QRect(8, 56, 1000, 738));
-    const QRect visible = window->rect();
+    const QRect visible = clientArea().rect();
     for (const char* name : {"Text8", "Command2", "Text1", "Command15", "Option4", "Option6"}) {
         const QRect side = control<QWidget>(name).geometry();
         EXPECT_TRUE(visible.contains(side)) << name;
         EXPECT_FALSE(side.intersects(list.geometry())) << name;
     }
 
-    window->resize(700, 400);
+    resizeClientArea({700, 400});
     EXPECT_EQ(list.geometry(), QRect(8, 56, 685, 338));
 }
 

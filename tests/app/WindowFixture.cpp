@@ -17,6 +17,11 @@ void WindowFixture::SetUp()
     window = std::make_unique<frmTest>();
 }
 
+void WindowFixture::resizeClientArea(const QSize& size)
+{
+    window->resize(size + window->size() - clientArea().size());
+}
+
 void WindowFixture::logIn(const QString& account, const QString& password)
 {
     control<QLineEdit>("user").setText(account);

@@ -25,6 +25,10 @@ protected:
         return *found;
     }
 
+    /** The area below the menu bar that holds every control. */
+    QWidget& clientArea() const { return control<QWidget>("ClientArea"); }
+    /** Resizes the window so that its client area takes `size`. */
+    void resizeClientArea(const QSize& size);
     /** Types the account and password and clicks the login button. */
     void logIn(const QString& account, const QString& password);
     /** Signs in with the demo account; the root folder is then listed. */

@@ -36,7 +36,7 @@ protected:
     QList<QWidget*> controls() const
     {
         QList<QWidget*> all;
-        for (QWidget* parent : {static_cast<QWidget*>(window.get()), &control<QWidget>("Frame1")}) {
+        for (QWidget* parent : {&clientArea(), &control<QWidget>("Frame1")}) {
             for (QWidget* child :
                  parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
                 if (!child->isWindow())

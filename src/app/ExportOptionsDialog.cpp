@@ -1,0 +1,217 @@
+#include "ExportOptionsDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+enum GridColumn
+{
+    CaptionColumn,
+    FieldColumn,
+    ButtonColumn,
+    ProblemColumn,
+};
+
+// Why `value` cannot be used, in the window's words, naming it.
+QString problemText(const QString& value, FilterProblem problem)
+{
+    switch (problem) {
+    case FilterProblem::EmptyPattern:
+        return QStringLiteral("“%1”不是模式").arg(value);
+    case FilterProblem::UnclosedClass:
+        return QStringLiteral("“%1”中的 [ 缺少对应的 ]").arg(value);
+    case FilterProblem::NotASize:
+        return QStringLiteral("“%1”不是大小：请写字节数，或加 K、M、G、T（按 1024 进位），"
+                              "如 700M、1.5G")
+            .arg(value);
+    case FilterProblem::SizeTooLarge:
+        return QStringLiteral("“%1”超出了文件可能的大小").arg(value);
+    case FilterProblem::None:
+        break;
+    }
+    return {};
+}
+
+// The patterns of `text`, separated by ";"; none after setting `problem` when one is no pattern.
+QList<PathGlob> readPatterns(const QString& text, QString& problem)
+{
+    QList<PathGlob> globs;
+    for (const QString& part : text.split(u';', Qt::SkipEmptyParts)) {
+        const QString pattern = part.trimmed();
+        if (pattern.isEmpty())
+            continue;
+        FilterProblem why = FilterProblem::None;
+        const std::optional<PathGlob> glob = ParseGlob(pattern, why);
+        if (!glob) {
+            problem = problemText(pattern, why);
+            return {};
+        }
+        globs.append(*glob);
+    }
+    return globs;
+}
+
+// The bound `text` names; none when it is empty or, after setting `problem`, no size.
+std::optional<qint64> readSize(const QString& text, QString& problem)
+{
+    const QString size = text.trimmed();
+    if (size.isEmpty())
+        return std::nullopt;
+    FilterProblem why = FilterProblem::None;
+    const std::optional<qint64> bytes = ParseSize(size, why);
+    if (!bytes)
+        problem = problemText(size, why);
+    return bytes;
+}
+
+QString folderProblem(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (folder.isEmpty())
+        return QStringLiteral("请选择导出文件夹");
+    if (!info.exists())
+        return QStringLiteral("文件夹不存在");
+    if (!info.isDir())
+        return QStringLiteral("这不是文件夹");
+    if (!info.isWritable())
+        return QStringLiteral("无法写入这个文件夹");
+    return {};
+}
+
+} // namespace
+
+ExportOptionsDialog::ExportOptionsDialog(const ExportOptions& options, QWidget* parent)
+    : QDialog(parent), m_options(options)
+{
+    setObjectName(QStringLiteral("ExportOptionsDialog"));
+    setWindowTitle(QStringLiteral("导出选项"));
+    auto* grid = new QGridLayout(this);
+    grid->setColumnMinimumWidth(ProblemColumn, 200);
+    m_includeField = addField("IncludePatterns", QStringLiteral("只导出"), options.includePatterns,
+                              QStringLiteral("如 *.mkv; 工作/**/*.pdf，以 ; 分隔"));
+    m_excludeField = addField("ExcludePatterns", QStringLiteral("不导出"), options.excludePatterns,
+                              QStringLiteral("如 临时/; *.tmp"));
+    m_minSizeField =
+        addField("MinSize", QStringLiteral("最小"), options.minSize, QStringLiteral("如 700M"));
+    m_maxSizeField =
+        addField("MaxSize", QStringLiteral("最大"), options.maxSize, QStringLiteral("如 4.5G"));
+    m_folderField =
+        addField("ExportFolder", QStringLiteral("导出到"),
+                 options.folder.isEmpty() ? QDir::currentPath() : options.folder, QString());
+    auto* browse = new QPushButton(QStringLiteral("浏览…"), this);
+    browse->setObjectName(QStringLiteral("BrowseExportFolder"));
+    grid->addWidget(browse, grid->rowCount() - 1, ButtonColumn);
+    connect(browse, &QPushButton::clicked, this, &ExportOptionsDialog::browseFolder);
+
+    m_keepGoingBox = new QCheckBox(QStringLiteral("跳过无法获取的文件"), this);
+    m_keepGoingBox->setObjectName(QStringLiteral("KeepGoing"));
+    m_keepGoingBox->setChecked(options.keepGoing);
+    grid->addWidget(m_keepGoingBox, grid->rowCount(), FieldColumn, 1, 3);
+    connect(m_keepGoingBox, &QCheckBox::toggled, this, &ExportOptionsDialog::check);
+
+    auto* syntax = new QLabel(
+        QStringLiteral("模式比对目录下的路径，不分大小写：* 不跨目录，** 跨目录，? 一个字符，"
+                       "[...] 其中一个字符；不含 / 的模式比对文件名，以 / 结尾的模式指目录。"
+                       "大小可加 K、M、G、T，含边界。"),
+        this);
+    syntax->setWordWrap(true);
+    grid->addWidget(syntax, grid->rowCount(), CaptionColumn, 1, 4);
+
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    grid->addWidget(m_buttons, grid->rowCount(), CaptionColumn, 1, 4);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    check();
+}
+
+QLineEdit* ExportOptionsDialog::addField(const char* name, const QString& caption,
+                                         const QString& text, const QString& hint)
+{
+    auto* grid = static_cast<QGridLayout*>(layout());
+    const int row = grid->rowCount();
+    auto* field = new QLineEdit(text, this);
+    field->setObjectName(QLatin1String(name));
+    field->setPlaceholderText(hint);
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(field);
+    auto* problem = new QLabel(this);
+    problem->setObjectName(QLatin1String(name) + QStringLiteral("Problem"));
+    problem->setStyleSheet(QStringLiteral("color: #c00000"));
+    problem->setWordWrap(true);
+    grid->addWidget(label, row, CaptionColumn);
+    grid->addWidget(field, row, FieldColumn);
+    grid->addWidget(problem, row, ProblemColumn);
+    connect(field, &QLineEdit::textChanged, this, &ExportOptionsDialog::check);
+    return field;
+}
+
+void ExportOptionsDialog::browseFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("选择导出文件夹"),
+                                                             m_folderField->text());
+    if (!folder.isEmpty())
+        m_folderField->setText(QDir::toNativeSeparators(folder));
+}
+
+void ExportOptionsDialog::check()
+{
+    ExportOptions& options = m_options;
+    options.includePatterns = m_includeField->text();
+    options.excludePatterns = m_excludeField->text();
+    options.minSize = m_minSizeField->text();
+    options.maxSize = m_maxSizeField->text();
+    options.folder = m_folderField->text();
+    options.keepGoing = m_keepGoingBox->isChecked();
+
+    QString includeProblem, excludeProblem, minProblem, maxProblem;
+    ExportFilter& filter = options.filter;
+    filter.includes = readPatterns(options.includePatterns, includeProblem);
+    filter.excludes = readPatterns(options.excludePatterns, excludeProblem);
+    filter.minSize = readSize(options.minSize, minProblem);
+    filter.maxSize = readSize(options.maxSize, maxProblem);
+    if (filter.minSize && filter.maxSize && *filter.minSize > *filter.maxSize)
+        maxProblem = QStringLiteral("小于最小值 %1").arg(options.minSize.trimmed());
+
+    const std::pair<QLineEdit*, QString> problems[] = {
+        {m_includeField, includeProblem},
+        {m_excludeField, excludeProblem},
+        {m_minSizeField, minProblem},
+        {m_maxSizeField, maxProblem},
+        {m_folderField, folderProblem(options.folder)},
+    };
+    bool usable = true;
+    for (const auto& [field, problem] : problems) {
+        findChild<QLabel*>(field->objectName() + QStringLiteral("Problem"))->setText(problem);
+        usable = usable && problem.isEmpty();
+    }
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(usable);
+}
+
+QString FilterSummary(const ExportOptions& options)
+{
+    const ExportFilter& filter = options.filter;
+    const auto texts = [](const QList<PathGlob>& globs) {
+        QStringList patterns;
+        for (const PathGlob& glob : globs)
+            patterns.append(glob.text());
+        return patterns.join(QStringLiteral("; "));
+    };
+    QStringList parts;
+    if (!filter.includes.isEmpty())
+        parts.append(QStringLiteral("只导出 ") + texts(filter.includes));
+    if (!filter.excludes.isEmpty())
+        parts.append(QStringLiteral("不导出 ") + texts(filter.excludes));
+    if (filter.minSize)
+        parts.append(QStringLiteral("至少 ") + options.minSize.trimmed());
+    if (filter.maxSize)
+        parts.append(QStringLiteral("至多 ") + options.maxSize.trimmed());
+    return parts.join(QStringLiteral("；"));
+}
