@@ -11,16 +11,27 @@ namespace {
 
 // Every test starts from the process state the program starts with: signed
 // out, the built-in hosts and limits, no desktop installed, an empty parse
-// log. Runs before the test's fixture is built, so fixtures only set what
-// they need.
+// log, and an empty cache folder of its own, so the SHA1 store one test fills
+// is not the next one's. Runs before the test's fixture is built, so fixtures
+// only set what they need.
 class ProcessStateReset final : public ::testing::EmptyTestEventListener
 {
+public:
+    explicit ProcessStateReset(QString cacheFolders) : m_cacheFolders(std::move(cacheFolders)) {}
+
+private:
     void OnTestStart(const ::testing::TestInfo&) override
     {
         ResetServiceSettings();
         SetDesktop(nullptr);
         ResetParseErrors();
+        const QString cache = m_cacheFolders + QStringLiteral("/%1").arg(++m_tests);
+        QDir().mkpath(cache);
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
     }
+
+    QString m_cacheFolders;
+    int m_tests = 0;
 };
 
 } // namespace
@@ -48,6 +59,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
+    ::testing::UnitTest::GetInstance()->listeners().Append(
+        new ProcessStateReset(home.filePath(QStringLiteral("cache"))));
     return RUN_ALL_TESTS();
 }
