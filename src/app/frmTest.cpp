@@ -471,9 +471,13 @@ void frmTest::exportTickedRows()
 void frmTest::exportFolder(const QString& folderId, bool includeSubfolders)
 {
     ExportProgressDialog progress(this, QStringLiteral("导出当前目录"), true);
-    ExportFolder(ScopeOfListing(m_browser.state(), folderId, includeSubfolders),
-                 m_accountField->text(), m_sha1s, &progress);
+    FolderExportReport report;
+    const ExportOutcome outcome =
+        ExportFolder(ScopeOfListing(m_browser.state(), folderId, includeSubfolders),
+                     m_accountField->text(), m_sha1s, &progress, {}, &report);
     ResolveKnownRows(m_fileList, m_sha1s);
+    if (outcome == ExportOutcome::Written)
+        ShowFolderExportSummary(report);
 }
 
 void frmTest::changeLinkFields(const std::function<void(LinkFields&)>& action)

@@ -7,8 +7,9 @@ struct ExportCounts
 {
     int foldersWalked = 0;
     int filesFound = 0;
-    int pagesFetched = 0; // listing and download pages answered or given up
-    int pagesToFetch = 0; // all of them known so far
+    int filesFilteredOut = 0; // files the walk found and the export's filter left out
+    int pagesFetched = 0;     // listing and download pages answered or given up
+    int pagesToFetch = 0;     // all of them known so far
 
     friend bool operator==(const ExportCounts&, const ExportCounts&) = default;
 };

@@ -77,11 +77,22 @@ private:
             m_report();
     }
 
+    // With keepGoing, a folder that failed is left out and the walk goes on.
+    bool skipFailedFolder(const Folder& folder)
+    {
+        if (!m_scope.keepGoing || m_result.failure.isEmpty() || m_fetcher.cancelled())
+            return false;
+        m_result.skipped.append(
+            {folder.path.isEmpty() ? QStringLiteral("./") : folder.path + u'/', m_result.failure});
+        m_result.failure.clear();
+        return true;
+    }
+
     // The folder's files, then each of its subfolders in turn, depth first.
     void walk(const Folder& folder)
     {
         const QList<QStringList> rows = listAll(folder);
-        if (stopped())
+        if (skipFailedFolder(folder) || stopped())
             return;
         QList<Folder> subfolders;
         for (const QStringList& row : rows) {
@@ -106,6 +117,8 @@ private:
                 m_result.failure = QStringLiteral("%1的层级超过了 %2 层的上限")
                                        .arg(folderName(subfolder))
                                        .arg(MaxWalkDepth);
+                if (skipFailedFolder(subfolder))
+                    continue;
             }
             if (stopped())
                 return;

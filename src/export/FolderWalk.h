@@ -23,6 +23,13 @@ struct WalkScope
     /** Also yield each folder row, at its place among its folder's rows (a listing wants
      *  them; an export has no use for them). */
     bool includeFolderRows = false;
+    /** Keep going past what fails for good: a folder whose listing fails is left out (with its
+     *  subfolders), and so is a file whose download page fails; each goes into the result's
+     *  `skipped`. Without it the first such failure stops the whole walk or export. */
+    bool keepGoing = false;
+    /** Fetch every file's download page again, whatever the store or the session knows, and
+     *  keep what the pages say. */
+    bool refresh = false;
 };
 
 /** The folder `folderId` listed as `state` lists its folder: the same category, sort order and
@@ -41,12 +48,21 @@ struct WalkedFile
     QStringList columns; // its seven list row texts, as the window would show it
 };
 
+/** A folder or file left out of a walk that keeps going, and why. */
+struct SkippedPath
+{
+    QString path;   // relative to the walked folder; a folder's ends in "/", the walked one is "./"
+    QString reason; // what failed, as the user reads it
+};
+
 /** What a walk found, or why it stopped. */
 struct WalkResult
 {
     QList<WalkedFile> files; // in walk order: a folder's files, then each subfolder in turn
     QString failure;         // what to tell the user when the walk stopped; empty if it did not
     bool cancelled = false;
+    QList<SkippedPath> skipped; // with keepGoing: what was left out, folders first
+    ExportCounts counts;        // how far it came
 };
 
 /** Lists every page of the folder `scope` names (and of its subfolders when asked), stepping

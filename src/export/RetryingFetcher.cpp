@@ -74,7 +74,9 @@ bool RetryingFetcher::cancelled() const
     return m_cancel && m_cancel->isCancelled();
 }
 
-QList<HttpResult> RetryingFetcher::fetch(const QList<HttpRequest>& requests)
+QList<HttpResult> RetryingFetcher::fetch(
+    const QList<HttpRequest>& requests,
+    const std::function<void(qsizetype index, const HttpResult& result)>& settledOne)
 {
     QList<HttpResult> results(requests.size());
     std::vector<bool> settled(std::size_t(requests.size()), false);
@@ -97,6 +99,8 @@ QList<HttpResult> RetryingFetcher::fetch(const QList<HttpRequest>& requests)
                 return;
             }
             settled[std::size_t(index)] = true;
+            if (settledOne)
+                settledOne(index, result);
             if (m_settled)
                 m_settled();
         };

@@ -46,8 +46,11 @@ public:
                     std::function<void()> settled = {});
 
     /** One final result per request, in the order given. After a cancel the requests not
-     *  settled by then fail with "已取消". */
-    QList<HttpResult> fetch(const QList<HttpRequest>& requests);
+     *  settled by then fail with "已取消". `settledOne` (may be empty) hears each request's
+     *  final result as soon as it is settled, by its place in `requests`. */
+    QList<HttpResult>
+    fetch(const QList<HttpRequest>& requests,
+          const std::function<void(qsizetype index, const HttpResult& result)>& settledOne = {});
 
     bool cancelled() const;
 
