@@ -42,6 +42,8 @@ struct SubcommandOptions
     int parallel = MaxRequestsInFlight; // download pages in flight at once
     QString sortOrder = QStringLiteral("user_ptime&asc=0"); // the listing's sort order value
     bool quiet = false;
+    bool keepGoing = false; // leave out what fails for good, tell it, exit with 3
+    bool refresh = false;   // fetch every download page again, whatever the store holds
 };
 
 /** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"
