@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 void QtDesktop::showMessage(const QString& text, const QString& title, Icon icon)
@@ -12,6 +13,18 @@ void QtDesktop::showMessage(const QString& text, const QString& title, Icon icon
     const auto boxIcon = icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+void QtDesktop::showActionMessage(const QString& text, const QString& title,
+                                  const QString& actionCaption, const std::function<void()>& action)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    const QPushButton* actionButton = box.addButton(actionCaption, QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == actionButton)
+        action();
 }
 
 void QtDesktop::setClipboardText(const QString& text)

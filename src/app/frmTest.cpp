@@ -523,8 +523,12 @@ void frmTest::exportFolder(const QString& folderId, bool includeSubfolders)
     WalkScope scope = ScopeOfListing(m_browser.state(), folderId, includeSubfolders);
     scope.filter = m_exportOptions.filter;
     scope.keepGoing = m_exportOptions.keepGoing;
-    ExportFolder(scope, m_accountField->text(), m_sha1s, &progress, {}, m_exportOptions.folder);
+    FolderExportReport report;
+    const ExportOutcome outcome = ExportFolder(scope, m_accountField->text(), m_sha1s, &progress,
+                                               {}, m_exportOptions.folder, &report);
     ResolveKnownRows(m_fileList, m_sha1s);
+    if (outcome == ExportOutcome::Written)
+        ShowFolderExportSummary(report);
 }
 
 void frmTest::openExportOptions()

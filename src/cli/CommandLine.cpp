@@ -139,6 +139,15 @@ const QCommandLineOption QuietOption(QStringLiteral("quiet"),
 const QCommandLineOption Sha1Option(
     QStringLiteral("sha1"),
     QStringLiteral("Add each file's SHA1, read from its download page (several at once)."));
+const QCommandLineOption KeepGoingOption(
+    QStringLiteral("keep-going"),
+    QStringLiteral("Leave out a file whose download page, or a folder whose listing, still fails "
+                   "after its retries, write everything else, name each on standard error and "
+                   "exit with 3."));
+const QCommandLineOption RefreshOption(
+    QStringLiteral("refresh"),
+    QStringLiteral("Fetch every download page again instead of taking SHA1s from the store "
+                   "(~/.cache/zorbel-extract/), and update the store."));
 const QCommandLineOption FormatOption(
     QStringLiteral("format"),
     QStringLiteral("Write <format>: tsv, tab-separated with a header line (default), or json, "
@@ -287,6 +296,8 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
     for (const QCommandLineOption& option :
          {IncludeOption, ExcludeOption, MinSizeOption, MaxSizeOption, MaxDepthOption})
         parser.addOption(option);
+    parser.addOption(KeepGoingOption);
+    parser.addOption(RefreshOption);
     parser.addOption(ParallelOption);
     parser.addOption(RateOption);
     parser.addOption(SortOption);
@@ -367,6 +378,8 @@ bool CommandLine::readSubcommandValues(Subcommand command)
     options.recursive = parser.isSet(RecursiveOption);
     options.sha1 = command == Subcommand::List && parser.isSet(Sha1Option);
     options.quiet = parser.isSet(QuietOption);
+    options.keepGoing = parser.isSet(KeepGoingOption);
+    options.refresh = parser.isSet(RefreshOption);
     if (command == Subcommand::Export) {
         options.outFolder = parser.value(OutOption);
         if (parser.isSet(OutOption) && options.outFolder.isEmpty()) {

@@ -46,6 +46,8 @@ struct SubcommandOptions
     QString sortOrder = NewestFirstOrder; // the listing's sort order value
     bool quiet = false;
     ExportFilter filter; // which files are listed or exported, which folders walked
+    bool keepGoing = false; // leave out what fails for good, tell it, exit with 3
+    bool refresh = false;   // fetch every download page again, whatever the store holds
 };
 
 /** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"

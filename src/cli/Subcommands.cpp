@@ -13,17 +13,28 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
 
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
+constexpr int SomethingSkipped = 3;
 
 int fail(const QString& problem, int exitCode = Failed)
 {
     QTextStream(stderr) << "zorbel-extract: " << problem << Qt::endl;
     return exitCode;
+}
+
+// One line per path a keep-going walk left out; the exit code that says whether there were any.
+int tellSkipped(const QList<SkippedPath>& skipped)
+{
+    QTextStream err(stderr);
+    for (const SkippedPath& path : skipped)
+        err << "zorbel-extract: skipped " << path.path << ": " << path.reason << Qt::endl;
+    return skipped.isEmpty() ? 0 : SomethingSkipped;
 }
 
 /** The walk and how it goes, as both commands run it. */
@@ -57,6 +68,8 @@ public:
         scope.query.folderId = *folderId;
         scope.includeSubfolders = m_options.recursive;
         scope.filter = m_options.filter;
+        scope.keepGoing = m_options.keepGoing;
+        scope.refresh = m_options.refresh;
         return scope;
     }
 
@@ -92,7 +105,7 @@ int listFolder(const SubcommandOptions& options)
     const QByteArray text = FormatListing(walk.files, sha1s, options.sha1, options.format);
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(text) != text.size() || !out.flush())
         return fail(QStringLiteral("cannot write the listing: %1").arg(out.errorString()));
-    return 0;
+    return tellSkipped(walk.skipped);
 }
 
 int exportFolder(const SubcommandOptions& options)
@@ -103,12 +116,22 @@ int exportFolder(const SubcommandOptions& options)
     if (!scope)
         return exitCode;
     Sha1Cache sha1s;
-    const ExportOutcome outcome =
-        ExportFolder(*scope, options.account, sha1s, &command.progress(), command.policy());
+    FolderExportReport report;
+    const ExportOutcome outcome = ExportFolder(*scope, options.account, sha1s, &command.progress(),
+                                               command.policy(), {}, &report);
     command.progress().finish();
     if (outcome == ExportOutcome::Cancelled || WasInterrupted())
         return InterruptedExitCode;
-    return outcome == ExportOutcome::Written ? 0 : Failed;
+    if (outcome != ExportOutcome::Written)
+        return Failed;
+    exitCode = tellSkipped(report.skipped);
+    if (!options.quiet) {
+        QTextStream(stderr) << "zorbel-extract: wrote " << report.rowsWritten
+                            << " rows to each of the three export files in "
+                            << QDir::toNativeSeparators(QFileInfo(report.plainFile).path())
+                            << Qt::endl;
+    }
+    return exitCode;
 }
 
 // The export files go into the working folder: make it the one asked for, before anything is

@@ -3,11 +3,15 @@
 #include "DownloadPage.h"
 #include "LinkResolution.h"
 #include "PageSearch.h"
+#include "StoredSha1s.h"
 #include "platform/Desktop.h"
 #include "service/exchange.h"
 #include "service/session.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -22,27 +26,50 @@ void tellFailure(const QString& what)
                                  QStringLiteral("提示"), Desktop::Icon::Information);
 }
 
-/** The SHA1 step of a walk: the download page of every file whose SHA1 `sha1s` lacks is
- *  fetched as soon as the walk finds the file, beside the walk's own requests, and each SHA1
- *  found goes into `sha1s`. */
+// Why `page` gave no SHA1 for good; empty when it was read.
+QString pageFailure(const HttpResult& page)
+{
+    if (const QString text = ExchangeFailureText(page); !text.isEmpty())
+        return text +
+               (IsTransientFailure(page) ? QStringLiteral("（多次重试后仍然失败）") : QString());
+    if (page.body.isEmpty())
+        return QStringLiteral("服务器返回了空白页面");
+    return {};
+}
+
+/** The SHA1 step of a walk: each listing page's files whose SHA1 `sha1s` lacks are looked up in
+ *  the lasting store at once (unless `refresh`), and the download page of every file still
+ *  without one is fetched as soon as the walk finds it, beside the walk's own requests. Each
+ *  SHA1 found goes into `sha1s` and the store. */
 class Sha1Step
 {
 public:
-    Sha1Step(Sha1Cache& sha1s, RetryingFetcher& fetcher, ExportCounts& counts)
-        : m_sha1s(sha1s), m_fetcher(fetcher), m_counts(counts)
+    Sha1Step(Sha1Cache& sha1s, Sha1Store& store, bool refresh, RetryingFetcher& fetcher,
+             ExportCounts& counts)
+        : m_sha1s(sha1s), m_store(store), m_refresh(refresh), m_fetcher(fetcher), m_counts(counts)
     {
     }
 
     void add(const QList<WalkedFile>& files)
     {
+        QList<StoreKey> wanted;
         for (const WalkedFile& file : files) {
             const QString pickCode = column(file, Column::PickCode);
-            if (pickCode.isEmpty() || m_sha1s.contains(pickCode) || m_asked.contains(pickCode))
+            if (pickCode.isEmpty() || (!m_refresh && m_sha1s.contains(pickCode)) ||
+                m_asked.contains(pickCode))
                 continue;
             m_asked.insert(pickCode);
+            wanted.append(StoreKeyOf(file.columns));
+        }
+        if (!m_refresh && !wanted.isEmpty()) {
+            const QHash<QString, QString> stored = m_store.lookUp(wanted);
+            m_sha1s.insert(stored);
+            wanted.removeIf([&](const StoreKey& key) { return stored.contains(key.pickCode); });
+        }
+        for (const StoreKey& key : wanted) {
             ++m_counts.pagesToFetch;
-            m_fetcher.submit(DownloadPageRequest(pickCode),
-                             [this, pickCode](const HttpResult& page) { take(pickCode, page); });
+            m_fetcher.submit(DownloadPageRequest(key.pickCode),
+                             [this, key](const HttpResult& page) { take(key, page); });
         }
     }
 
@@ -58,21 +85,32 @@ public:
         return {};
     }
 
-private:
-    void take(const QString& pickCode, const HttpResult& page)
+    /** Takes every file whose page failed out of `walk` into its skipped paths, in walk order. */
+    void leaveOutFailed(WalkResult& walk) const
     {
-        if (const QString text = ExchangeFailureText(page); !text.isEmpty()) {
-            m_failures.insert(pickCode, IsTransientFailure(page)
-                                            ? text + QStringLiteral("（多次重试后仍然失败）")
-                                            : text);
-        } else if (page.body.isEmpty()) {
-            m_failures.insert(pickCode, QStringLiteral("服务器返回了空白页面"));
+        walk.files.removeIf([&](const WalkedFile& file) {
+            const QString reason = m_failures.value(column(file, Column::PickCode));
+            if (reason.isEmpty())
+                return false;
+            walk.skipped.append({file.path, reason});
+            return true;
+        });
+    }
+
+private:
+    void take(const StoreKey& key, const HttpResult& page)
+    {
+        if (const QString reason = pageFailure(page); !reason.isEmpty()) {
+            m_failures.insert(key.pickCode, reason);
         } else if (const QString sha1 = FindSha1(page.body); !sha1.isEmpty()) {
-            m_sha1s.insert(pickCode, sha1);
+            m_sha1s.insert(key.pickCode, sha1);
+            m_store.remember(key, sha1);
         }
     }
 
     Sha1Cache& m_sha1s;
+    Sha1Store& m_store;
+    bool m_refresh;
     RetryingFetcher& m_fetcher;
     ExportCounts& m_counts;
     QSet<QString> m_asked;
@@ -106,21 +144,27 @@ WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
         ++counts.pagesFetched;
         report();
     });
-    Sha1Step sha1Step(sha1s, fetcher, counts);
+    Sha1Store store(Sha1StoreOrigin());
+    Sha1Step sha1Step(sha1s, store, scope.refresh, fetcher, counts);
     WalkListener listener{report, {}};
     if (findSha1s)
         listener.filesFound = [&](const QList<WalkedFile>& files) { sha1Step.add(files); };
     WalkResult walk = WalkFolder(scope, fetcher, counts, listener);
-    if (!walk.cancelled && walk.failure.isEmpty())
-        walk.failure = sha1Step.failure(walk.files);
+    if (!walk.cancelled && walk.failure.isEmpty()) {
+        if (scope.keepGoing)
+            sha1Step.leaveOutFailed(walk);
+        else
+            walk.failure = sha1Step.failure(walk.files);
+    }
     if (!walk.failure.isEmpty())
         walk.files.clear();
+    walk.counts = counts;
     return walk;
 }
 
 ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1Cache& sha1s,
                            ExportProgress* progress, const RetryPolicy& policy,
-                           const QString& folder)
+                           const QString& folder, FolderExportReport* report)
 {
     if (const std::optional<ExportOutcome> refused = RefuseAccount(account))
         return *refused;
@@ -136,7 +180,35 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
         tellFailure(walk.failure);
         return ExportOutcome::FetchFailed;
     }
-    return AppendExtractionSections(account, exportRowsOf(walk.files, sha1s), folder);
+    const QList<ExportRow> rows = exportRowsOf(walk.files, sha1s);
+    const ExportOutcome outcome = AppendExtractionSections(account, rows, folder);
+    if (report) {
+        const QString plainFile =
+            QDir(folder).filePath(ExtractionFileSet(account).front().fileName);
+        *report = {int(rows.size()), walk.counts.filesFilteredOut, walk.skipped,
+                   QFileInfo(plainFile).absoluteFilePath()};
+    }
+    return outcome;
+}
+
+void ShowFolderExportSummary(const FolderExportReport& report)
+{
+    QString text =
+        QStringLiteral("已写入 %1 行。\n被筛选排除的文件：%2 个\n跳过的文件和目录：%3 个\n")
+            .arg(report.rowsWritten)
+            .arg(report.filesFilteredOut)
+            .arg(report.skipped.size());
+    for (qsizetype i = 0; i < std::min<qsizetype>(report.skipped.size(), SummarySkippedShown); ++i)
+        text +=
+            QStringLiteral("    %1：%2\n").arg(report.skipped[i].path, report.skipped[i].reason);
+    if (report.skipped.size() > SummarySkippedShown)
+        text +=
+            QStringLiteral("    ……另有 %1 个\n").arg(report.skipped.size() - SummarySkippedShown);
+    const QString folder = QFileInfo(report.plainFile).path();
+    text += QStringLiteral("提取式文件：") + QDir::toNativeSeparators(report.plainFile);
+    CurrentDesktop().showActionMessage(text, QStringLiteral("导出完成"),
+                                       QStringLiteral("打开所在文件夹"),
+                                       [folder] { CurrentDesktop().shellOpen(folder); });
 }
 
 void ResolveKnownRows(FileList& list, const Sha1Cache& sha1s)

@@ -33,6 +33,7 @@ struct Folder
     qint64 count = -1;         // known once its first page is in
     QList<QList<Entry>> pages; // by page number
     int pagesIn = 0;
+    QString skipReason; // with keepGoing: why it is left out; empty while it is walked
 };
 
 QString joinPath(const QString& folderPath, const QString& name)
@@ -68,7 +69,7 @@ public:
     WalkResult run()
     {
         m_seen.insert(m_scope.query.folderId);
-        addFolder(Folder{m_scope.query.folderId, QString(), 0, -1, {}, 0});
+        addFolder(Folder{m_scope.query.folderId, QString(), 0, -1, {}, 0, {}});
         m_result.cancelled = !m_fetcher.run();
         if (m_result.failure.isEmpty() && !m_result.cancelled)
             gather(0);
@@ -91,6 +92,20 @@ private:
         m_fetcher.stop();
     }
 
+    // A folder that cannot be walked: with keepGoing it is left out, with all it holds, and the
+    // walk goes on; otherwise the walk stops.
+    void failFolder(int index, const QString& failure)
+    {
+        if (!m_scope.keepGoing) {
+            fail(failure);
+            return;
+        }
+        Folder& folder = m_folders[std::size_t(index)];
+        if (folder.skipReason.isEmpty())
+            folder.skipReason = failure;
+        folder.pages.clear();
+    }
+
     void addFolder(Folder folder)
     {
         m_folders.push_back(std::move(folder));
@@ -111,7 +126,7 @@ private:
 
     void takePage(int index, qint64 offset, const HttpResult& result)
     {
-        if (stopped())
+        if (stopped() || !m_folders[std::size_t(index)].skipReason.isEmpty())
             return;
         const std::optional<ListingPage> page = readPage(index, offset, result);
         if (!page)
@@ -119,7 +134,7 @@ private:
         Folder& folder = m_folders[std::size_t(index)];
         if (offset == 0) {
             folder.count = page->count;
-            if (!withinBounds(folder))
+            if (!withinBounds(index))
                 return;
             const int pageCount =
                 int(std::max<qint64>(1, (folder.count + PageSize - 1) / PageSize));
@@ -130,10 +145,10 @@ private:
         }
         if (page->count != folder.count ||
             page->rows.size() != std::min(PageSize, folder.count - offset)) {
-            fail(QStringLiteral("%1与目录的条目数（%2）不符：目录在导出期间"
-                                "发生了变化，请稍后重新导出")
-                     .arg(pageName(folder, offset))
-                     .arg(folder.count));
+            failFolder(index, QStringLiteral("%1与目录的条目数（%2）不符：目录在导出期间"
+                                             "发生了变化，请稍后重新导出")
+                                  .arg(pageName(folder, offset))
+                                  .arg(folder.count));
             return;
         }
         takeRows(index, int(offset / PageSize), page->rows);
@@ -167,15 +182,18 @@ private:
             const QString id = columnText(row, Column::Id);
             if (listsFolders(m_scope) && !m_seen.contains(id)) {
                 m_seen.insert(id);
-                const Folder subfolder{id, entry.item.path, folder.depth + 1, -1, {}, 0};
-                if (subfolder.depth > MaxWalkDepth) {
-                    fail(QStringLiteral("%1的层级超过了 %2 层的上限")
-                             .arg(folderName(subfolder))
-                             .arg(MaxWalkDepth));
-                    return;
-                }
+                const Folder subfolder{id, entry.item.path, folder.depth + 1, -1, {}, 0, {}};
                 entry.subfolder = int(m_folders.size());
-                addFolder(subfolder);
+                if (subfolder.depth <= MaxWalkDepth) {
+                    addFolder(subfolder);
+                } else {
+                    m_folders.push_back(subfolder);
+                    failFolder(entry.subfolder, QStringLiteral("%1的层级超过了 %2 层的上限")
+                                                    .arg(folderName(subfolder))
+                                                    .arg(MaxWalkDepth));
+                    if (stopped())
+                        return;
+                }
             }
             entries.append(std::move(entry));
         }
@@ -192,6 +210,13 @@ private:
     // The folder's entries in their order, then each subfolder walked from it in turn.
     void gather(int index)
     {
+        const Folder& folder = m_folders[std::size_t(index)];
+        if (!folder.skipReason.isEmpty()) {
+            m_result.skipped.append(
+                {folder.path.isEmpty() ? QStringLiteral("./") : folder.path + u'/',
+                 folder.skipReason});
+            return;
+        }
         QList<int> subfolders;
         for (QList<Entry>& page : m_folders[std::size_t(index)].pages) {
             for (Entry& entry : page) {
@@ -206,14 +231,15 @@ private:
             gather(subfolder);
     }
 
-    bool withinBounds(const Folder& folder)
+    bool withinBounds(int index)
     {
+        const Folder& folder = m_folders[std::size_t(index)];
         if (folder.count <= MaxFolderEntries)
             return true;
-        fail(QStringLiteral("%1有 %2 个条目，超过了 %3 个的上限")
-                 .arg(folderName(folder))
-                 .arg(folder.count)
-                 .arg(MaxFolderEntries));
+        failFolder(index, QStringLiteral("%1有 %2 个条目，超过了 %3 个的上限")
+                              .arg(folderName(folder))
+                              .arg(folder.count)
+                              .arg(MaxFolderEntries));
         return false;
     }
 
@@ -228,16 +254,17 @@ private:
     {
         const Folder& folder = m_folders[std::size_t(index)];
         if (const QString failure = ExchangeFailureText(result); !failure.isEmpty()) {
-            fail(QStringLiteral("无法读取%1：%2%3")
-                     .arg(pageName(folder, offset), failure,
-                          IsTransientFailure(result) ? QStringLiteral("（多次重试后仍然失败）")
-                                                     : QString()));
+            failFolder(index, QStringLiteral("无法读取%1：%2%3")
+                                  .arg(pageName(folder, offset), failure,
+                                       IsTransientFailure(result)
+                                           ? QStringLiteral("（多次重试后仍然失败）")
+                                           : QString()));
             return std::nullopt;
         }
         std::optional<ListingPage> page = ReadListingPage(UnescapeText(result.body));
         if (!page)
-            fail(QStringLiteral("无法读取%1：服务器的应答不是目录列表")
-                     .arg(pageName(folder, offset)));
+            failFolder(index, QStringLiteral("无法读取%1：服务器的应答不是目录列表")
+                                  .arg(pageName(folder, offset)));
         return page;
     }
 

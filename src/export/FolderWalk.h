@@ -26,8 +26,13 @@ struct WalkScope
     /** Which files are yielded and which folders listed at all; a folder row is yielded only
      *  for a folder the filter walks. Files it leaves out count in `filesFilteredOut`. */
     ExportFilter filter;
-    /** Leave out what still fails after its retries instead of stopping. */
+    /** Keep going past what fails for good: a folder whose listing fails is left out (with its
+     *  subfolders), and so is a file whose download page fails; each goes into the result's
+     *  `skipped`. Without it the first such failure stops the whole walk or export. */
     bool keepGoing = false;
+    /** Fetch every file's download page again, whatever the store or the session knows, and
+     *  keep what the pages say. */
+    bool refresh = false;
 };
 
 /** The folder `folderId` listed as `state` lists its folder: the same category, sort order and
@@ -46,12 +51,21 @@ struct WalkedFile
     QStringList columns; // its seven list row texts, as the window would show it
 };
 
+/** A folder or file left out of a walk that keeps going, and why. */
+struct SkippedPath
+{
+    QString path;   // relative to the walked folder; a folder's ends in "/", the walked one is "./"
+    QString reason; // what failed, as the user reads it
+};
+
 /** What a walk found, or why it stopped. */
 struct WalkResult
 {
     QList<WalkedFile> files; // in walk order: a folder's files, then each subfolder in turn
     QString failure;         // what to tell the user when the walk stopped; empty if it did not
     bool cancelled = false;
+    QList<SkippedPath> skipped; // with keepGoing: what was left out, folders first
+    ExportCounts counts;        // how far it came
 };
 
 /** What a walk tells its caller as it goes; either may be empty. */

@@ -2,6 +2,7 @@
 
 #include "DownloadPage.h"
 #include "PageSearch.h"
+#include "StoredSha1s.h"
 
 namespace {
 
@@ -45,8 +46,9 @@ RowPage FetchRowPage(FileList& list, int row, LinkFields& fields)
     const QString page = FetchDownloadPage(pickCode);
     if (page.isEmpty())
         return {};
-    if (IsUnresolved(list.text(row, Column::StandardForm))) {
-        if (const QString sha1 = FindSha1(page); !sha1.isEmpty())
+    if (const QString sha1 = FindSha1(page); !sha1.isEmpty()) {
+        Sha1Store(Sha1StoreOrigin()).remember(StoreKeyOfRow(list, row), sha1);
+        if (IsUnresolved(list.text(row, Column::StandardForm)))
             ResolveRowSha1(list, row, sha1);
     }
     // A row still without its SHA1 leaves the pick code field as it was.

@@ -31,8 +31,9 @@ struct RowPage
 };
 
 /** Fetches `row`'s download page as a click on an unresolved row does: the row takes the SHA1
- *  the page holds; once the row has its SHA1 its pick code goes into `fields`, and a download
- *  link found goes there too. A resolved row is fetched all the same, for its link. */
+ *  the page holds, which the lasting store keeps; once the row has its SHA1 its pick code goes into
+ * `fields`, and a download link found goes there too. A resolved row is fetched all the same, for
+ * its link. */
 RowPage FetchRowPage(FileList& list, int row, LinkFields& fields);
 
 /** The click on a row: a resolved row or a folder only shows its pick code and clears the link;

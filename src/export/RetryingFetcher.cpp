@@ -94,14 +94,18 @@ void RetryingFetcher::stop()
     m_stopped = true;
 }
 
-QList<HttpResult> RetryingFetcher::fetch(const QList<HttpRequest>& requests)
+QList<HttpResult> RetryingFetcher::fetch(
+    const QList<HttpRequest>& requests,
+    const std::function<void(qsizetype index, const HttpResult& result)>& settledOne)
 {
     QList<HttpResult> results(requests.size());
     std::vector<bool> settled(std::size_t(requests.size()), false);
     for (qsizetype index = 0; index < requests.size(); ++index) {
-        submit(requests[index], [&results, &settled, index](const HttpResult& result) {
+        submit(requests[index], [&results, &settled, &settledOne, index](const HttpResult& result) {
             results[index] = result;
             settled[std::size_t(index)] = true;
+            if (settledOne)
+                settledOne(index, result);
         });
     }
     run();

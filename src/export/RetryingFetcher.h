@@ -75,8 +75,12 @@ public:
     void stop();
 
     /** Queues `requests`, runs them and returns one final result per request, in the order
-     *  given. After a cancel the requests not settled by then fail as HttpFailure::Cancelled. */
-    QList<HttpResult> fetch(const QList<HttpRequest>& requests);
+     *  given. After a cancel the requests not settled by then fail as HttpFailure::Cancelled.
+     *  `settledOne` (may be empty) hears each request's final result as soon as it is settled,
+     *  by its place in `requests`. */
+    QList<HttpResult>
+    fetch(const QList<HttpRequest>& requests,
+          const std::function<void(qsizetype index, const HttpResult& result)>& settledOne = {});
 
     bool cancelled() const;
 

@@ -1,6 +1,7 @@
 #include "RowMenuActions.h"
 
 #include "ResultActions.h"
+#include "StoredSha1s.h"
 #include "platform/Desktop.h"
 
 namespace {
@@ -18,13 +19,24 @@ bool isFileRow(const FileList& list, int row)
     return row >= 0 && row < list.rowCount() && !list.text(row, Column::PickCode).isEmpty();
 }
 
-// The row's standard-form text once it has its SHA1, fetching the page when it has none yet;
-// empty when the SHA1 could not be had.
+bool resolvedFromStore(FileList& list, int row)
+{
+    Sha1Store store(Sha1StoreOrigin());
+    return ResolveRowsFromStore(list, {row}, store).isEmpty();
+}
+
+// The row's standard-form text once it has its SHA1, taken from the store or else from its page
+// when it has none yet; empty when the SHA1 could not be had.
 QString resolvedStandardForm(FileList& list, int row, LinkFields& fields)
 {
     if (!isFileRow(list, row))
         return {};
     if (IsUnresolved(list.text(row, Column::StandardForm))) {
+        if (resolvedFromStore(list, row)) {
+            // As a click on the now resolved row: its pick code, no link.
+            fields = {list.text(row, Column::PickCode), QString()};
+            return list.text(row, Column::StandardForm);
+        }
         if (!FetchRowPage(list, row, fields).fetched)
             return {};
         if (IsUnresolved(list.text(row, Column::StandardForm))) {

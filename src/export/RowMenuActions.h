@@ -13,11 +13,13 @@
 /** "复制提取码": puts the row's pick code on the clipboard (nothing for a folder row). */
 void CopyRowPickCode(const FileList& list, int row);
 
-/** "复制 SHA1": the row's SHA1, resolving the row first when it has none yet. */
+/** "复制 SHA1": the row's SHA1, resolving the row first when it has none yet: from the lasting
+ *  store when it holds it (the pick code field takes the row's, the link field is cleared), else
+ *  from the row's page. */
 void CopyRowSha1(FileList& list, int row, LinkFields& fields);
 
 /** "复制标准提取式" and the copy key: the row's standard-form text (SHA1#size#name), resolving
- *  the row first when it has no SHA1 yet. */
+ *  the row first when it has no SHA1 yet, as CopyRowSha1 does. */
 void CopyRowStandardForm(FileList& list, int row, LinkFields& fields);
 
 /** "复制下载链接": fetches the row's download page and puts its download link on the clipboard. */

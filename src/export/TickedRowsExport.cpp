@@ -5,6 +5,7 @@
 #include "LinkResolution.h"
 #include "PageSearch.h"
 #include "RetryingFetcher.h"
+#include "StoredSha1s.h"
 #include "service/exchange.h"
 
 #include <algorithm>
@@ -27,12 +28,14 @@ QList<int> rowsWithoutSha1(const FileList& list)
 
 std::optional<ExportOutcome> CompleteTickedSha1s(FileList& list, ExportProgress* progress)
 {
-    const QList<int> rows = rowsWithoutSha1(list);
+    Sha1Store store(Sha1StoreOrigin());
+    const QList<int> rows = ResolveRowsFromStore(list, rowsWithoutSha1(list), store);
     QList<HttpRequest> requests;
     for (const int row : rows)
         requests.append(DownloadPageRequest(list.text(row, Column::PickCode)));
     const bool shown = progress && rows.size() >= 2;
-    ExportCounts counts{0, 0, 0, int(rows.size())};
+    ExportCounts counts;
+    counts.pagesToFetch = int(rows.size());
     if (shown)
         progress->report(counts);
     const auto fetched = [&] {
@@ -54,6 +57,7 @@ std::optional<ExportOutcome> CompleteTickedSha1s(FileList& list, ExportProgress*
         } else if (pages[i].body.isEmpty()) {
             emptyPage = true;
         } else if (const QString sha1 = FindSha1(pages[i].body); !sha1.isEmpty()) {
+            store.remember(StoreKeyOfRow(list, rows[i]), sha1);
             ResolveRowSha1(list, rows[i], sha1);
         }
     }

@@ -11,6 +11,12 @@ public:
     {
         print(title + QStringLiteral(": ") + text);
     }
+    // Nobody can press the button: the message alone.
+    void showActionMessage(const QString& text, const QString& title, const QString&,
+                           const std::function<void()>&) override
+    {
+        showMessage(text, title, Icon::None);
+    }
     void setClipboardText(const QString& text) override
     {
         print(QStringLiteral("clipboard: ") + text);

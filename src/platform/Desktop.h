@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 /** The desktop facilities the program uses: message boxes, the clipboard and
  *  opening a target with its default handler. One instance is current for the
@@ -19,6 +20,11 @@ public:
 
     /** Shows a modal message with an OK button; returns when the user closed it. */
     virtual void showMessage(const QString& text, const QString& title, Icon icon) = 0;
+    /** Shows a modal message with an OK button and a button `actionCaption`, which runs
+     *  `action` and closes the message; returns when the message is closed. */
+    virtual void showActionMessage(const QString& text, const QString& title,
+                                   const QString& actionCaption,
+                                   const std::function<void()>& action) = 0;
     /** Replaces the clipboard's content with plain text. */
     virtual void setClipboardText(const QString& text) = 0;
     /** Opens a web address or a file path with its default handler; the outcome is not reported. */

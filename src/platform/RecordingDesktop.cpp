@@ -18,6 +18,14 @@ void RecordingDesktop::showMessage(const QString& text, const QString& title, Ic
     print(QStringLiteral("  message box [%1]: %2").arg(title, text));
 }
 
+void RecordingDesktop::showActionMessage(const QString& text, const QString& title,
+                                         const QString& actionCaption,
+                                         const std::function<void()>& action)
+{
+    messages.append({text, title, Icon::None, actionCaption, action});
+    print(QStringLiteral("  message box [%1] with [%2]: %3").arg(title, actionCaption, text));
+}
+
 void RecordingDesktop::setClipboardText(const QString& text)
 {
     clipboardTexts.append(text);

@@ -23,6 +23,8 @@ public:
         QString text;
         QString title;
         Icon icon;
+        QString actionCaption{};           // empty for a message with OK alone
+        std::function<void()> action = {}; // what its button does; a test may run it
     };
 
     explicit RecordingDesktop(Echo echo = Echo::Off);
@@ -31,6 +33,8 @@ public:
     RecordingDesktop& operator=(const RecordingDesktop&) = delete;
 
     void showMessage(const QString& text, const QString& title, Icon icon) override;
+    void showActionMessage(const QString& text, const QString& title, const QString& actionCaption,
+                           const std::function<void()>& action) override;
     void setClipboardText(const QString& text) override;
     void shellOpen(const QString& target) override;
 

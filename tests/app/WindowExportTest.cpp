@@ -205,6 +205,18 @@ TEST_F(WindowExportTest, FolderExportWritesTheShownFolderAndResolvesItsRows)
     })) << shownProgress.join(u'|').toStdString();
     EXPECT_EQ(exportFiles().size(), 3);
     EXPECT_EQ(downloadTargets().size(), 16);
+    // The one message: the summary, whose button opens the files' folder.
+    ASSERT_EQ(desktop.messages.size(), 1);
+    const RecordingDesktop::Message& summary = desktop.messages.first();
+    EXPECT_EQ(summary.title, QStringLiteral("导出完成"));
+    EXPECT_TRUE(summary.text.startsWith(QStringLiteral("已写入 16 行。\n被筛选排除的文件：0 个\n"
+                                                       "跳过的文件和目录：0 个\n")))
+        << summary.text.toStdString();
+    EXPECT_TRUE(summary.text.endsWith(
+        QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("demo.txt")))));
+    ASSERT_TRUE(summary.action);
+    summary.action();
+    EXPECT_EQ(desktop.openedTargets, QStringList{QDir::currentPath()});
     for (int row = 0; row < list().topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = list().topLevelItem(row);
         const DemoFile& film = file(item->text(5).toLatin1().constData());

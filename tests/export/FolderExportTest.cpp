@@ -10,6 +10,7 @@
 #include "text/GbkText.h"
 #include "text/JSON.h"
 
+#include <QDir>
 #include <QTimer>
 
 using namespace std::chrono_literals;
@@ -359,5 +360,40 @@ INSTANTIATE_TEST_SUITE_P(
                       RetryAfterCase{"Negative", "Retry-After: -5", std::nullopt},
                       RetryAfterCase{"Missing", "X-Other: 1", std::nullopt}),
     CaseName());
+
+} // namespace
+
+namespace {
+
+// With keepGoing every file whose page fails is left out; the summary names the first ten
+// with their reasons, counts the rest and gives the plain file's full path.
+TEST_F(FolderExportTest, KeepGoingSummaryNamesTenSkippedFilesAndCountsTheRest)
+{
+    DemoService::Fault missing;
+    missing.status = 404;
+    service.setFault(DemoService::Endpoint::DownloadPage, missing);
+    WalkScope scope;
+    scope.query.folderId = QString::fromLatin1(DemoDriveIds::Photos);
+    scope.keepGoing = true;
+    FolderExportReport report;
+    ASSERT_EQ(ExportFolder(scope, Account, sha1s, &progress, QuickRetries, {}, &report),
+              ExportOutcome::Written);
+    EXPECT_EQ(report.rowsWritten, 0);
+    ASSERT_EQ(report.skipped.size(), DemoDriveIds::PhotosEntryCount);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+
+    ShowFolderExportSummary(report);
+    ASSERT_EQ(desktop.messages.size(), 1);
+    const QString text = desktop.messages[0].text;
+    EXPECT_EQ(desktop.messages[0].title, QStringLiteral("导出完成"));
+    EXPECT_TRUE(text.contains(QStringLiteral("跳过的文件和目录：%1 个\n    %2：")
+                                  .arg(DemoDriveIds::PhotosEntryCount)
+                                  .arg(report.skipped[0].path)))
+        << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("\n    ")), SummarySkippedShown + 1);
+    EXPECT_TRUE(text.contains(QStringLiteral("……另有 %1 个\n")
+                                  .arg(DemoDriveIds::PhotosEntryCount - SummarySkippedShown)));
+    EXPECT_TRUE(text.endsWith(QDir::current().absoluteFilePath(PlainFile)));
+}
 
 } // namespace

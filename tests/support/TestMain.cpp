@@ -17,6 +17,29 @@ using TestApplication = QGuiApplication;
 using TestApplication = QCoreApplication;
 #endif
 
+namespace {
+
+// Each test gets an empty cache folder of its own, so the SHA1 store one test fills is not the
+// next one's.
+class FreshCacheFolder final : public ::testing::EmptyTestEventListener
+{
+public:
+    explicit FreshCacheFolder(QString parent) : m_parent(std::move(parent)) {}
+
+private:
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        const QString cache = m_parent + QStringLiteral("/%1").arg(++m_tests);
+        QDir().mkpath(cache);
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
+    }
+
+    QString m_parent;
+    int m_tests = 0;
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     // The offscreen platform lets window tests, the clipboard and event loops work without a
@@ -40,5 +63,8 @@ int main(int argc, char** argv)
     }
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // GoogleTest owns and deletes the listener.
+    ::testing::UnitTest::GetInstance()->listeners().Append(
+        new FreshCacheFolder(home.filePath(QStringLiteral("cache"))));
     return RUN_ALL_TESTS();
 }

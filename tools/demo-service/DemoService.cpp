@@ -128,7 +128,8 @@ private:
     void record(const httplib::Request& request, std::optional<Endpoint> endpoint);
     void answerAlone(const std::optional<Endpoint>& endpoint, const httplib::Request& request,
                      httplib::Response& response);
-    std::optional<Fault> faultFor(const std::optional<Endpoint>& endpoint);
+    std::optional<Fault> faultFor(const std::optional<Endpoint>& endpoint,
+                                  const std::string& target);
     bool waitOut(std::chrono::milliseconds delay);
     void answer(const std::optional<Endpoint>& endpoint, const httplib::Request& request,
                 httplib::Response& response);
@@ -202,7 +203,7 @@ void DemoService::Impl::handle(const httplib::Request& request, httplib::Respons
 void DemoService::Impl::answerAlone(const std::optional<Endpoint>& endpoint,
                                     const httplib::Request& request, httplib::Response& response)
 {
-    const std::optional<Fault> fault = faultFor(endpoint);
+    const std::optional<Fault> fault = faultFor(endpoint, request.target);
     if (fault && fault->delay.count() > 0 && !waitOut(fault->delay)) {
         KeepAliveServer::dropCurrentConnection();
         return;
@@ -245,12 +246,15 @@ void DemoService::Impl::record(const httplib::Request& request, std::optional<En
 
 // A fault limited to some requests counts them down and is gone after the last.
 std::optional<DemoService::Fault>
-DemoService::Impl::faultFor(const std::optional<Endpoint>& endpoint)
+DemoService::Impl::faultFor(const std::optional<Endpoint>& endpoint, const std::string& target)
 {
     const std::lock_guard lock(mutex);
     if (!endpoint || !faults.contains(*endpoint))
         return std::nullopt;
     const Fault fault = faults.value(*endpoint);
+    if (!fault.targetContains.isEmpty() &&
+        target.find(fault.targetContains.toStdString()) == std::string::npos)
+        return std::nullopt;
     if (fault.times == 1)
         faults.remove(*endpoint);
     else if (fault.times > 1)
