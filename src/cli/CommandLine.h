@@ -19,6 +19,8 @@ enum class Subcommand
 {
     List,   // ls
     Export, // export
+    Login,  // login: sign in once and keep the session in the keyring
+    Logout, // logout: remove what the keyring keeps for the account
 };
 
 enum class OutputFormat
@@ -42,12 +44,18 @@ struct SubcommandOptions
     int parallel = MaxRequestsInFlight; // download pages in flight at once
     QString sortOrder = QStringLiteral("user_ptime&asc=0"); // the listing's sort order value
     bool quiet = false;
+    bool savePassword = false; // login only: keep the password in the keyring too
 };
 
+/** The environment variables that give defaults for --account and --service. */
+inline constexpr char AccountVariable[] = "ZORBEL_ACCOUNT";
+inline constexpr char ServiceVariable[] = "ZORBEL_SERVICE";
+
 /** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"
- *  opens the window, "zorbel-extract ls|export [options] [FOLDER]" runs a subcommand without
- *  one. Reading it needs no application object, so the program can choose which one to create;
- *  printing help or an error needs a QCoreApplication. */
+ *  opens the window, "zorbel-extract ls|export [options] [FOLDER]" and
+ *  "zorbel-extract login|logout [options]" run a subcommand without one. Reading it needs no
+ * application object, so the program can choose which one to create; printing help or an error
+ * needs a QCoreApplication. */
 class CommandLine
 {
 public:
@@ -75,6 +83,7 @@ private:
     void readWindowOptions(const QStringList& arguments);
     void readSubcommandOptions(Subcommand command, const QStringList& arguments);
     bool readSubcommandValues(Subcommand command);
+    bool readAccountAndService(Subcommand command);
     void fail(const QString& error);
 
     Action m_action = Action::Print;

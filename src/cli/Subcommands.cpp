@@ -1,11 +1,11 @@
 #include "Subcommands.h"
 
+#include "AccountCommands.h"
 #include "FolderLocation.h"
 #include "Interrupt.h"
 #include "ListingOutput.h"
-#include "Password.h"
 #include "ProgressLine.h"
-#include "browser/Login.h"
+#include "browser/KeptLogin.h"
 #include "export/ExtractionFiles.h"
 #include "export/FolderExport.h"
 #include "platform/Desktop.h"
@@ -17,21 +17,40 @@
 
 namespace {
 
-constexpr int Failed = 1;
-constexpr int UsageError = 2;
+constexpr int Failed = FailedExitCode;
 
-int fail(const QString& problem, int exitCode = Failed)
+int fail(const QString& problem)
 {
-    QTextStream(stderr) << "zorbel-extract: " << problem << Qt::endl;
-    return exitCode;
+    return ReportProblem(problem);
 }
+
+// Keeps the command's account signed in; a session that ends for good stops the run with
+// one message, in place of what the refused request would say.
+class CommandSession
+{
+public:
+    explicit CommandSession(const QString& account)
+        : m_kept([this, account] {
+              m_ended = true;
+              fail(EndedSessionProblem(account));
+          })
+    {
+    }
+
+    KeptLogin& kept() { return m_kept; }
+    bool ended() const { return m_ended; }
+
+private:
+    KeptLogin m_kept;
+    bool m_ended = false;
+};
 
 /** The walk and how it goes, as both commands run it. */
 class FolderCommand
 {
 public:
     explicit FolderCommand(const SubcommandOptions& options)
-        : m_options(options), m_progress(options.quiet)
+        : m_options(options), m_session(options.account), m_progress(options.quiet)
     {
         m_policy.requestsInFlight = options.parallel;
         CancelOnInterrupt(&m_progress.cancelToken());
@@ -48,7 +67,9 @@ public:
             ResolveFolder(m_options.folder, m_options.sortOrder, m_progress, m_policy, problem);
         m_progress.finish();
         if (!folderId) {
-            exitCode = WasInterrupted() ? InterruptedExitCode : fail(problem);
+            exitCode = WasInterrupted()    ? InterruptedExitCode
+                       : m_session.ended() ? Failed
+                                           : fail(problem);
             return std::nullopt;
         }
         WalkScope scope;
@@ -58,11 +79,15 @@ public:
         return scope;
     }
 
+    /** Gets the session the command runs in; 0, or the exit code after saying why not. */
+    int start() { return StartSession(m_options, m_session.kept()); }
+    bool sessionEnded() const { return m_session.ended(); }
     ProgressLine& progress() { return m_progress; }
     const RetryPolicy& policy() const { return m_policy; }
 
 private:
     const SubcommandOptions& m_options;
+    CommandSession m_session;
     ProgressLine m_progress;
     RetryPolicy m_policy;
 };
@@ -70,7 +95,9 @@ private:
 int listFolder(const SubcommandOptions& options)
 {
     FolderCommand command(options);
-    int exitCode = 0;
+    int exitCode = command.start();
+    if (exitCode != 0)
+        return exitCode;
     std::optional<WalkScope> scope = command.scope(exitCode);
     if (!scope)
         return exitCode;
@@ -81,6 +108,8 @@ int listFolder(const SubcommandOptions& options)
     command.progress().finish();
     if (walk.cancelled || WasInterrupted())
         return InterruptedExitCode;
+    if (command.sessionEnded())
+        return Failed;
     if (!walk.failure.isEmpty()) {
         CurrentDesktop().showMessage(walk.failure, QStringLiteral("提示"),
                                      Desktop::Icon::Information);
@@ -96,7 +125,9 @@ int listFolder(const SubcommandOptions& options)
 int exportFolder(const SubcommandOptions& options)
 {
     FolderCommand command(options);
-    int exitCode = 0;
+    int exitCode = command.start();
+    if (exitCode != 0)
+        return exitCode;
     const std::optional<WalkScope> scope = command.scope(exitCode);
     if (!scope)
         return exitCode;
@@ -124,24 +155,27 @@ bool enterOutFolder(const QString& folder)
 
 } // namespace
 
+int ReportProblem(const QString& problem, int exitCode)
+{
+    QTextStream(stderr) << "zorbel-extract: " << problem << Qt::endl;
+    return exitCode;
+}
+
 int RunSubcommand(const SubcommandOptions& options)
 {
     CatchInterrupt();
     if (!options.serviceBase.isEmpty())
         SetServiceBase(options.serviceBase);
     SetTrustedCertificateFile(options.caFile);
+    if (options.command == Subcommand::Login)
+        return RunLogin(options);
+    if (options.command == Subcommand::Logout)
+        return RunLogout(options);
     if (options.command == Subcommand::Export) {
         if (RefuseAccount(options.account))
             return Failed;
         if (!enterOutFolder(options.outFolder))
             return Failed;
     }
-
-    QString problem;
-    const std::optional<QString> password = ReadPassword(options.account, problem);
-    if (!password)
-        return fail(problem, UsageError);
-    if (SignIn(options.account, *password) != LoginOutcome::SignedIn)
-        return Failed;
     return options.command == Subcommand::List ? listFolder(options) : exportFolder(options);
 }

@@ -3,6 +3,7 @@
 #include "platform/CancelToken.h"
 #include "platform/HttpTransport.h"
 #include "platform/ResponsiveWait.h"
+#include "service/SessionEnd.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -76,31 +77,54 @@ bool RetryingFetcher::cancelled() const
 
 QList<HttpResult> RetryingFetcher::fetch(const QList<HttpRequest>& requests)
 {
+    QList<HttpRequest> sent = requests;
     QList<HttpResult> results(requests.size());
     std::vector<bool> settled(std::size_t(requests.size()), false);
     QList<qsizetype> pending(requests.size());
     std::iota(pending.begin(), pending.end(), qsizetype(0));
+    const auto settle = [&](qsizetype index) {
+        settled[std::size_t(index)] = true;
+        if (m_settled)
+            m_settled();
+    };
+    EndedSessionRecovery recovery;
     for (qsizetype attempt = 0; !pending.isEmpty() && !cancelled(); ++attempt) {
         const bool lastTry = attempt >= m_policy.backoff.size();
         QList<HttpRequest> batch;
         for (const qsizetype index : pending)
-            batch.append(requests[index]);
+            batch.append(sent[index]);
         QList<qsizetype> again;
+        QList<qsizetype> sessionEnded;
         std::optional<milliseconds> askedWait;
         const auto finished = [&](qsizetype place, const HttpResult& result) {
             const qsizetype index = pending[place];
             results[index] = result;
+            if (SaysSessionEnded(result)) {
+                sessionEnded.append(index);
+                return;
+            }
             if (!lastTry && IsTransientFailure(result)) {
                 again.append(index);
                 if (const auto wait = RetryAfterOf(result, m_policy.longestRetryAfter))
                     askedWait = std::max(askedWait.value_or(milliseconds(0)), *wait);
                 return;
             }
-            settled[std::size_t(index)] = true;
-            if (m_settled)
-                m_settled();
+            settle(index);
         };
         SendHttpBatch(batch, {m_cancel, finished, m_policy.requestsInFlight});
+        // One silent sign-in serves every request the ended session refused; it is tried
+        // after the batch, never inside a transfer.
+        const bool renewed =
+            !sessionEnded.isEmpty() &&
+            recovery.sendAgain(sent[sessionEnded.first()], results[sessionEnded.first()]);
+        for (const qsizetype index : sessionEnded) {
+            if (!renewed) {
+                settle(index);
+                continue;
+            }
+            sent[index] = WithSessionCookie(sent[index]);
+            again.append(index);
+        }
         std::sort(again.begin(), again.end());
         pending = again;
         if (!pending.isEmpty())

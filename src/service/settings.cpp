@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "SessionEnd.h"
 #include "endpoints.h"
 #include "session.h"
 
@@ -49,4 +50,5 @@ void ResetServiceSettings()
     SetSessionCookie(QString());
     ResetServiceBase();
     ResetServiceTimeouts();
+    SetSessionRenewal(nullptr);
 }

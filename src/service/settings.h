@@ -13,5 +13,6 @@ void SetServiceTimeouts(const HttpTimeouts& timeouts);
 /** Back to 50000 ms each. */
 void ResetServiceTimeouts();
 
-/** Signed out, the built-in hosts and the default limits: the state at start. */
+/** Signed out, the built-in hosts, the default limits and no session renewal: the state at
+ *  start. */
 void ResetServiceSettings();
