@@ -15,6 +15,7 @@
 #include "export/TickedRowsExport.h"
 #include "platform/Desktop.h"
 #include "service/endpoints.h"
+#include "service/session.h"
 #include "text/TextCut.h"
 
 #include <QButtonGroup>
@@ -24,6 +25,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -91,7 +93,8 @@ QString responsePreview(const QString& response)
 } // namespace
 
 frmTest::frmTest(QWidget* parent)
-    : QWidget(parent), m_listView(new QTreeWidget), m_fileList(m_listView), m_browser(m_fileList)
+    : QWidget(parent), m_listView(new QTreeWidget), m_fileList(m_listView), m_browser(m_fileList),
+      m_keptLogin([this] { endSession(); })
 {
     setWindowTitle(QStringLiteral("Zorbel 提取助手"));
     setWindowIcon(MakeAppIcon());
@@ -107,6 +110,7 @@ frmTest::frmTest(QWidget* parent)
     createStateFields();
     createLinkFields();
     createCategoryOptions();
+    createAccountMenu();
 
     wireStateToFields();
     wireFieldsToState();
@@ -153,6 +157,32 @@ void frmTest::createLoginRow()
     m_sortChoice->setEditable(false);
     m_authorLink = make<ClickableLabel>(this, "Label5", QStringLiteral("※去作者博客※"),
                                         TwipsRect(12480, 120, 1335, 255));
+}
+
+// The login row has no room left, so "记住密码" is a checkable action of a menu bar above the
+// client area; the controls keep their places relative to that area.
+void frmTest::createAccountMenu()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("MenuBar"));
+    QMenu* accountMenu = m_menuBar->addMenu(QStringLiteral("账号"));
+    accountMenu->setToolTipsVisible(true);
+    m_rememberPassword = accountMenu->addAction(QStringLiteral("记住密码"));
+    m_rememberPassword->setObjectName(QStringLiteral("CheckRememberPassword"));
+    m_rememberPassword->setCheckable(true);
+    if (const QString reason = CurrentSecretStore().unavailableReason(); !reason.isEmpty()) {
+        m_rememberPassword->setEnabled(false);
+        m_rememberPassword->setToolTip(QStringLiteral("没有可用的系统密钥环，密码无法记住：") +
+                                       reason);
+    }
+
+    m_clientTop = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, width(), m_clientTop);
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (control != m_menuBar)
+            control->move(control->pos() + QPoint(0, m_clientTop));
+    }
+    resize(width(), height() + m_clientTop);
 }
 
 void frmTest::createNavigationRow()
@@ -390,6 +420,8 @@ void frmTest::load()
 void frmTest::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    if (m_menuBar)
+        m_menuBar->setGeometry(0, 0, width(), m_clientTop);
     placeFileList();
     TabThroughShownControls(*this);
 }
@@ -399,10 +431,10 @@ void frmTest::placeFileList()
     // The list keeps its margins to the window's right and bottom edges as the
     // window grows, up to the controls right of the initial client area.
     const int left = TwipsToPixels(ListLeftTwips);
-    const int top = TwipsToPixels(ListTopTwips);
+    const int top = m_clientTop + TwipsToPixels(ListTopTwips);
     const int rightMargin = TwipsToPixels(ClientWidthTwips) - left - TwipsToPixels(ListWidthTwips);
-    const int bottomMargin =
-        TwipsToPixels(ClientHeightTwips) - top - TwipsToPixels(ListHeightTwips);
+    const int bottomMargin = TwipsToPixels(ClientHeightTwips) - TwipsToPixels(ListTopTwips) -
+                             TwipsToPixels(ListHeightTwips);
     const int rightLimit = TwipsToPixels(SidePanelLeftTwips) - left;
     const int right = std::min(width() - rightMargin, rightLimit);
     m_listView->setGeometry(left, top, std::max(right - left, ListMinimumWidth),
@@ -421,7 +453,33 @@ void frmTest::setColumnWidths()
 
 void frmTest::logIn()
 {
-    LogIn(m_accountField->text(), m_passwordField->text(), m_browser);
+    const QString account = m_accountField->text();
+    const QString password = m_passwordField->text();
+    if (LogIn(account, password, m_browser) == LoginOutcome::SignedIn)
+        keepLogin(account, password);
+}
+
+void frmTest::keepLogin(const QString& account, const QString& password)
+{
+    m_keptLogin.keep(account);
+    if (!m_rememberPassword->isEnabled())
+        return;
+    SecretStore& store = CurrentSecretStore();
+    store.write(AccountSecretKey(account, SecretKind::SessionCookie), SessionCookie());
+    const SecretKey passwordKey = AccountSecretKey(account, SecretKind::Password);
+    const QString problem = m_rememberPassword->isChecked() ? store.write(passwordKey, password)
+                                                            : store.remove(passwordKey);
+    if (!problem.isEmpty())
+        CurrentDesktop().showMessage(QStringLiteral("密码未能记住：") + problem,
+                                     QStringLiteral("提示"), Desktop::Icon::Information);
+}
+
+void frmTest::endSession()
+{
+    SetSessionCookie(QString());
+    CurrentDesktop().showMessage(QStringLiteral("登录已失效，请重新登录"), QStringLiteral("提示"),
+                                 Desktop::Icon::None);
+    m_passwordField->setFocus();
 }
 
 void frmTest::runSortChoice(int index)

@@ -2,6 +2,7 @@
 
 #include "TreeWidgetFileList.h"
 #include "browser/FileBrowser.h"
+#include "browser/KeptLogin.h"
 #include "export/FolderExport.h"
 #include "export/LinkResolution.h"
 
@@ -15,6 +16,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
@@ -39,6 +41,11 @@ public:
      *  contents on a filled one. */
     void setColumnWidths();
 
+    /** The account of the last successful login in this window; empty before one. */
+    const QString& signedInAccount() const { return m_keptLogin.account(); }
+    /** Height of the menu bar above the client area, in which the controls lie. */
+    int clientTop() const { return m_clientTop; }
+
     FileBrowser& browser() { return m_browser; }
     FileList& fileList() { return m_fileList; }
 
@@ -53,6 +60,7 @@ private:
     void createStateFields();
     void createLinkFields();
     void createCategoryOptions();
+    void createAccountMenu();
 
     void wireStateToFields();
     void wireFieldsToState();
@@ -67,6 +75,12 @@ private:
     void placeFileList();
 
     void logIn();
+    /** After a successful login: keeps the session, and the password when "记住密码" is ticked
+     *  (else removes one kept before), in the keyring. */
+    void keepLogin(const QString& account, const QString& password);
+    /** The service ended the session and it could not be renewed: signed out, and the user is
+     *  asked for the password again. */
+    void endSession();
     void runSortChoice(int index);
     void onSortChoiceActivated(int index);
     void onRowPressed(QTreeWidgetItem* item);
@@ -129,6 +143,7 @@ private:
     //   m_downloadLinkField    Text11
     //   m_copyLinkButton       Command14
     //   m_openLinkButton       Command15
+    //   m_rememberPassword     CheckRememberPassword (a checkable action of the menu bar)
 
     // Inside the initial client area.
     QLabel* m_accountCaption = nullptr;
@@ -175,10 +190,16 @@ private:
     QPushButton* m_openLinkButton = nullptr;
     QButtonGroup* m_options = nullptr;
 
+    QMenuBar* m_menuBar = nullptr;
+    QAction* m_rememberPassword = nullptr;
+    int m_clientTop = 0;
+
     TreeWidgetFileList m_fileList;
     FileBrowser m_browser;
     // SHA1s the folder exports found, kept while the window lives.
     Sha1Cache m_sha1s;
+    // Renews a session the service ends, with the password the keyring keeps.
+    KeptLogin m_keptLogin;
 
     // A user's choice of the entry already selected raises no index change;
     // this tells that case from the activation that follows an index change.

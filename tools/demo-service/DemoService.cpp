@@ -190,6 +190,10 @@ void DemoService::Impl::handle(const httplib::Request& request, httplib::Respons
         KeepAliveServer::replyRawAndClose(*fault->rawReply);
         return;
     }
+    if (fault && fault->endSession) {
+        const std::lock_guard lock(mutex);
+        tokens.remove(sessionToken(request));
+    }
     if (fault && fault->status != 0)
         answerStatus(*fault, response);
     else
