@@ -165,6 +165,7 @@ void frmTest::createAccountMenu()
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("MenuBar"));
+    m_menuBar->setAccessibleName(QStringLiteral("菜单栏"));
     QMenu* accountMenu = m_menuBar->addMenu(QStringLiteral("账号"));
     accountMenu->setToolTipsVisible(true);
     m_rememberPassword = accountMenu->addAction(QStringLiteral("记住密码"));
