@@ -255,32 +255,8 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
     parser.addOption(CaFileOption);
     QStringList rest = arguments;
     rest.removeAt(1);
-    if (!isFolderCommand(command)) {
-        parser.setApplicationDescription(
-            command == Subcommand::Login
-                ? QStringLiteral(
-                      "Signs in with the password of ZORBEL_PASSWORD or one typed on the\n"
-                      "terminal, and keeps the session cookie in the OS keyring (with\n"
-                      "--save-password the password too), so that ls and export need no\n"
-                      "password. Exits 1 when no keyring can be used.")
-                : QStringLiteral("Removes the session and the password that the OS keyring "
-                                 "keeps for the\naccount at the service; done also when it "
-                                 "keeps none."));
-        if (command == Subcommand::Login)
-            parser.addOption(SavePasswordOption);
-        if (!parser.parse(rest))
-            return fail(parser.errorText());
-        if (parser.isSet(HelpOption))
-            return;
-        if (!parser.positionalArguments().isEmpty())
-            return fail(QStringLiteral("%1 takes no FOLDER, not \"%2\"")
-                            .arg(name, parser.positionalArguments().first()));
-        m_subcommand.savePassword =
-            command == Subcommand::Login && parser.isSet(SavePasswordOption);
-        if (readAccountAndService(command))
-            m_action = Action::RunSubcommand;
-        return;
-    }
+    if (!isFolderCommand(command))
+        return readAccountCommandOptions(command, rest);
     parser.setApplicationDescription(
         command == Subcommand::List
             ? QStringLiteral(
@@ -312,6 +288,31 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
     if (parser.isSet(HelpOption))
         return;
     if (readSubcommandValues(command))
+        m_action = Action::RunSubcommand;
+}
+
+void CommandLine::readAccountCommandOptions(Subcommand command, const QStringList& arguments)
+{
+    QCommandLineParser& parser = *m_parser;
+    parser.setApplicationDescription(
+        command == Subcommand::Login
+            ? QStringLiteral("Signs in with the password of ZORBEL_PASSWORD or one typed on the\n"
+                             "terminal, and keeps the session cookie in the OS keyring (with\n"
+                             "--save-password the password too), so that ls and export need no\n"
+                             "password. Exits 1 when no keyring can be used.")
+            : QStringLiteral("Removes the session and the password that the OS keyring keeps for "
+                             "the\naccount at the service; done also when it keeps none."));
+    if (command == Subcommand::Login)
+        parser.addOption(SavePasswordOption);
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(HelpOption))
+        return;
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("%1 takes no FOLDER, not \"%2\"")
+                        .arg(subcommandName(command), parser.positionalArguments().first()));
+    m_subcommand.savePassword = command == Subcommand::Login && parser.isSet(SavePasswordOption);
+    if (readAccountAndService(command))
         m_action = Action::RunSubcommand;
 }
 

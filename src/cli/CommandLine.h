@@ -83,6 +83,7 @@ private:
     void readWindowOptions(const QStringList& arguments);
     void readSubcommandOptions(Subcommand command, const QStringList& arguments);
     bool readSubcommandValues(Subcommand command);
+    void readAccountCommandOptions(Subcommand command, const QStringList& arguments);
     bool readAccountAndService(Subcommand command);
     void fail(const QString& error);
 

@@ -49,8 +49,8 @@ private:
 class FolderCommand
 {
 public:
-    explicit FolderCommand(const SubcommandOptions& options)
-        : m_options(options), m_session(options.account), m_progress(options.quiet)
+    FolderCommand(const SubcommandOptions& options, const CommandSession& session)
+        : m_options(options), m_session(session), m_progress(options.quiet)
     {
         m_policy.requestsInFlight = options.parallel;
         CancelOnInterrupt(&m_progress.cancelToken());
@@ -79,25 +79,21 @@ public:
         return scope;
     }
 
-    /** Gets the session the command runs in; 0, or the exit code after saying why not. */
-    int start() { return StartSession(m_options, m_session.kept()); }
     bool sessionEnded() const { return m_session.ended(); }
     ProgressLine& progress() { return m_progress; }
     const RetryPolicy& policy() const { return m_policy; }
 
 private:
     const SubcommandOptions& m_options;
-    CommandSession m_session;
+    const CommandSession& m_session;
     ProgressLine m_progress;
     RetryPolicy m_policy;
 };
 
-int listFolder(const SubcommandOptions& options)
+int listFolder(const SubcommandOptions& options, const CommandSession& session)
 {
-    FolderCommand command(options);
-    int exitCode = command.start();
-    if (exitCode != 0)
-        return exitCode;
+    FolderCommand command(options, session);
+    int exitCode = 0;
     std::optional<WalkScope> scope = command.scope(exitCode);
     if (!scope)
         return exitCode;
@@ -122,12 +118,10 @@ int listFolder(const SubcommandOptions& options)
     return 0;
 }
 
-int exportFolder(const SubcommandOptions& options)
+int exportFolder(const SubcommandOptions& options, const CommandSession& session)
 {
-    FolderCommand command(options);
-    int exitCode = command.start();
-    if (exitCode != 0)
-        return exitCode;
+    FolderCommand command(options, session);
+    int exitCode = 0;
     const std::optional<WalkScope> scope = command.scope(exitCode);
     if (!scope)
         return exitCode;
@@ -177,5 +171,10 @@ int RunSubcommand(const SubcommandOptions& options)
         if (!enterOutFolder(options.outFolder))
             return Failed;
     }
-    return options.command == Subcommand::List ? listFolder(options) : exportFolder(options);
+    // The sign-in comes before the walk's cancel hook, so a Ctrl+C during it ends the program.
+    CommandSession session(options.account);
+    if (const int exitCode = StartSession(options, session.kept()); exitCode != 0)
+        return exitCode;
+    return options.command == Subcommand::List ? listFolder(options, session)
+                                               : exportFolder(options, session);
 }
