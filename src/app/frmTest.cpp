@@ -16,6 +16,7 @@
 #include "export/TickedRowsExport.h"
 #include "platform/Desktop.h"
 #include "service/endpoints.h"
+#include "service/session.h"
 #include "text/TextCut.h"
 
 #include <QButtonGroup>
@@ -106,7 +107,7 @@ QString responsePreview(const QString& response)
 
 frmTest::frmTest(QWidget* parent)
     : QWidget(parent), m_clientArea(new QWidget(this)), m_listView(new QTreeWidget),
-      m_fileList(m_listView), m_browser(m_fileList)
+      m_fileList(m_listView), m_browser(m_fileList), m_keptLogin([this] { endSession(); })
 {
     setWindowTitle(QStringLiteral("Zorbel 提取助手"));
     setWindowIcon(MakeAppIcon());
@@ -147,6 +148,19 @@ frmTest::~frmTest()
 void frmTest::createMenus()
 {
     auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("MenuBar"));
+    menuBar->setAccessibleName(QStringLiteral("菜单栏"));
+    // The login row has no room left, so "记住密码" is a checkable action of the menu bar.
+    QMenu* accountMenu = menuBar->addMenu(QStringLiteral("账号"));
+    accountMenu->setToolTipsVisible(true);
+    m_rememberPassword = accountMenu->addAction(QStringLiteral("记住密码"));
+    m_rememberPassword->setObjectName(QStringLiteral("CheckRememberPassword"));
+    m_rememberPassword->setCheckable(true);
+    if (const QString reason = CurrentSecretStore().unavailableReason(); !reason.isEmpty()) {
+        m_rememberPassword->setEnabled(false);
+        m_rememberPassword->setToolTip(QStringLiteral("没有可用的系统密钥环，密码无法记住：") +
+                                       reason);
+    }
     m_exportOptionsAction = menuBar->addAction(QString());
     m_exportOptionsAction->setObjectName(QStringLiteral("CommandExportOptions"));
     connect(m_exportOptionsAction, &QAction::triggered, this, &frmTest::openExportOptions);
@@ -470,7 +484,33 @@ void frmTest::setColumnWidths()
 
 void frmTest::logIn()
 {
-    SignInAndList(m_accountField->text(), m_passwordField->text(), m_browser);
+    const QString account = m_accountField->text();
+    const QString password = m_passwordField->text();
+    if (SignInAndList(account, password, m_browser) == LoginOutcome::SignedIn)
+        keepLogin(account, password);
+}
+
+void frmTest::keepLogin(const QString& account, const QString& password)
+{
+    m_keptLogin.keep(account);
+    if (!m_rememberPassword->isEnabled())
+        return;
+    SecretStore& store = CurrentSecretStore();
+    store.write(AccountSecretKey(account, SecretKind::SessionCookie), SessionCookie());
+    const SecretKey passwordKey = AccountSecretKey(account, SecretKind::Password);
+    const QString problem = m_rememberPassword->isChecked() ? store.write(passwordKey, password)
+                                                            : store.remove(passwordKey);
+    if (!problem.isEmpty())
+        CurrentDesktop().showMessage(QStringLiteral("密码未能记住：") + problem,
+                                     QStringLiteral("提示"), Desktop::Icon::Information);
+}
+
+void frmTest::endSession()
+{
+    SetSessionCookie(QString());
+    CurrentDesktop().showMessage(QStringLiteral("登录已失效，请重新登录"), QStringLiteral("提示"),
+                                 Desktop::Icon::None);
+    m_passwordField->setFocus();
 }
 
 void frmTest::runSortChoice(int index)

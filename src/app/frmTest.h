@@ -3,6 +3,7 @@
 #include "ExportOptionsDialog.h"
 #include "TreeWidgetFileList.h"
 #include "browser/FileBrowser.h"
+#include "browser/KeptLogin.h"
 #include "export/FolderExport.h"
 #include "export/LinkResolution.h"
 
@@ -43,6 +44,10 @@ public:
      *  contents on a filled one. */
     void setColumnWidths();
 
+    /** The account of the last successful login in this window; empty before one. */
+    const QString& signedInAccount() const { return m_keptLogin.account(); }
+    /** Height of the menu bar above the client area, in which the controls lie. */
+
     FileBrowser& browser() { return m_browser; }
     FileList& fileList() { return m_fileList; }
 
@@ -73,6 +78,12 @@ private:
     void placeFileList();
 
     void logIn();
+    /** After a successful login: keeps the session, and the password when "记住密码" is ticked
+     *  (else removes one kept before), in the keyring. */
+    void keepLogin(const QString& account, const QString& password);
+    /** The service ended the session and it could not be renewed: signed out, and the user is
+     *  asked for the password again. */
+    void endSession();
     void runSortChoice(int index);
     void onSortChoiceActivated(int index);
     void onRowPressed(QTreeWidgetItem* item);
@@ -97,6 +108,7 @@ private:
     // Every control lies in the client area, whose origin the twips are measured from.
     QWidget* m_clientArea = nullptr;
     QAction* m_exportOptionsAction = nullptr;
+    QAction* m_rememberPassword = nullptr;
 
     // Inside the initial client area.
     QLabel* m_accountCaption = nullptr;
@@ -150,6 +162,8 @@ private:
     Sha1Cache m_sha1s;
     // What the folder exports filter and where they write.
     ExportOptions m_exportOptions;
+    // Renews a session the service ends, with the password the keyring keeps.
+    KeptLogin m_keptLogin;
 
     // A user's choice of the entry already selected raises no index change;
     // this tells that case from the activation that follows an index change.

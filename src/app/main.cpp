@@ -1,5 +1,6 @@
 #include "AppIcon.h"
 #include "QtDesktop.h"
+#include "WindowMemory.h"
 #include "cli/CommandLine.h"
 #include "cli/Subcommands.h"
 #include "frmTest.h"
@@ -71,12 +72,18 @@ int openWindow(int argc, char** argv, const WindowOptions& options)
     QtDesktop desktop;
     SetDesktop(&desktop);
     frmTest window;
-    window.show();
+    // The tour walks the window as it starts, and leaves no memory behind.
     if (!options.tourFolder.isEmpty()) {
+        window.show();
         Tour tour(window, options.tourFolder);
         return tour.run() ? 0 : 1;
     }
-    return QApplication::exec();
+    WindowMemory memory(window);
+    memory.restore();
+    window.show();
+    const int exitCode = QApplication::exec();
+    memory.save();
+    return exitCode;
 }
 
 } // namespace

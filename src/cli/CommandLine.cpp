@@ -65,9 +65,37 @@ bool isFolderArgument(const QString& folder)
     return !folder.startsWith(QLatin1String("cid:")) || folderId.match(folder).hasMatch();
 }
 
+struct SubcommandName
+{
+    Subcommand command;
+    const char* name;
+};
+
+constexpr std::array<SubcommandName, 4> SubcommandNames{{
+    {Subcommand::List, "ls"},
+    {Subcommand::Export, "export"},
+    {Subcommand::Login, "login"},
+    {Subcommand::Logout, "logout"},
+}};
+
 QString subcommandName(Subcommand command)
 {
-    return command == Subcommand::List ? QStringLiteral("ls") : QStringLiteral("export");
+    const auto named =
+        std::find_if(SubcommandNames.begin(), SubcommandNames.end(),
+                     [command](const SubcommandName& entry) { return entry.command == command; });
+    return QLatin1String(named->name);
+}
+
+bool isFolderCommand(Subcommand command)
+{
+    return command == Subcommand::List || command == Subcommand::Export;
+}
+
+// The value of `option`, or when it is not given that of the environment variable `variable`.
+QString valueOrDefault(const QCommandLineParser& parser, const QCommandLineOption& option,
+                       const char* variable)
+{
+    return parser.isSet(option) ? parser.value(option) : qEnvironmentVariable(variable);
 }
 
 // What is wrong with `value`, given to `option`, in a sentence that names it.
@@ -98,17 +126,23 @@ QString helpBody(const QCommandLineParser& parser)
     return parser.helpText().section(QLatin1Char('\n'), 1);
 }
 
-const QCommandLineOption AccountOption(QStringLiteral("account"),
-                                       QStringLiteral("The account to sign in with (required). "
-                                                      "The password comes from the environment "
-                                                      "variable ZORBEL_PASSWORD, or is asked for "
-                                                      "on the terminal."),
-                                       QStringLiteral("name"));
+const QCommandLineOption AccountOption(
+    QStringLiteral("account"),
+    QStringLiteral("The account to sign in with (required; default: the environment variable "
+                   "ZORBEL_ACCOUNT). The password comes from the environment variable "
+                   "ZORBEL_PASSWORD; without it ls and export use the session that login kept "
+                   "in the keyring, else the password is asked for on the terminal."),
+    QStringLiteral("name"));
 const QCommandLineOption ServiceOption(
     QStringLiteral("service"),
     QStringLiteral("Talk to the service at <url> (e.g. http://127.0.0.1:8123 or https://...) "
-                   "instead of the built-in hosts."),
+                   "instead of the built-in hosts (default for the commands: the environment "
+                   "variable ZORBEL_SERVICE)."),
     QStringLiteral("url"));
+const QCommandLineOption SavePasswordOption(
+    QStringLiteral("save-password"),
+    QStringLiteral("Keep the password in the keyring too, so that a session the service ends "
+                   "is renewed without asking; without it a kept password is removed."));
 const QCommandLineOption CaFileOption(
     QStringLiteral("ca-file"),
     QStringLiteral("Trust the certificates in the PEM file <path> for https, besides the "
@@ -207,10 +241,11 @@ CommandLine::CommandLine(const QStringList& arguments)
 {
     m_parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QString first = arguments.value(1);
-    if (first == QLatin1String("ls"))
-        readSubcommandOptions(Subcommand::List, arguments);
-    else if (first == QLatin1String("export"))
-        readSubcommandOptions(Subcommand::Export, arguments);
+    const auto named =
+        std::find_if(SubcommandNames.begin(), SubcommandNames.end(),
+                     [&first](const SubcommandName& entry) { return first == entry.name; });
+    if (named != SubcommandNames.end())
+        readSubcommandOptions(named->command, arguments);
     else
         readWindowOptions(arguments);
 }
@@ -226,10 +261,12 @@ void CommandLine::fail(const QString& error)
 void CommandLine::readWindowOptions(const QStringList& arguments)
 {
     QCommandLineParser& parser = *m_parser;
-    m_usage = QStringLiteral("Usage: %1 [--service=<url>] [--ca-file=<path>] [--tour=<dir>]\n"
-                             "       %1 ls [options] [FOLDER]\n"
-                             "       %1 export [options] [FOLDER]\n")
-                  .arg(ProgramName);
+    m_usage =
+        QStringLiteral("Usage: %1 [--service=<url>] [--ca-file=<path>] [--tour=<dir>]\n"
+                       "       %1 ls [options] [FOLDER]\n"
+                       "       %1 export [options] [FOLDER]\n")
+            .arg(ProgramName) +
+        QStringLiteral("       %1 login|logout --account=<name> [options]\n").arg(ProgramName);
     parser.setApplicationDescription(
         QStringLiteral("Browse a Zorbel cloud drive and export its files in the standard "
                        "extraction format.\n\n"
@@ -237,6 +274,8 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
                        "  ls      list the entries of a folder, with SHA1s on request\n"
                        "  export  write the three export files of a folder, as the window's "
                        "folder export does\n"
+                       "  login   sign in once and keep the session in the OS keyring\n"
+                       "  logout  remove what the keyring keeps for an account\n"
                        "\"%1 <command> --help\" shows a command's options.")
             .arg(ProgramName));
     parser.addOption(HelpOption);
@@ -253,7 +292,8 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
         return;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unknown command \"%1\"; the commands are ls and export")
+        return fail(QStringLiteral("unknown command \"%1\"; the commands are ls, export, login and "
+                                   "logout")
                         .arg(parser.positionalArguments().first()));
     if (const QString error = readServiceOptions(parser, ServiceOption, CaFileOption,
                                                  m_window.serviceBase, m_window.caFile);
@@ -270,8 +310,17 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
     QCommandLineParser& parser = *m_parser;
     const QString name = subcommandName(command);
     m_helpCommand = QStringLiteral("%1 %2 --help").arg(ProgramName, name);
-    m_usage =
-        QStringLiteral("Usage: %1 %2 --account=<name> [options] [FOLDER]\n").arg(ProgramName, name);
+    m_usage = QStringLiteral("Usage: %1 %2 --account=<name> [options]%3\n")
+                  .arg(ProgramName, name,
+                       isFolderCommand(command) ? QStringLiteral(" [FOLDER]") : QString());
+    parser.addOption(HelpOption);
+    parser.addOption(AccountOption);
+    parser.addOption(ServiceOption);
+    parser.addOption(CaFileOption);
+    QStringList rest = arguments;
+    rest.removeAt(1);
+    if (!isFolderCommand(command))
+        return readAccountCommandOptions(command, rest);
     parser.setApplicationDescription(
         command == Subcommand::List
             ? QStringLiteral(
@@ -282,10 +331,6 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
                              "export files of the account (<account>.txt, <account>[贴吧+IE] .txt\n"
                              "and <account>[贴吧+Chrome] .txt), exactly as the window's folder\n"
                              "export does."));
-    parser.addOption(HelpOption);
-    parser.addOption(AccountOption);
-    parser.addOption(ServiceOption);
-    parser.addOption(CaFileOption);
     parser.addOption(RecursiveOption);
     if (command == Subcommand::List) {
         parser.addOption(Sha1Option);
@@ -308,8 +353,6 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
                        "or a folder id such as cid:1002."),
         QStringLiteral("[FOLDER]"));
 
-    QStringList rest = arguments;
-    rest.removeAt(1);
     if (!parser.parse(rest))
         return fail(parser.errorText());
     if (parser.isSet(HelpOption))
@@ -318,15 +361,40 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
         m_action = Action::RunSubcommand;
 }
 
-bool CommandLine::readSubcommandValues(Subcommand command)
+void CommandLine::readAccountCommandOptions(Subcommand command, const QStringList& arguments)
+{
+    QCommandLineParser& parser = *m_parser;
+    parser.setApplicationDescription(
+        command == Subcommand::Login
+            ? QStringLiteral("Signs in with the password of ZORBEL_PASSWORD or one typed on the\n"
+                             "terminal, and keeps the session cookie in the OS keyring (with\n"
+                             "--save-password the password too), so that ls and export need no\n"
+                             "password. Exits 1 when no keyring can be used.")
+            : QStringLiteral("Removes the session and the password that the OS keyring keeps for "
+                             "the\naccount at the service; done also when it keeps none."));
+    if (command == Subcommand::Login)
+        parser.addOption(SavePasswordOption);
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(HelpOption))
+        return;
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("%1 takes no FOLDER, not \"%2\"")
+                        .arg(subcommandName(command), parser.positionalArguments().first()));
+    m_subcommand.savePassword = command == Subcommand::Login && parser.isSet(SavePasswordOption);
+    if (readAccountAndService(command))
+        m_action = Action::RunSubcommand;
+}
+
+bool CommandLine::readAccountAndService(Subcommand command)
 {
     const QCommandLineParser& parser = *m_parser;
     SubcommandOptions& options = m_subcommand;
     options.command = command;
-
-    options.account = parser.value(AccountOption);
+    options.account = valueOrDefault(parser, AccountOption, AccountVariable);
     if (options.account.isEmpty()) {
-        fail(QStringLiteral("%1 needs --account=<name>").arg(subcommandName(command)));
+        fail(QStringLiteral("%1 needs --account=<name> (or the environment variable %2)")
+                 .arg(subcommandName(command), QLatin1String(AccountVariable)));
         return false;
     }
     if (const QString error = readServiceOptions(parser, ServiceOption, CaFileOption,
@@ -335,6 +403,23 @@ bool CommandLine::readSubcommandValues(Subcommand command)
         fail(error);
         return false;
     }
+    if (!parser.isSet(ServiceOption) && qEnvironmentVariableIsSet(ServiceVariable)) {
+        options.serviceBase = qEnvironmentVariable(ServiceVariable);
+        if (!isServiceBase(options.serviceBase)) {
+            fail(QStringLiteral("%1: ").arg(QLatin1String(ServiceVariable)) +
+                 serviceBaseError(options.serviceBase));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CommandLine::readSubcommandValues(Subcommand command)
+{
+    const QCommandLineParser& parser = *m_parser;
+    SubcommandOptions& options = m_subcommand;
+    if (!readAccountAndService(command))
+        return false;
 
     bool isNumber = false;
     options.parallel = parser.value(ParallelOption).toInt(&isNumber);

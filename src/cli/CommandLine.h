@@ -21,6 +21,8 @@ enum class Subcommand
 {
     List,   // ls
     Export, // export
+    Login,  // login: sign in once and keep the session in the keyring
+    Logout, // logout: remove what the keyring keeps for the account
 };
 
 enum class OutputFormat
@@ -45,15 +47,21 @@ struct SubcommandOptions
     double rate = 0;                      // requests started per second, at most; 0: no limit
     QString sortOrder = NewestFirstOrder; // the listing's sort order value
     bool quiet = false;
-    ExportFilter filter; // which files are listed or exported, which folders walked
-    bool keepGoing = false; // leave out what fails for good, tell it, exit with 3
-    bool refresh = false;   // fetch every download page again, whatever the store holds
+    ExportFilter filter;       // which files are listed or exported, which folders walked
+    bool keepGoing = false;    // leave out what fails for good, tell it, exit with 3
+    bool refresh = false;      // fetch every download page again, whatever the store holds
+    bool savePassword = false; // login only: keep the password in the keyring too
 };
 
+/** The environment variables that give defaults for --account and --service. */
+inline constexpr char AccountVariable[] = "ZORBEL_ACCOUNT";
+inline constexpr char ServiceVariable[] = "ZORBEL_SERVICE";
+
 /** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"
- *  opens the window, "zorbel-extract ls|export [options] [FOLDER]" runs a subcommand without
- *  one. Reading it needs no application object, so the program can choose which one to create;
- *  printing help or an error needs a QCoreApplication. */
+ *  opens the window, "zorbel-extract ls|export [options] [FOLDER]" and
+ *  "zorbel-extract login|logout [options]" run a subcommand without one. Reading it needs no
+ * application object, so the program can choose which one to create; printing help or an error
+ * needs a QCoreApplication. */
 class CommandLine
 {
 public:
@@ -84,6 +92,8 @@ private:
     void readSubcommandOptions(Subcommand command, const QStringList& arguments);
     bool readSubcommandValues(Subcommand command);
     bool readFilter();
+    void readAccountCommandOptions(Subcommand command, const QStringList& arguments);
+    bool readAccountAndService(Subcommand command);
     void fail(const QString& error);
 
     Action m_action = Action::Print;

@@ -1,11 +1,11 @@
 #include "Subcommands.h"
 
+#include "AccountCommands.h"
 #include "FolderLocation.h"
 #include "Interrupt.h"
 #include "ListingOutput.h"
-#include "Password.h"
 #include "ProgressLine.h"
-#include "browser/Login.h"
+#include "browser/KeptLogin.h"
 #include "export/ExtractionFiles.h"
 #include "export/FolderExport.h"
 #include "platform/Desktop.h"
@@ -18,14 +18,12 @@
 
 namespace {
 
-constexpr int Failed = 1;
-constexpr int UsageError = 2;
+constexpr int Failed = FailedExitCode;
 constexpr int SomethingSkipped = 3;
 
-int fail(const QString& problem, int exitCode = Failed)
+int fail(const QString& problem)
 {
-    QTextStream(stderr) << "zorbel-extract: " << problem << Qt::endl;
-    return exitCode;
+    return ReportProblem(problem);
 }
 
 // One line per path a keep-going walk left out; the exit code that says whether there were any.
@@ -37,12 +35,33 @@ int tellSkipped(const QList<SkippedPath>& skipped)
     return skipped.isEmpty() ? 0 : SomethingSkipped;
 }
 
+// Keeps the command's account signed in; a session that ends for good stops the run with
+// one message, in place of what the refused request would say.
+class CommandSession
+{
+public:
+    explicit CommandSession(const QString& account)
+        : m_kept([this, account] {
+              m_ended = true;
+              fail(EndedSessionProblem(account));
+          })
+    {
+    }
+
+    KeptLogin& kept() { return m_kept; }
+    bool ended() const { return m_ended; }
+
+private:
+    KeptLogin m_kept;
+    bool m_ended = false;
+};
+
 /** The walk and how it goes, as both commands run it. */
 class FolderCommand
 {
 public:
-    explicit FolderCommand(const SubcommandOptions& options)
-        : m_options(options), m_progress(options.quiet)
+    FolderCommand(const SubcommandOptions& options, const CommandSession& session)
+        : m_options(options), m_session(session), m_progress(options.quiet)
     {
         m_policy.requestsInFlight = options.parallel;
         m_policy.requestsPerSecond = options.rate;
@@ -60,7 +79,9 @@ public:
             ResolveFolder(m_options.folder, m_options.sortOrder, m_progress, m_policy, problem);
         m_progress.finish();
         if (!folderId) {
-            exitCode = WasInterrupted() ? InterruptedExitCode : fail(problem);
+            exitCode = WasInterrupted()    ? InterruptedExitCode
+                       : m_session.ended() ? Failed
+                                           : fail(problem);
             return std::nullopt;
         }
         WalkScope scope;
@@ -73,18 +94,20 @@ public:
         return scope;
     }
 
+    bool sessionEnded() const { return m_session.ended(); }
     ProgressLine& progress() { return m_progress; }
     const RetryPolicy& policy() const { return m_policy; }
 
 private:
     const SubcommandOptions& m_options;
+    const CommandSession& m_session;
     ProgressLine m_progress;
     RetryPolicy m_policy;
 };
 
-int listFolder(const SubcommandOptions& options)
+int listFolder(const SubcommandOptions& options, const CommandSession& session)
 {
-    FolderCommand command(options);
+    FolderCommand command(options, session);
     int exitCode = 0;
     std::optional<WalkScope> scope = command.scope(exitCode);
     if (!scope)
@@ -96,6 +119,8 @@ int listFolder(const SubcommandOptions& options)
     command.progress().finish();
     if (walk.cancelled || WasInterrupted())
         return InterruptedExitCode;
+    if (command.sessionEnded())
+        return Failed;
     if (!walk.failure.isEmpty()) {
         CurrentDesktop().showMessage(walk.failure, QStringLiteral("提示"),
                                      Desktop::Icon::Information);
@@ -108,9 +133,9 @@ int listFolder(const SubcommandOptions& options)
     return tellSkipped(walk.skipped);
 }
 
-int exportFolder(const SubcommandOptions& options)
+int exportFolder(const SubcommandOptions& options, const CommandSession& session)
 {
-    FolderCommand command(options);
+    FolderCommand command(options, session);
     int exitCode = 0;
     const std::optional<WalkScope> scope = command.scope(exitCode);
     if (!scope)
@@ -149,24 +174,32 @@ bool enterOutFolder(const QString& folder)
 
 } // namespace
 
+int ReportProblem(const QString& problem, int exitCode)
+{
+    QTextStream(stderr) << "zorbel-extract: " << problem << Qt::endl;
+    return exitCode;
+}
+
 int RunSubcommand(const SubcommandOptions& options)
 {
     CatchInterrupt();
     if (!options.serviceBase.isEmpty())
         SetServiceBase(options.serviceBase);
     SetTrustedCertificateFile(options.caFile);
+    if (options.command == Subcommand::Login)
+        return RunLogin(options);
+    if (options.command == Subcommand::Logout)
+        return RunLogout(options);
     if (options.command == Subcommand::Export) {
         if (RefuseAccount(options.account))
             return Failed;
         if (!enterOutFolder(options.outFolder))
             return Failed;
     }
-
-    QString problem;
-    const std::optional<QString> password = ReadPassword(options.account, problem);
-    if (!password)
-        return fail(problem, UsageError);
-    if (SignIn(options.account, *password) != LoginOutcome::SignedIn)
-        return Failed;
-    return options.command == Subcommand::List ? listFolder(options) : exportFolder(options);
+    // The sign-in comes before the walk's cancel hook, so a Ctrl+C during it ends the program.
+    CommandSession session(options.account);
+    if (const int exitCode = StartSession(options, session.kept()); exitCode != 0)
+        return exitCode;
+    return options.command == Subcommand::List ? listFolder(options, session)
+                                               : exportFolder(options, session);
 }

@@ -2,10 +2,12 @@
 
 #include "platform/CancelToken.h"
 #include "platform/HttpTransport.h"
+#include "service/SessionEnd.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -81,11 +83,29 @@ void RetryingFetcher::submit(const HttpRequest& request, Settled done, Turn turn
 
 bool RetryingFetcher::run()
 {
-    const bool finished = RunHttpFeed(*this, {m_cancel, m_policy.requestsPerSecond});
+    bool finished = RunHttpFeed(*this, {m_cancel, m_policy.requestsPerSecond});
+    // One silent sign-in serves every request the ended session refused; it is tried once the
+    // feed has run dry, never inside a transfer, and at most once (EndedSessionRecovery).
+    while (finished && !m_stopped && !m_sessionEnded.empty()) {
+        const auto ended = std::exchange(m_sessionEnded, {});
+        const bool renewed =
+            m_recovery.sendAgain(m_jobs.at(ended.front().first).request, ended.front().second);
+        for (const auto& [id, result] : ended) {
+            if (!renewed) {
+                settle(id, result);
+                continue;
+            }
+            Job& job = m_jobs.at(id);
+            job.request = WithSessionCookie(job.request);
+            m_soon.push_back(id);
+        }
+        finished = RunHttpFeed(*this, {m_cancel, m_policy.requestsPerSecond});
+    }
     m_jobs.clear();
     m_soon.clear();
     m_later.clear();
     m_retries.clear();
+    m_sessionEnded.clear();
     return finished && !cancelled();
 }
 
@@ -166,7 +186,17 @@ void RetryingFetcher::finished(quint64 id, const HttpResult& result)
         m_retries.push_back(id);
         return;
     }
-    const Settled done = std::move(job.done);
+    if (SaysSessionEnded(result) && CarriesSession(job.request) && !m_recovery.ended()) {
+        m_sessionEnded.emplace_back(id, result);
+        return;
+    }
+    settle(id, result);
+}
+
+void RetryingFetcher::settle(quint64 id, const HttpResult& result)
+{
+    const auto place = m_jobs.find(id);
+    const Settled done = std::move(place->second.done);
     m_jobs.erase(place);
     if (done)
         done(result);

@@ -5,6 +5,7 @@
 #include "platform/HttpRequest.h"
 #include "platform/HttpResult.h"
 #include "platform/HttpTransport.h"
+#include "service/SessionEnd.h"
 
 #include <QList>
 #include <chrono>
@@ -102,6 +103,8 @@ private:
     };
 
     void takeDueRetries();
+    /** Ends job `id` with `result`: its caller and the settled count hear of it. */
+    void settle(quint64 id, const HttpResult& result);
 
     const CancelToken* m_cancel;
     RetryPolicy m_policy;
@@ -113,4 +116,7 @@ private:
     std::vector<quint64> m_retries; // waiting for their next try
     quint64 m_nextId = 0;
     bool m_stopped = false;
+    EndedSessionRecovery m_recovery;
+    // Answered "session ended", held until the feed has run dry and a sign-in was tried.
+    std::vector<std::pair<quint64, HttpResult>> m_sessionEnded;
 };

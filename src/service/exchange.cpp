@@ -1,5 +1,6 @@
 #include "exchange.h"
 
+#include "SessionEnd.h"
 #include "endpoints.h"
 #include "platform/Desktop.h"
 #include "platform/HttpTransport.h"
@@ -56,9 +57,16 @@ std::optional<HttpResult> ExchangeWithService(const QString& method, const QStri
                                               const QString& body, QList<HttpHeader> headers,
                                               bool followRedirects, const QString& failureTitle)
 {
-    HttpResult result = SendHttpRequest(
-        BuildServiceRequest(method, url, body, std::move(headers), followRedirects));
-    if (!AcceptExchange(result, failureTitle))
+    const HttpRequest request =
+        BuildServiceRequest(method, url, body, std::move(headers), followRedirects);
+    HttpResult result = SendHttpRequest(request);
+    EndedSessionRecovery recovery;
+    if (recovery.sendAgain(request, result)) {
+        result = SendHttpRequest(WithSessionCookie(request));
+        recovery.sendAgain(request, result);
+    }
+    // The renewal has told the user that the session ended; a status message would repeat it.
+    if (recovery.ended() || !AcceptExchange(result, failureTitle))
         return std::nullopt;
     return result;
 }

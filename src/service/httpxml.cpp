@@ -46,6 +46,11 @@ QString ServiceRequest(const QString& method, const QString& url, const QString&
     return answer ? UnescapeText(answer->body) : QString();
 }
 
+HttpRequest LoginHttpRequest(const QString& method, const QString& url, const QString& body)
+{
+    return BuildServiceRequest(method, url, body, loginHeaders(), false);
+}
+
 QString LoginRequest(const QString& method, const QString& url, const QString& body)
 {
     const auto answer =

@@ -13,6 +13,9 @@ QString ServiceRequest(const QString& method, const QString& url, const QString&
 /** The request ServiceRequest sends, to send with others in a batch. An answer with status
  *  200 stands for UnescapeText of its body; any other result for ExchangeFailureText. */
 HttpRequest ServiceHttpRequest(const QString& method, const QString& url, const QString& body);
+/** The request LoginRequest sends, to send without its messages; its cookie is
+ *  ExtractSetCookie of the answer's headers and "OOFA". */
+HttpRequest LoginHttpRequest(const QString& method, const QString& url, const QString& body);
 /** Login request, redirects not followed; the "OOFA" cookie text, "false" when the
  *  answer sets none, or empty when the request failed. */
 QString LoginRequest(const QString& method, const QString& url, const QString& body);

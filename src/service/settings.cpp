@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "SessionEnd.h"
 #include "endpoints.h"
 #include "session.h"
 
@@ -44,4 +45,5 @@ void ResetServiceSettings()
     SetSessionCookie(QString());
     ResetServiceBase();
     timeouts() = HttpTimeouts{};
+    SetSessionRenewal(nullptr);
 }

@@ -11,5 +11,6 @@ HttpTimeouts ServiceTimeouts();
 /** Replaces the limits, so tests need not wait 50 s for a time-out. The program never calls it. */
 void SetServiceTimeouts(const HttpTimeouts& timeouts);
 
-/** Signed out, the built-in hosts and the default limits: the state at start. */
+/** Signed out, the built-in hosts, the default limits and no session renewal: the state at
+ *  start. */
 void ResetServiceSettings();

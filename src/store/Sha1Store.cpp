@@ -3,10 +3,12 @@
 #include "platform/Desktop.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QThread>
 #include <sqlite3.h>
 
 namespace {
@@ -119,7 +121,7 @@ bool Sha1Store::open()
 // raising user_version by one inside the transaction that makes its change.
 QString Sha1Store::prepareSchema()
 {
-    if (!run("PRAGMA journal_mode=WAL") || !run("PRAGMA synchronous=NORMAL"))
+    if (!setWriteAheadLog() || !run("PRAGMA synchronous=NORMAL"))
         return lastError();
     const auto version = [this] {
         Statement read(m_db, "PRAGMA user_version");
@@ -155,6 +157,21 @@ QString Sha1Store::prepareSchema()
 QString Sha1Store::lastError() const
 {
     return QString::fromUtf8(sqlite3_errmsg(m_db));
+}
+
+// Two programs opening a new store at once: the switch to WAL takes the file alone and does not
+// wait through the busy handler, so the one that loses the race tries again for a while.
+bool Sha1Store::setWriteAheadLog()
+{
+    const QDeadlineTimer deadline(BusyTimeoutMs);
+    for (;;) {
+        const int code = sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+        if (code == SQLITE_OK)
+            return true;
+        if ((code & 0xff) != SQLITE_BUSY || deadline.hasExpired())
+            return false;
+        QThread::msleep(10);
+    }
 }
 
 bool Sha1Store::run(const char* sql)

@@ -64,6 +64,7 @@ private:
     bool open();
     /** Empty when the file holds this program's schema (made now if it was new); else why not. */
     QString prepareSchema();
+    bool setWriteAheadLog();
     bool run(const char* sql);
     QString lastError() const;
     void giveUp(const QString& reason);

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "CaseName.h"
+#include "ScopedEnvironment.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -88,6 +89,7 @@ TEST_P(SubcommandLineTest, ReadsEveryOption)
     EXPECT_EQ(read.rate, expected.rate);
     EXPECT_EQ(read.sortOrder, expected.sortOrder);
     EXPECT_EQ(read.quiet, expected.quiet);
+    EXPECT_EQ(read.savePassword, expected.savePassword);
 }
 
 SubcommandOptions options(Subcommand command, const char* account)
@@ -136,7 +138,17 @@ INSTANTIATE_TEST_SUITE_P(
         SubcommandCase{"OldestFirst",
                        {"ls", "--account=demo", "--sort=time-asc"},
                        with(options(Subcommand::List, "demo"),
-                            [](SubcommandOptions& o) { o.sortOrder = "user_ptime&asc=1"; })}),
+                            [](SubcommandOptions& o) { o.sortOrder = "user_ptime&asc=1"; })},
+        SubcommandCase{
+            "LoginSavingThePassword",
+            {"login", "--account=demo", "--save-password", "--service=http://127.0.0.1:9"},
+            with(options(Subcommand::Login, "demo"),
+                 [](SubcommandOptions& o) {
+                     o.savePassword = true;
+                     o.serviceBase = "http://127.0.0.1:9";
+                 })},
+        SubcommandCase{
+            "Logout", {"logout", "--account=张三"}, options(Subcommand::Logout, "张三")}),
     CaseName());
 
 // A rate must be a positive number: anything else is a usage error naming the value.
@@ -248,5 +260,25 @@ INSTANTIATE_TEST_SUITE_P(
                        {"ls", "--account=a", "--recursive", "--max-depth=two"},
                        "not \"two\""}),
     CaseName());
+
+// ZORBEL_ACCOUNT and ZORBEL_SERVICE stand in for options not given; a given option wins.
+TEST(CommandLineTest, EnvironmentGivesAccountAndServiceDefaults)
+{
+    const ScopedEnvironment account(AccountVariable, "张三");
+    const ScopedEnvironment service(ServiceVariable, "http://127.0.0.1:7");
+    for (const char* command : {"ls", "export", "login", "logout"}) {
+        const CommandLine defaults(withProgramName({QString::fromLatin1(command)}));
+        ASSERT_EQ(defaults.action(), CommandLine::Action::RunSubcommand) << command;
+        EXPECT_EQ(defaults.subcommandOptions().account, "张三") << command;
+        EXPECT_EQ(defaults.subcommandOptions().serviceBase, "http://127.0.0.1:7") << command;
+
+        const CommandLine given(withProgramName(
+            {QString::fromLatin1(command), "--account=demo", "--service=http://127.0.0.1:8"}));
+        EXPECT_EQ(given.subcommandOptions().account, "demo") << command;
+        EXPECT_EQ(given.subcommandOptions().serviceBase, "http://127.0.0.1:8") << command;
+    }
+    const ScopedEnvironment badService(ServiceVariable, "127.0.0.1:7");
+    EXPECT_EQ(CommandLine(withProgramName({"logout"})).action(), CommandLine::Action::Print);
+}
 
 } // namespace

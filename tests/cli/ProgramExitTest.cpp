@@ -38,7 +38,7 @@ TEST_P(ProgramExitTest, ExitsWithItsCodeAndSaysWhy)
 {
     const ExitCase& c = GetParam();
     QStringList arguments = c.arguments;
-    if (!arguments.isEmpty() && (arguments[0] == "ls" || arguments[0] == "export"))
+    if (!arguments.isEmpty() && !arguments[0].startsWith(u'-'))
         arguments.append(QStringLiteral("--service=") + service.baseUrl());
 
     const ProgramRun run = RunProgram(arguments, c.password);
@@ -91,6 +91,26 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  Stream::Err,
                  "^zorbel-extract: no folder \"nope\" in \"/我的文档/工作\"\n$"},
+        ExitCase{"LoginHelp", {"login", "--help"}, {}, 0, Stream::Out, "--save-password"},
+        ExitCase{"LoginTakesNoFolder",
+                 {"login", "--account=demo", "/a"},
+                 Password,
+                 2,
+                 Stream::Err,
+                 "login takes no FOLDER"},
+        // The suite runs without a D-Bus session: no keyring, and login says what to do instead.
+        ExitCase{"LoginWithoutKeyring",
+                 {"login", "--account=demo"},
+                 Password,
+                 1,
+                 Stream::Err,
+                 "^zorbel-extract: no OS keyring to keep the session in: .*ZORBEL_PASSWORD"},
+        ExitCase{"LogoutWithoutKeyring",
+                 {"logout", "--account=demo"},
+                 {},
+                 1,
+                 Stream::Err,
+                 "cannot remove what is kept for demo: the keyring cannot be used"},
         ExitCase{"UnusableAccount",
                  {"export", "--account=../demo"},
                  Password,

@@ -216,6 +216,10 @@ void DemoService::Impl::answerAlone(const std::optional<Endpoint>& endpoint,
         KeepAliveServer::replyRawAndClose(*fault->rawReply);
         return;
     }
+    if (fault && fault->endSession) {
+        const std::lock_guard lock(mutex);
+        tokens.remove(sessionToken(request));
+    }
     if (fault && fault->status != 0)
         answerStatus(*fault, response);
     else

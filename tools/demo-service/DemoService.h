@@ -49,6 +49,7 @@ public:
             0; // the fault hits this many requests of the endpoint, then it is gone (0: all)
         std::optional<QByteArray> rawReply{}; // send these bytes instead of an answer, then close
         QByteArray targetContains{}; // hits only requests whose target holds this (empty: all)
+        bool endSession = false;     // forget the request's session first, as a service ending it
     };
 
     /** A certificate and its private key, PEM files, for serving https. */
