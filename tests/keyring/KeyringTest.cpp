@@ -38,7 +38,10 @@ protected:
         return RunProgram(arguments, password);
     }
 
-    qsizetype signIns() const { return service.requestTargets({DemoService::Endpoint::Login}).size(); }
+    qsizetype signIns() const
+    {
+        return service.requestTargets({DemoService::Endpoint::Login}).size();
+    }
 
     QString stored(SecretKind kind)
     {
