@@ -324,8 +324,8 @@ void DemoService::Impl::answerListing(Endpoint endpoint, const httplib::Request&
         response.set_content(LoginRequiredJson, JsonType);
         return;
     }
-    const ListingQuery query =
-        ListingQuery::fromParameters(queryParameters(request), endpoint == Endpoint::Lists);
+    const ListingParameters query =
+        ListingParameters::fromParameters(queryParameters(request), endpoint == Endpoint::Lists);
     const ListingForm form = [this] {
         const std::lock_guard lock(mutex);
         return listingForm;

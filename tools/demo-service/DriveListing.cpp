@@ -81,18 +81,18 @@ QByteArray entryJson(const DemoDrive& drive, const Entry& entry)
     return entry.folder ? folderJson(drive, *entry.folder) : fileJson(*entry.file);
 }
 
-bool sortsBefore(const Entry& a, const Entry& b, ListingQuery::SortKey key)
+bool sortsBefore(const Entry& a, const Entry& b, ListingParameters::SortKey key)
 {
     switch (key) {
-    case ListingQuery::SortKey::Name:
+    case ListingParameters::SortKey::Name:
         if (const int order = a.name().compare(b.name(), Qt::CaseInsensitive))
             return order < 0;
         break;
-    case ListingQuery::SortKey::Time:
+    case ListingParameters::SortKey::Time:
         if (a.time() != b.time())
             return a.time() < b.time();
         break;
-    case ListingQuery::SortKey::Size:
+    case ListingParameters::SortKey::Size:
         if (a.size() != b.size())
             return a.size() < b.size();
         break;
@@ -104,7 +104,7 @@ bool sortsBefore(const Entry& a, const Entry& b, ListingQuery::SortKey key)
 }
 
 // Folders come before files, as the service lists them; each group in the requested order.
-void sortEntries(QList<Entry>& entries, const ListingQuery& query)
+void sortEntries(QList<Entry>& entries, const ListingParameters& query)
 {
     std::stable_sort(entries.begin(), entries.end(), [&query](const Entry& a, const Entry& b) {
         const bool aFolder = a.folder != nullptr;
@@ -145,7 +145,7 @@ QList<Entry> newestFiles(const DemoDrive& drive)
     QList<Entry> entries;
     for (const DemoFile& file : drive.files())
         entries.append({nullptr, &file});
-    ListingQuery newestFirst;
+    ListingParameters newestFirst;
     sortEntries(entries, newestFirst);
     return entries.mid(0, DemoDriveIds::NewestFileCount);
 }
@@ -172,27 +172,27 @@ QByteArray dataJson(const DemoDrive& drive, const QList<Entry>& page, DemoServic
     return "[" + items.join(',') + "]";
 }
 
-const char* sortKeyName(ListingQuery::SortKey key)
+const char* sortKeyName(ListingParameters::SortKey key)
 {
     switch (key) {
-    case ListingQuery::SortKey::Name:
+    case ListingParameters::SortKey::Name:
         return "file_name";
-    case ListingQuery::SortKey::Size:
+    case ListingParameters::SortKey::Size:
         return "file_size";
-    case ListingQuery::SortKey::Time:
+    case ListingParameters::SortKey::Time:
         break;
     }
     return "user_ptime";
 }
 
-int aidOf(ListingQuery::Scope scope)
+int aidOf(ListingParameters::Scope scope)
 {
     switch (scope) {
-    case ListingQuery::Scope::Shared:
+    case ListingParameters::Scope::Shared:
         return 30;
-    case ListingQuery::Scope::Newest:
+    case ListingParameters::Scope::Newest:
         return 32;
-    case ListingQuery::Scope::Folder:
+    case ListingParameters::Scope::Folder:
         break;
     }
     return 1;
@@ -207,9 +207,10 @@ int numberOr(const QMap<QString, QString>& parameters, const QString& key, int f
 
 } // namespace
 
-ListingQuery ListingQuery::fromParameters(const QMap<QString, QString>& parameters, bool listsPath)
+ListingParameters ListingParameters::fromParameters(const QMap<QString, QString>& parameters,
+                                                    bool listsPath)
 {
-    ListingQuery query;
+    ListingParameters query;
     if (listsPath) {
         const QString aid = parameters.value(QStringLiteral("aid"));
         if (aid == QLatin1String("30"))
@@ -233,18 +234,18 @@ ListingQuery ListingQuery::fromParameters(const QMap<QString, QString>& paramete
     return query;
 }
 
-std::optional<QByteArray> RenderListing(const DemoDrive& drive, const ListingQuery& query,
+std::optional<QByteArray> RenderListing(const DemoDrive& drive, const ListingParameters& query,
                                         DemoService::ListingForm form)
 {
     QList<Entry> entries;
     switch (query.scope) {
-    case ListingQuery::Scope::Shared:
+    case ListingParameters::Scope::Shared:
         entries = sharedEntries(drive);
         break;
-    case ListingQuery::Scope::Newest:
+    case ListingParameters::Scope::Newest:
         entries = newestFiles(drive);
         break;
-    case ListingQuery::Scope::Folder:
+    case ListingParameters::Scope::Folder:
         if (query.cid != QLatin1String(DemoDriveIds::Root) && !drive.folder(query.cid))
             return std::nullopt;
         entries = folderEntries(drive, query.cid);

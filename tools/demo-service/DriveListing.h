@@ -9,7 +9,7 @@
 #include <optional>
 
 /** What a listing request of the web API asks for, read from its query parameters. */
-struct ListingQuery
+struct ListingParameters
 {
     enum class Scope
     {
@@ -34,10 +34,11 @@ struct ListingQuery
 
     /** Reads cid, o, asc, offset, limit, is_share and (on /lists) aid; missing or unreadable
      *  values keep their defaults. */
-    static ListingQuery fromParameters(const QMap<QString, QString>& parameters, bool listsPath);
+    static ListingParameters fromParameters(const QMap<QString, QString>& parameters,
+                                            bool listsPath);
 };
 
 /** The JSON answer for `query` over `drive`: an ASCII body in which every non-ASCII character
  *  is a \uXXXX escape. nullopt when the folder does not exist. */
-std::optional<QByteArray> RenderListing(const DemoDrive& drive, const ListingQuery& query,
+std::optional<QByteArray> RenderListing(const DemoDrive& drive, const ListingParameters& query,
                                         DemoService::ListingForm form);
