@@ -170,7 +170,28 @@ void ExportOptionsDialog::check()
     options.maxSize = m_maxSizeField->text();
     options.folder = m_folderField->text();
     options.keepGoing = m_keepGoingBox->isChecked();
+    const QList<ExportOptionProblem> problems = ReadExportOptions(options);
 
+    const std::pair<QLineEdit*, QString ExportOptions::*> fields[] = {
+        {m_includeField, &ExportOptions::includePatterns},
+        {m_excludeField, &ExportOptions::excludePatterns},
+        {m_minSizeField, &ExportOptions::minSize},
+        {m_maxSizeField, &ExportOptions::maxSize},
+        {m_folderField, &ExportOptions::folder},
+    };
+    for (const auto& [field, value] : fields) {
+        QString reason;
+        for (const ExportOptionProblem& problem : problems) {
+            if (problem.value == value)
+                reason = problem.reason;
+        }
+        findChild<QLabel*>(field->objectName() + QStringLiteral("Problem"))->setText(reason);
+    }
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problems.isEmpty());
+}
+
+QList<ExportOptionProblem> ReadExportOptions(ExportOptions& options)
+{
     QString includeProblem, excludeProblem, minProblem, maxProblem;
     ExportFilter& filter = options.filter;
     filter.includes = readPatterns(options.includePatterns, includeProblem);
@@ -180,19 +201,19 @@ void ExportOptionsDialog::check()
     if (filter.minSize && filter.maxSize && *filter.minSize > *filter.maxSize)
         maxProblem = QStringLiteral("小于最小值 %1").arg(options.minSize.trimmed());
 
-    const std::pair<QLineEdit*, QString> problems[] = {
-        {m_includeField, includeProblem},
-        {m_excludeField, excludeProblem},
-        {m_minSizeField, minProblem},
-        {m_maxSizeField, maxProblem},
-        {m_folderField, folderProblem(options.folder)},
+    const ExportOptionProblem checked[] = {
+        {&ExportOptions::includePatterns, includeProblem},
+        {&ExportOptions::excludePatterns, excludeProblem},
+        {&ExportOptions::minSize, minProblem},
+        {&ExportOptions::maxSize, maxProblem},
+        {&ExportOptions::folder, folderProblem(options.folder)},
     };
-    bool usable = true;
-    for (const auto& [field, problem] : problems) {
-        findChild<QLabel*>(field->objectName() + QStringLiteral("Problem"))->setText(problem);
-        usable = usable && problem.isEmpty();
+    QList<ExportOptionProblem> problems;
+    for (const ExportOptionProblem& problem : checked) {
+        if (!problem.reason.isEmpty())
+            problems.append(problem);
     }
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(usable);
+    return problems;
 }
 
 QString FilterSummary(const ExportOptions& options)

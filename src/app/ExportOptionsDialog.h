@@ -22,6 +22,17 @@ struct ExportOptions
     ExportFilter filter; // the patterns and sizes above, read
 };
 
+/** A typed value of ExportOptions that cannot be used, and why, in the window's words. */
+struct ExportOptionProblem
+{
+    QString ExportOptions::*value;
+    QString reason;
+};
+
+/** Reads the typed patterns and sizes of `options` into its filter; returns what is wrong with
+ *  each value (an empty folder too), none when all can be used. */
+QList<ExportOptionProblem> ReadExportOptions(ExportOptions& options);
+
 /** "导出选项": the fields IncludePatterns, ExcludePatterns, MinSize, MaxSize, ExportFolder (with
  *  "浏览…", BrowseExportFolder) and the tick KeepGoing. Every change is checked at once: a value
  *  that cannot be used shows why beside its field (the label `<field>Problem`) and OK stays

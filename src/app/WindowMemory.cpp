@@ -1,5 +1,6 @@
 #include "WindowMemory.h"
 
+#include "ExportOptionsDialog.h"
 #include "browser/KeptLogin.h"
 #include "frmTest.h"
 
@@ -94,11 +95,41 @@ void restoreChoices(frmTest& window, const QSettings& settings)
         ->setChecked(settings.value(QStringLiteral("subfolders")).toBool());
 }
 
-// A further group (the export options, say) is one more line here.
+// The typed values of the export options under their keys in the file.
+constexpr std::pair<const char*, QString ExportOptions::*> ExportOptionKeys[] = {
+    {"include", &ExportOptions::includePatterns}, {"exclude", &ExportOptions::excludePatterns},
+    {"min_size", &ExportOptions::minSize},        {"max_size", &ExportOptions::maxSize},
+    {"folder", &ExportOptions::folder},
+};
+
+void saveExportOptions(const frmTest& window, QSettings& settings)
+{
+    const ExportOptions& options = window.exportOptions();
+    for (const auto& [key, value] : ExportOptionKeys)
+        settings.setValue(QLatin1String(key), options.*value);
+    settings.setValue(QStringLiteral("keep_going"), options.keepGoing);
+}
+
+void restoreExportOptions(frmTest& window, const QSettings& settings)
+{
+    ExportOptions options;
+    for (const auto& [key, value] : ExportOptionKeys)
+        options.*value = settings.value(QLatin1String(key)).toString();
+    options.keepGoing = settings.value(QStringLiteral("keep_going")).toBool();
+    // A value the dialog would refuse (edited by hand, or a folder since removed) falls back to
+    // its default, so the window never starts with options it could not have accepted.
+    for (const ExportOptionProblem& problem : ReadExportOptions(options))
+        (options.*problem.value).clear();
+    ReadExportOptions(options);
+    window.setExportOptions(options);
+}
+
+// A further group is one more line here.
 constexpr RememberedGroup Groups[] = {
     {"login", saveLogin, restoreLogin},
     {"window", saveGeometry, restoreGeometry},
     {"listing", saveChoices, restoreChoices},
+    {"export", saveExportOptions, restoreExportOptions},
 };
 
 QString defaultSettingsFile()

@@ -575,11 +575,15 @@ void frmTest::openExportOptions()
 {
     auto* dialog = new ExportOptionsDialog(m_exportOptions, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        m_exportOptions = dialog->options();
-        showExportOptions();
-    });
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { setExportOptions(dialog->options()); });
     dialog->open();
+}
+
+void frmTest::setExportOptions(const ExportOptions& options)
+{
+    m_exportOptions = options;
+    showExportOptions();
 }
 
 void frmTest::showExportOptions()

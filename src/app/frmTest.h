@@ -46,6 +46,11 @@ public:
 
     /** The account of the last successful login in this window; empty before one. */
     const QString& signedInAccount() const { return m_keptLogin.account(); }
+    /** What the folder exports filter and where they write. */
+    const ExportOptions& exportOptions() const { return m_exportOptions; }
+    /** Takes `options` (read, as ReadExportOptions reads them) and says on the options action
+     *  whether they filter. */
+    void setExportOptions(const ExportOptions& options);
     /** Height of the menu bar above the client area, in which the controls lie. */
 
     FileBrowser& browser() { return m_browser; }

@@ -2,6 +2,7 @@
 
 #include "CaseName.h"
 #include "WindowFixture.h"
+#include "app/ExportOptionsDialog.h"
 #include "browser/KeptLogin.h"
 #include "browser/ListingRows.h"
 #include "platform/RecordingSecretStore.h"
@@ -10,10 +11,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -51,7 +56,29 @@ protected:
         control<QComboBox>("Combo1").setCurrentIndex(4);
         control<QCheckBox>("CheckSubfolders").setChecked(true);
         window->setGeometry(40, 50, 1000, 700);
+        chooseExportOptions();
     }
+
+    /** Takes export options other than the start-up ones through the options dialog. */
+    void chooseExportOptions()
+    {
+        control<QAction>("CommandExportOptions").trigger();
+        auto* dialog = window->findChild<ExportOptionsDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        const std::pair<const char*, QString> fields[] = {
+            {"IncludePatterns", QStringLiteral("*.mkv; 工作/**/*.pdf")},
+            {"ExcludePatterns", QStringLiteral("临时/")},
+            {"MinSize", QStringLiteral("700M")},
+            {"MaxSize", QStringLiteral("4.5G")},
+            {"ExportFolder", exportFolder.path()},
+        };
+        for (const auto& [name, text] : fields)
+            dialog->findChild<QLineEdit*>(QLatin1String(name))->setText(text);
+        dialog->findChild<QCheckBox*>(QStringLiteral("KeepGoing"))->setChecked(true);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }
+
+    QTemporaryDir exportFolder;
 };
 
 TEST_F(KeptWindowTest, RemembersAccountChoicesAndPlaceForTheNextWindowOnly)
@@ -83,6 +110,14 @@ TEST_F(KeptWindowTest, RemembersAccountChoicesAndPlaceForTheNextWindowOnly)
     EXPECT_EQ(control<QLineEdit>("Text2").text(), QStringLiteral("file_size&asc=0"));
     EXPECT_TRUE(control<QCheckBox>("CheckSubfolders").isChecked());
     EXPECT_EQ(window->size(), QSize(1000, 700));
+    const ExportOptions& options = window->exportOptions();
+    EXPECT_EQ(options.includePatterns, QStringLiteral("*.mkv; 工作/**/*.pdf"));
+    EXPECT_EQ(options.folder, exportFolder.path());
+    EXPECT_TRUE(options.keepGoing);
+    EXPECT_EQ(options.filter.minSize, 700 * 1024 * 1024);
+    EXPECT_EQ(
+        control<QAction>("CommandExportOptions").toolTip(),
+        QStringLiteral("已筛选：只导出 *.mkv; 工作/**/*.pdf；不导出 临时/；至少 700M；至多 4.5G"));
     EXPECT_TRUE(service.requests().isEmpty()) << "no request goes out by itself";
 
     QFile file(settingsFile);
@@ -91,6 +126,35 @@ TEST_F(KeptWindowTest, RemembersAccountChoicesAndPlaceForTheNextWindowOnly)
     EXPECT_TRUE(settings.contains("account=demo")) << settings.constData();
     EXPECT_FALSE(settings.contains(DemoService::password().toUtf8()));
     EXPECT_FALSE(settings.contains("OOFA"));
+}
+
+// A hand-edited file, or a folder removed since: what the options dialog would refuse is dropped
+// to its default, the rest is kept.
+TEST_F(KeptWindowTest, DropsRememberedExportOptionsItCannotUse)
+{
+    QTemporaryDir goneFolder;
+    goneFolder.remove();
+    QFile file(WindowMemory(*window).settingsFile());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[export]\ninclude=*.mkv\nexclude=年[度\nmin_size=700 parsecs\n"
+               "max_size=1G\nfolder=" +
+               goneFolder.path().toUtf8() + "\nkeep_going=true\n");
+    file.close();
+
+    WindowMemory(*window).restore();
+
+    const ExportOptions& options = window->exportOptions();
+    EXPECT_EQ(options.includePatterns, QStringLiteral("*.mkv"));
+    EXPECT_EQ(options.excludePatterns, QString());
+    EXPECT_TRUE(options.filter.excludes.isEmpty());
+    EXPECT_EQ(options.minSize, QString());
+    EXPECT_EQ(options.filter.minSize, std::nullopt);
+    EXPECT_EQ(options.filter.maxSize, qint64(1) << 30);
+    EXPECT_EQ(options.folder, QString()) << "the working folder";
+    EXPECT_TRUE(options.keepGoing);
+    EXPECT_EQ(control<QAction>("CommandExportOptions").toolTip(),
+              QStringLiteral("已筛选：只导出 *.mkv；至多 1G"));
 }
 
 TEST_F(KeptWindowTest, UntickedLoginRemovesAKeptPassword)
