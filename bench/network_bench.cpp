@@ -99,6 +99,12 @@ struct NetworkPath
     bool ready = false;
 };
 
+/** The folder of the SHA1 store: its file and what SQLite keeps beside it. */
+QDir storeFolder()
+{
+    return QFileInfo(Sha1StorePath()).dir();
+}
+
 bool setUp(benchmark::State& state, const NetworkPath& path)
 {
     if (!path.ready)
@@ -155,6 +161,7 @@ void BM_ExportThirtyRows(benchmark::State& state)
     qint64 exporting = 0;
     for (auto _ : state) {
         state.PauseTiming();
+        storeFolder().removeRecursively(); // every round fetches the 30 pages
         path.browser.clearListing();
         path.browser.RequestListing();
         for (int row = 0; row < path.rows.rowCount(); ++row)
@@ -225,12 +232,6 @@ double peakResidentMiB()
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
     return 0;
-}
-
-/** The folder of the SHA1 store: its file and what SQLite keeps beside it. */
-QDir storeFolder()
-{
-    return QFileInfo(Sha1StorePath()).dir();
 }
 
 double storeMiB()
