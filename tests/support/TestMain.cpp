@@ -1,3 +1,5 @@
+#include "PrivateHome.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -50,29 +52,10 @@ int main(int argc, char** argv)
     for (const char* proxyVariable : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy",
                                       "ALL_PROXY", "no_proxy", "NO_PROXY"})
         qunsetenv(proxyVariable);
-    // The user's own settings, caches and data stay untouched: this process and every program
-    // it starts find their homes in a folder of their own, removed at the end.
+    // The user's own settings, caches, data and keyring stay untouched; the keyring tests'
+    // script may name a bus of its own with a throwaway keyring in ZORBEL_TEST_BUS.
     const QTemporaryDir home;
-    for (const auto& [variable, folder] : {std::pair{"HOME", ""},
-                                           {"XDG_CONFIG_HOME", "config"},
-                                           {"XDG_CACHE_HOME", "cache"},
-                                           {"XDG_DATA_HOME", "data"}}) {
-        const QString path = home.filePath(QString::fromLatin1(folder));
-        QDir().mkpath(path);
-        qputenv(variable, QFile::encodeName(path));
-    }
-    // Nor their keyring: no display to autolaunch a D-Bus from and no session bus, so the
-    // keyring cannot be reached, unless the keyring tests' script started a bus of its own
-    // with a throwaway keyring and named it in ZORBEL_TEST_BUS.
-    qunsetenv("DISPLAY");
-    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    if (const QByteArray bus = qgetenv("ZORBEL_TEST_BUS"); !bus.isEmpty())
-        qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
-    // D-Bus looks for a session bus in the runtime folder when no address is named.
-    const QString runtime = home.filePath(QStringLiteral("run"));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    UsePrivateHome(home, qgetenv("ZORBEL_TEST_BUS"));
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     // GoogleTest owns and deletes the listener.
