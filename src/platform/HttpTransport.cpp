@@ -63,6 +63,10 @@ public:
                 collectFinished();
             }
             startMore();
+            // Nothing left to wait for: waiting out one more slice would add its length to
+            // every batch.
+            if (m_running.empty() && !m_feed.pending())
+                break;
             const auto slice = pollTime();
             if (!m_multi ||
                 curl_multi_poll(m_multi.get(), nullptr, 0, int(slice.count()), nullptr) != CURLM_OK)
