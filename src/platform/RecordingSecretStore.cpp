@@ -14,24 +14,20 @@ RecordingSecretStore::~RecordingSecretStore()
 
 SecretRead RecordingSecretStore::read(const SecretKey& key)
 {
-    if (!m_unavailable.isEmpty())
-        return {std::nullopt, m_unavailable};
     const auto found = m_entries.constFind(KeyringEntryName(key));
     return found == m_entries.cend() ? SecretRead{} : SecretRead{*found, {}};
 }
 
 QString RecordingSecretStore::write(const SecretKey& key, const QString& secret)
 {
-    if (m_unavailable.isEmpty())
-        m_entries.insert(KeyringEntryName(key), secret);
-    return m_unavailable;
+    m_entries.insert(KeyringEntryName(key), secret);
+    return {};
 }
 
 QString RecordingSecretStore::remove(const SecretKey& key)
 {
-    if (m_unavailable.isEmpty())
-        m_entries.remove(KeyringEntryName(key));
-    return m_unavailable;
+    m_entries.remove(KeyringEntryName(key));
+    return {};
 }
 
 QString RecordingSecretStore::stored(const QString& origin, const QString& account,

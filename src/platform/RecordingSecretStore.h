@@ -5,8 +5,8 @@
 #include <QMap>
 #include <QString>
 
-/** A SecretStore in memory for tests that need no real keyring: it keeps what is written,
- *  or, once made unavailable, refuses every call with the given reason. Makes itself current
+/** A SecretStore in memory for tests that need no real keyring: it keeps what is written.
+ *  (The keyring missing is tested for real, with no D-Bus session.) Makes itself current
  *  for its lifetime and then restores the store it replaced. */
 class RecordingSecretStore final : public SecretStore
 {
@@ -16,10 +16,7 @@ public:
     RecordingSecretStore(const RecordingSecretStore&) = delete;
     RecordingSecretStore& operator=(const RecordingSecretStore&) = delete;
 
-    /** From now on every call fails with `reason` (empty: works again). */
-    void makeUnavailable(const QString& reason) { m_unavailable = reason; }
-
-    QString unavailableReason() override { return m_unavailable; }
+    QString unavailableReason() override { return {}; }
     SecretRead read(const SecretKey& key) override;
     QString write(const SecretKey& key, const QString& secret) override;
     QString remove(const SecretKey& key) override;
@@ -29,6 +26,5 @@ public:
 
 private:
     QMap<QString, QString> m_entries;
-    QString m_unavailable;
     SecretStore* m_replaced;
 };
