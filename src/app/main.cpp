@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Subcommands.h"
 #include "frmTest.h"
+#include "language/Language.h"
 #include "platform/HttpTransport.h"
 #include "service/endpoints.h"
 #include "tour/Tour.h"
@@ -49,7 +50,7 @@ void reportUnusablePlatform(QtMsgType type, const QMessageLogContext& context,
     std::_Exit(1);
 }
 
-int openWindow(int argc, char** argv, const WindowOptions& options)
+int openWindow(int argc, char** argv, const WindowOptions& options, Language language)
 {
     const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (!platformChosen && !hasDisplay()) {
@@ -63,6 +64,7 @@ int openWindow(int argc, char** argv, const WindowOptions& options)
     g_qtMessageHandler = qInstallMessageHandler(reportUnusablePlatform);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessageHandler);
+    UseLanguage(language);
     QApplication::setApplicationName(QStringLiteral("zorbel-extract"));
     QApplication::setWindowIcon(MakeAppIcon());
     if (!options.serviceBase.isEmpty())
@@ -88,17 +90,24 @@ int openWindow(int argc, char** argv, const WindowOptions& options)
 
 } // namespace
 
-// The command line is read before any application object exists: the window needs a display,
-// while help, version and the commands run on Qt Core without one.
+// The command line is read on Qt Core, which needs no display and translates its messages; the
+// window gets an application of its own after that one has ended. Without a language named, the
+// window speaks Chinese and the command line English.
 int main(int argc, char** argv)
 {
     InitializeHttpTransport();
-    const CommandLine commandLine(argumentsOf(argc, argv));
-    if (commandLine.action() == CommandLine::Action::OpenWindow)
-        return openWindow(argc, argv, commandLine.windowOptions());
-    const QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zorbel-extract"));
-    if (commandLine.action() == CommandLine::Action::RunSubcommand)
-        return RunSubcommand(commandLine.subcommandOptions());
-    return commandLine.print();
+    const QStringList arguments = argumentsOf(argc, argv);
+    WindowOptions windowOptions;
+    {
+        const QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("zorbel-extract"));
+        UseLanguage(RunLanguage(arguments, Language::English));
+        const CommandLine commandLine(arguments);
+        if (commandLine.action() == CommandLine::Action::RunSubcommand)
+            return RunSubcommand(commandLine.subcommandOptions());
+        if (commandLine.action() != CommandLine::Action::OpenWindow)
+            return commandLine.print();
+        windowOptions = commandLine.windowOptions();
+    }
+    return openWindow(argc, argv, windowOptions, RunLanguage(arguments, Language::Chinese));
 }

@@ -1,4 +1,5 @@
 #include "PrivateHome.h"
+#include "language/Language.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -56,7 +57,14 @@ int main(int argc, char** argv)
     // script may name a bus of its own with a throwaway keyring in ZORBEL_TEST_BUS.
     const QTemporaryDir home;
     UsePrivateHome(home, qgetenv("ZORBEL_TEST_BUS"));
+    // Programs a test starts get no language from the machine: the window speaks Chinese and
+    // the command line English unless the test names one. The tests themselves run in Chinese,
+    // in which the window's texts are the source texts.
+    for (const char* languageVariable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(languageVariable);
+    qputenv("LANG", "C.UTF-8");
     TestApplication app(argc, argv);
+    UseLanguage(Language::Chinese);
     ::testing::InitGoogleTest(&argc, argv);
     // GoogleTest owns and deletes the listener.
     ::testing::UnitTest::GetInstance()->listeners().Append(
