@@ -30,3 +30,13 @@ std::optional<ListingPage> ReadListingPage(const QString& responseText)
     const QStringList keys = DigitKeys(responseText);
     return ListingPage{keys.isEmpty() ? DataRows(data) : KeyedRows(data, keys), *count};
 }
+
+bool SaysFolderMissing(const QString& responseText)
+{
+    const std::optional<JsonValue> root = ParseJson(responseText);
+    if (!root || !root->object() || !ParseErrors().isEmpty())
+        return false;
+    const JsonValue& errorNumber = root->member(QStringLiteral("errNo"));
+    return !root->member(QStringLiteral("state")).toBool() &&
+           StrictNumber(errorNumber.toString()) == double(FolderMissingErrorNumber);
+}

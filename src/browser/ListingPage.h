@@ -17,3 +17,10 @@ struct ListingPage
  *  keys). Nothing when the text is no listing: not JSON, a parse problem, no "data", or a
  *  "count" that is not a whole number of zero or more. */
 std::optional<ListingPage> ReadListingPage(const QString& responseText);
+
+/** The service's error number for a folder id that names no folder. */
+inline constexpr qint64 FolderMissingErrorNumber = 20006;
+
+/** True when `responseText` is the service's refusal to list a folder it does not have: a JSON
+ *  object with "state" false and the error number FolderMissingErrorNumber in "errNo". */
+bool SaysFolderMissing(const QString& responseText);

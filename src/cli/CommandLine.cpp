@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -28,6 +29,13 @@ QString serviceBaseError(const QString& base)
         .arg(base);
 }
 
+// A path of the command line as it reads from the folder the program was started in, so that a
+// later change of the working folder does not change what it names; empty stays empty.
+QString absolutePath(const QString& path)
+{
+    return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
 // The service's address and the certificates trusted for it, as given; a usage error or empty.
 QString readServiceOptions(const QCommandLineParser& parser, const QCommandLineOption& service,
                            const QCommandLineOption& caFile, QString& base, QString& caFilePath)
@@ -35,10 +43,10 @@ QString readServiceOptions(const QCommandLineParser& parser, const QCommandLineO
     base = parser.value(service);
     if (parser.isSet(service) && !isServiceBase(base))
         return serviceBaseError(base);
-    caFilePath = parser.value(caFile);
+    caFilePath = absolutePath(parser.value(caFile));
     if (parser.isSet(caFile) &&
         !(QFileInfo(caFilePath).isFile() && QFileInfo(caFilePath).isReadable()))
-        return QStringLiteral("--ca-file: cannot read \"%1\"").arg(caFilePath);
+        return QStringLiteral("--ca-file: cannot read \"%1\"").arg(parser.value(caFile));
     return {};
 }
 
@@ -299,7 +307,7 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
                                                  m_window.serviceBase, m_window.caFile);
         !error.isEmpty())
         return fail(error);
-    m_window.tourFolder = parser.value(TourOption);
+    m_window.tourFolder = absolutePath(parser.value(TourOption));
     if (parser.isSet(TourOption) && m_window.tourFolder.isEmpty())
         return fail(QStringLiteral("--tour needs a folder for the screenshots"));
     m_action = Action::OpenWindow;
@@ -466,7 +474,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
     options.keepGoing = parser.isSet(KeepGoingOption);
     options.refresh = parser.isSet(RefreshOption);
     if (command == Subcommand::Export) {
-        options.outFolder = parser.value(OutOption);
+        options.outFolder = absolutePath(parser.value(OutOption));
         if (parser.isSet(OutOption) && options.outFolder.isEmpty()) {
             fail(QStringLiteral("--out needs a folder"));
             return false;

@@ -1,5 +1,6 @@
 #include "FolderLocation.h"
 
+#include "ProgressLine.h"
 #include "browser/FileList.h"
 #include "browser/ListingRows.h"
 #include "export/FolderExport.h"
@@ -18,7 +19,7 @@ QString shown(const QStringList& steps)
 } // namespace
 
 std::optional<QString> ResolveFolder(const QString& folder, const QString& sortOrder,
-                                     ExportProgress& progress, const RetryPolicy& policy,
+                                     ProgressLine& progress, const RetryPolicy& policy,
                                      QString& problem)
 {
     if (folder.startsWith(FolderIdPrefix))
@@ -32,6 +33,7 @@ std::optional<QString> ResolveFolder(const QString& folder, const QString& sortO
         scope.includeFolderRows = true;
         Sha1Cache unused;
         const WalkResult listing = ListFolder(scope, unused, false, &progress, policy);
+        progress.carryPages();
         if (listing.cancelled)
             return std::nullopt;
         const QString parent = shown(steps.first(step));

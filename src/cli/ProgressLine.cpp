@@ -30,6 +30,8 @@ void ProgressLine::report(const ExportCounts& counts)
     if (m_quiet)
         return;
     m_counts = counts;
+    m_counts.pagesFetched += m_carried.pagesFetched;
+    m_counts.pagesToFetch += m_carried.pagesToFetch;
     m_unshown = true;
     // On a terminal the line shows at once; a log gets its first line after an interval, so a
     // quick command writes just its last one.
@@ -37,7 +39,13 @@ void ProgressLine::report(const ExportCounts& counts)
     const qint64 now = m_clock.elapsed();
     const bool due = m_shownAt < 0 ? m_terminal || now >= interval : now - m_shownAt >= interval;
     if (due)
-        show(counts);
+        show(m_counts);
+}
+
+void ProgressLine::carryPages()
+{
+    m_carried.pagesFetched = m_counts.pagesFetched;
+    m_carried.pagesToFetch = m_counts.pagesToFetch;
 }
 
 void ProgressLine::show(const ExportCounts& counts)

@@ -4,6 +4,7 @@
 #include "FolderLocation.h"
 #include "Interrupt.h"
 #include "ListingOutput.h"
+#include "OutFolder.h"
 #include "ProgressLine.h"
 #include "browser/KeptLogin.h"
 #include "export/ExtractionFiles.h"
@@ -11,6 +12,7 @@
 #include "platform/Desktop.h"
 #include "service/endpoints.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +26,11 @@ constexpr int SomethingSkipped = 3;
 int fail(const QString& problem)
 {
     return ReportProblem(problem);
+}
+
+int interrupted()
+{
+    return ReportProblem(InterruptedMessage(), InterruptedExitCode);
 }
 
 // One line per path a keep-going walk left out; the exit code that says whether there were any.
@@ -77,9 +84,9 @@ public:
         QString problem;
         const std::optional<QString> folderId =
             ResolveFolder(m_options.folder, m_options.sortOrder, m_progress, m_policy, problem);
-        m_progress.finish();
         if (!folderId) {
-            exitCode = WasInterrupted()    ? InterruptedExitCode
+            m_progress.finish();
+            exitCode = WasInterrupted()    ? interrupted()
                        : m_session.ended() ? Failed
                                            : fail(problem);
             return std::nullopt;
@@ -118,9 +125,12 @@ int listFolder(const SubcommandOptions& options, const CommandSession& session)
         ListFolder(*scope, sha1s, options.sha1, &command.progress(), command.policy());
     command.progress().finish();
     if (walk.cancelled || WasInterrupted())
-        return InterruptedExitCode;
+        return interrupted();
     if (command.sessionEnded())
         return Failed;
+    if (walk.folderMissing)
+        return fail(QCoreApplication::translate("Subcommands", "no folder with id %1")
+                        .arg(scope->query.folderId));
     if (!walk.failure.isEmpty()) {
         CurrentDesktop().showMessage(walk.failure, QStringLiteral("提示"),
                                      Desktop::Icon::Information);
@@ -143,10 +153,12 @@ int exportFolder(const SubcommandOptions& options, const CommandSession& session
     Sha1Cache sha1s;
     FolderExportReport report;
     const ExportOutcome outcome = ExportFolder(*scope, options.account, sha1s, &command.progress(),
-                                               command.policy(), {}, &report);
+                                               command.policy(), options.outFolder, &report);
     command.progress().finish();
-    if (outcome == ExportOutcome::Cancelled || WasInterrupted())
-        return InterruptedExitCode;
+    // An interrupt that came after the files were written did not stop the export.
+    if (outcome == ExportOutcome::Cancelled ||
+        (outcome != ExportOutcome::Written && WasInterrupted()))
+        return interrupted();
     if (outcome != ExportOutcome::Written)
         return Failed;
     exitCode = tellSkipped(report.skipped);
@@ -159,14 +171,18 @@ int exportFolder(const SubcommandOptions& options, const CommandSession& session
     return exitCode;
 }
 
-// The export files go into the working folder: make it the one asked for, before anything is
-// sent, so a folder that cannot be used fails at once.
-bool enterOutFolder(const QString& folder)
+// The export files' folder is checked and made before anything is sent, so a folder or file
+// that cannot be written fails at once and no page is fetched in vain.
+bool prepareOutFolder(const SubcommandOptions& options, OutFolder& outFolder)
 {
-    if (folder.isEmpty())
-        return true;
-    if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
-        fail(QStringLiteral("cannot write into the folder \"%1\"").arg(folder));
+    if (const QString problem = ExportFilesProblem(options.outFolder, options.account);
+        !problem.isEmpty()) {
+        fail(problem);
+        return false;
+    }
+    if (!outFolder.make(options.outFolder)) {
+        fail(QCoreApplication::translate("Subcommands", "cannot write into the folder \"%1\"")
+                 .arg(options.outFolder));
         return false;
     }
     return true;
@@ -190,10 +206,11 @@ int RunSubcommand(const SubcommandOptions& options)
         return RunLogin(options);
     if (options.command == Subcommand::Logout)
         return RunLogout(options);
+    OutFolder outFolder;
     if (options.command == Subcommand::Export) {
         if (RefuseAccount(options.account))
             return Failed;
-        if (!enterOutFolder(options.outFolder))
+        if (!prepareOutFolder(options, outFolder))
             return Failed;
     }
     // The sign-in comes before the walk's cancel hook, so a Ctrl+C during it ends the program.

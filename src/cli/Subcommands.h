@@ -17,6 +17,6 @@ int ReportProblem(const QString& problem, int exitCode = FailedExitCode);
  *  service ended that could not be renewed, a fetch failed after its retries, a missing folder,
  *  a write failed, an account that cannot name files), 2 no password, 3 done with --keep-going
  *  but something left out (each named on standard error), 130 stopped by Ctrl+C, which writes
- *  nothing. An export ends with one line naming the rows written and the files' folder, unless
- *  quiet. */
+ *  nothing and says so. An export ends with one line naming the rows written and the files' folder,
+ * unless quiet. */
 int RunSubcommand(const SubcommandOptions& options);

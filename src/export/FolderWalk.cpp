@@ -261,7 +261,10 @@ private:
                                            : QString()));
             return std::nullopt;
         }
-        std::optional<ListingPage> page = ReadListingPage(UnescapeText(result.body));
+        const QString text = UnescapeText(result.body);
+        std::optional<ListingPage> page = ReadListingPage(text);
+        if (!page && index == 0 && SaysFolderMissing(text))
+            m_result.folderMissing = true;
         if (!page)
             failFolder(index, QStringLiteral("无法读取%1：服务器的应答不是目录列表")
                                   .arg(pageName(folder, offset)));

@@ -64,6 +64,7 @@ struct WalkResult
     QList<WalkedFile> files; // in walk order: a folder's files, then each subfolder in turn
     QString failure;         // what to tell the user when the walk stopped; empty if it did not
     bool cancelled = false;
+    bool folderMissing = false; // the service has no folder of the walked folder's id
     QList<SkippedPath> skipped; // with keepGoing: what was left out, folders first
     ExportCounts counts;        // how far it came
 };

@@ -91,6 +91,13 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  Stream::Err,
                  "^zorbel-extract: no folder \"nope\" in \"/我的文档/工作\"\n$"},
+        // The service answers an unknown id with a refusal, not a listing.
+        ExitCase{"MissingFolderId",
+                 {"ls", "--account=demo", "--quiet", "cid:999999"},
+                 Password,
+                 1,
+                 Stream::Err,
+                 "^zorbel-extract: no folder with id 999999\n$"},
         ExitCase{"LoginHelp", {"login", "--help"}, {}, 0, Stream::Out, "--save-password"},
         ExitCase{"LoginTakesNoFolder",
                  {"login", "--account=demo", "/a"},
