@@ -5,16 +5,16 @@
 #include "Interrupt.h"
 #include "ListingOutput.h"
 #include "ProgressLine.h"
+#include "Voice.h"
 #include "browser/KeptLogin.h"
 #include "export/ExtractionFiles.h"
 #include "export/FolderExport.h"
-#include "platform/Desktop.h"
 #include "service/endpoints.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace {
 
@@ -29,9 +29,9 @@ int fail(const QString& problem)
 // One line per path a keep-going walk left out; the exit code that says whether there were any.
 int tellSkipped(const QList<SkippedPath>& skipped)
 {
-    QTextStream err(stderr);
     for (const SkippedPath& path : skipped)
-        err << "zorbel-extract: skipped " << path.path << ": " << path.reason << Qt::endl;
+        Say(QCoreApplication::translate("Subcommands", "skipped %1: %2")
+                .arg(path.path, path.reason));
     return skipped.isEmpty() ? 0 : SomethingSkipped;
 }
 
@@ -121,15 +121,13 @@ int listFolder(const SubcommandOptions& options, const CommandSession& session)
         return InterruptedExitCode;
     if (command.sessionEnded())
         return Failed;
-    if (!walk.failure.isEmpty()) {
-        CurrentDesktop().showMessage(walk.failure, QStringLiteral("提示"),
-                                     Desktop::Icon::Information);
-        return Failed;
-    }
+    if (!walk.failure.isEmpty())
+        return fail(walk.failure);
     QFile out;
     const QByteArray text = FormatListing(walk.files, sha1s, options.sha1, options.format);
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(text) != text.size() || !out.flush())
-        return fail(QStringLiteral("cannot write the listing: %1").arg(out.errorString()));
+        return fail(QCoreApplication::translate("Subcommands", "cannot write the listing: %1")
+                        .arg(out.errorString()));
     return tellSkipped(walk.skipped);
 }
 
@@ -151,10 +149,10 @@ int exportFolder(const SubcommandOptions& options, const CommandSession& session
         return Failed;
     exitCode = tellSkipped(report.skipped);
     if (!options.quiet) {
-        QTextStream(stderr) << "zorbel-extract: wrote " << report.rowsWritten
-                            << " rows to each of the three export files in "
-                            << QDir::toNativeSeparators(QFileInfo(report.plainFile).path())
-                            << Qt::endl;
+        Say(QCoreApplication::translate("Subcommands",
+                                        "wrote %1 rows to each of the three export files in %2")
+                .arg(report.rowsWritten)
+                .arg(QDir::toNativeSeparators(QFileInfo(report.plainFile).path())));
     }
     return exitCode;
 }
@@ -166,7 +164,8 @@ bool enterOutFolder(const QString& folder)
     if (folder.isEmpty())
         return true;
     if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
-        fail(QStringLiteral("cannot write into the folder \"%1\"").arg(folder));
+        fail(QCoreApplication::translate("Subcommands", "cannot write into the folder \"%1\"")
+                 .arg(folder));
         return false;
     }
     return true;
@@ -176,13 +175,15 @@ bool enterOutFolder(const QString& folder)
 
 int ReportProblem(const QString& problem, int exitCode)
 {
-    QTextStream(stderr) << "zorbel-extract: " << problem << Qt::endl;
+    Say(problem);
     return exitCode;
 }
 
 int RunSubcommand(const SubcommandOptions& options)
 {
     CatchInterrupt();
+    // Messages the window shows in a box are said in the command line's voice.
+    const VoiceDesktop desktop;
     if (!options.serviceBase.isEmpty())
         SetServiceBase(options.serviceBase);
     SetTrustedCertificateFile(options.caFile);
