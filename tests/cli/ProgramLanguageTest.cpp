@@ -122,6 +122,32 @@ TEST_P(ProgramLanguageTest, SpeaksOneLanguageInOneVoice)
     }
 }
 
+// The window's own refusals come before its application exists, or from Qt's fatal message
+// after the command line's application has ended: both are said in the run's language.
+TEST(ProgramWindowLanguageTest, WithoutAUsableDisplayTheWindowSaysWhyInTheRunsLanguage)
+{
+    for (const char* display : {"", ":987"}) {
+        for (const Speech speech : {Speech::English, Speech::Chinese}) {
+            QProcessEnvironment environment = ProgramEnvironment(std::nullopt);
+            if (*display)
+                environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+            QProcess process;
+            StartProgram(process,
+                         {speech == Speech::English ? QStringLiteral("--lang=en")
+                                                    : QStringLiteral("--lang=zh")},
+                         environment);
+            const ProgramRun ran = EndOf(process);
+
+            EXPECT_EQ(ran.exitCode, 1) << display;
+            // Qt's own log lines about the display may come first; the last line is ours.
+            const QString last = QString::fromUtf8(ran.err).trimmed().section(u'\n', -1);
+            EXPECT_TRUE(last.startsWith(QLatin1String("zorbel-extract: "))) << last.toStdString();
+            EXPECT_TRUE(last.contains(QLatin1String("--tour=<dir>"))) << last.toStdString();
+            EXPECT_EQ(last.contains(Cjk), speech == Speech::Chinese) << last.toStdString();
+        }
+    }
+}
+
 const LanguageSetting Settings[] = {
     {"LangC", {{"LANG", "C"}}, {}, Speech::English},
     {"LangEnglish", {{"LANG", "en_US.UTF-8"}}, {}, Speech::English},
