@@ -3,6 +3,7 @@
 #include "WindowMemory.h"
 #include "cli/CommandLine.h"
 #include "cli/Subcommands.h"
+#include "cli/Voice.h"
 #include "frmTest.h"
 #include "language/Language.h"
 #include "platform/HttpTransport.h"
@@ -11,14 +12,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-const char NoDisplayAdvice[] =
-    "use --tour=<dir> to walk the window offscreen, or the commands ls and export, which need no "
-    "display (zorbel-extract --help)";
 
 QStringList argumentsOf(int argc, char** argv)
 {
@@ -35,8 +31,10 @@ bool hasDisplay()
 }
 
 // Qt ends the program with abort() when its platform cannot start (a display that is named but
-// cannot be reached); say what to do instead and end with status 1.
+// cannot be reached); say what to do instead and end with status 1. The message is translated
+// beforehand, while the command line's application and its translators live: %1 is Qt's.
 QtMessageHandler g_qtMessageHandler = nullptr;
+QString g_unusablePlatformMessage;
 
 void reportUnusablePlatform(QtMsgType type, const QMessageLogContext& context,
                             const QString& message)
@@ -45,22 +43,33 @@ void reportUnusablePlatform(QtMsgType type, const QMessageLogContext& context,
         g_qtMessageHandler(type, context, message);
         return;
     }
-    std::fprintf(stderr, "zorbel-extract: cannot open the window (%s); %s\n",
-                 qPrintable(message.section(QLatin1Char('\n'), 0, 0)), NoDisplayAdvice);
+    Say(g_unusablePlatformMessage.arg(message.section(QLatin1Char('\n'), 0, 0)));
     std::_Exit(1);
+}
+
+// Whether the window has a platform to open on, saying what to do instead when it has none; a
+// tour without a display runs offscreen.
+bool choosePlatform(const WindowOptions& options)
+{
+    const QString advice = QCoreApplication::translate(
+        "main", "use --tour=<dir> to walk the window offscreen, or the commands ls and export, "
+                "which need no display (zorbel-extract --help)");
+    g_unusablePlatformMessage =
+        QCoreApplication::translate("main", "cannot open the window (%1); %2")
+            .arg(QStringLiteral("%1"), advice);
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || hasDisplay())
+        return true;
+    if (options.tourFolder.isEmpty()) {
+        Say(QCoreApplication::translate("main", "no display to open the window on; %1")
+                .arg(advice));
+        return false;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
 }
 
 int openWindow(int argc, char** argv, const WindowOptions& options, Language language)
 {
-    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-    if (!platformChosen && !hasDisplay()) {
-        if (options.tourFolder.isEmpty()) {
-            std::fprintf(stderr, "zorbel-extract: no display to open the window on; %s\n",
-                         NoDisplayAdvice);
-            return 1;
-        }
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     g_qtMessageHandler = qInstallMessageHandler(reportUnusablePlatform);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessageHandler);
@@ -108,6 +117,8 @@ int main(int argc, char** argv)
         if (commandLine.action() != CommandLine::Action::OpenWindow)
             return commandLine.print();
         windowOptions = commandLine.windowOptions();
+        if (!choosePlatform(windowOptions))
+            return 1;
     }
     return openWindow(argc, argv, windowOptions, RunLanguage(arguments, Language::Chinese));
 }

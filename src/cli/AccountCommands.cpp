@@ -6,6 +6,8 @@
 #include "browser/Login.h"
 #include "service/session.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int Failed = FailedExitCode;
@@ -32,7 +34,9 @@ int signIn(const QString& account, const std::optional<QString>& password, const
 
 QString EndedSessionProblem(const QString& account)
 {
-    return QStringLiteral("the session for %1 has ended: run zorbel-extract login --account=%1")
+    return QCoreApplication::translate(
+               "AccountCommands",
+               "the session for %1 has ended: run zorbel-extract login --account=%1")
         .arg(account);
 }
 
@@ -40,8 +44,9 @@ int RunLogin(const SubcommandOptions& options)
 {
     SecretStore& store = CurrentSecretStore();
     if (const QString reason = store.unavailableReason(); !reason.isEmpty())
-        return fail(QStringLiteral("no OS keyring to keep the session in: %1; set the environment "
-                                   "variable %2 for each run instead")
+        return fail(QCoreApplication::translate("AccountCommands",
+                                                "no OS keyring to keep the session in: %1; set "
+                                                "the environment variable %2 for each run instead")
                         .arg(reason, QLatin1String(PasswordVariable)));
     QString problem;
     const std::optional<QString> password = ReadPassword(options.account, problem);
@@ -54,7 +59,7 @@ int RunLogin(const SubcommandOptions& options)
         error =
             options.savePassword ? store.write(passwordKey, *password) : store.remove(passwordKey);
     if (!error.isEmpty())
-        return fail(QStringLiteral("signed in, but %1").arg(error));
+        return fail(QCoreApplication::translate("AccountCommands", "signed in, but %1").arg(error));
     return 0;
 }
 
@@ -64,7 +69,8 @@ int RunLogout(const SubcommandOptions& options)
     for (const SecretKind kind : {SecretKind::SessionCookie, SecretKind::Password}) {
         if (const QString error = store.remove(AccountSecretKey(options.account, kind));
             !error.isEmpty())
-            return fail(QStringLiteral("cannot remove what is kept for %1: %2")
+            return fail(QCoreApplication::translate("AccountCommands",
+                                                    "cannot remove what is kept for %1: %2")
                             .arg(options.account, error));
     }
     return 0;

@@ -1,10 +1,13 @@
 #include "CommandLine.h"
 
+#include "Voice.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTextStream>
 #include <QUrl>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -24,8 +27,9 @@ bool isServiceBase(const QString& text)
 
 QString serviceBaseError(const QString& base)
 {
-    return QStringLiteral("--service needs an address such as http://127.0.0.1:8123 or "
-                          "https://..., not \"%1\"")
+    return QCoreApplication::translate("CommandLine",
+                                       "--service needs an address such as http://127.0.0.1:8123 "
+                                       "or https://..., not \"%1\"")
         .arg(base);
 }
 
@@ -46,7 +50,8 @@ QString readServiceOptions(const QCommandLineParser& parser, const QCommandLineO
     caFilePath = absolutePath(parser.value(caFile));
     if (parser.isSet(caFile) &&
         !(QFileInfo(caFilePath).isFile() && QFileInfo(caFilePath).isReadable()))
-        return QStringLiteral("--ca-file: cannot read \"%1\"").arg(parser.value(caFile));
+        return QCoreApplication::translate("CommandLine", "--ca-file: cannot read \"%1\"")
+            .arg(parser.value(caFile));
     return {};
 }
 
@@ -113,15 +118,21 @@ QString filterValueError(const QCommandLineOption& option, const QString& value,
     const QString name = QStringLiteral("--") + option.names().constFirst();
     switch (problem) {
     case FilterProblem::EmptyPattern:
-        return QStringLiteral("%1 needs a pattern, not \"%2\"").arg(name, value);
+        return QCoreApplication::translate("CommandLine", "%1 needs a pattern, not \"%2\"")
+            .arg(name, value);
     case FilterProblem::UnclosedClass:
-        return QStringLiteral("%1: the [ in \"%2\" is never closed by a ]").arg(name, value);
+        return QCoreApplication::translate("CommandLine",
+                                           "%1: the [ in \"%2\" is never closed by a ]")
+            .arg(name, value);
     case FilterProblem::NotASize:
-        return QStringLiteral("%1 needs a size in bytes, or with K, M, G or T (such as 700M or "
-                              "1.5G), not \"%2\"")
+        return QCoreApplication::translate("CommandLine",
+                                           "%1 needs a size in bytes, or with K, M, G or T (such "
+                                           "as 700M or 1.5G), not \"%2\"")
             .arg(name, value);
     case FilterProblem::SizeTooLarge:
-        return QStringLiteral("%1: \"%2\" is more bytes than a file can have").arg(name, value);
+        return QCoreApplication::translate("CommandLine",
+                                           "%1: \"%2\" is more bytes than a file can have")
+            .arg(name, value);
     case FilterProblem::None:
         break;
     }
@@ -134,106 +145,227 @@ QString helpBody(const QCommandLineParser& parser)
     return parser.helpText().section(QLatin1Char('\n'), 1);
 }
 
-const QCommandLineOption AccountOption(
-    QStringLiteral("account"),
-    QStringLiteral("The account to sign in with (required; default: the environment variable "
-                   "ZORBEL_ACCOUNT). The password comes from the environment variable "
-                   "ZORBEL_PASSWORD; without it ls and export use the session that login kept "
-                   "in the keyring, else the password is asked for on the terminal."),
-    QStringLiteral("name"));
-const QCommandLineOption ServiceOption(
-    QStringLiteral("service"),
-    QStringLiteral("Talk to the service at <url> (e.g. http://127.0.0.1:8123 or https://...) "
-                   "instead of the built-in hosts (default for the commands: the environment "
-                   "variable ZORBEL_SERVICE)."),
-    QStringLiteral("url"));
-const QCommandLineOption SavePasswordOption(
-    QStringLiteral("save-password"),
-    QStringLiteral("Keep the password in the keyring too, so that a session the service ends "
-                   "is renewed without asking; without it a kept password is removed."));
-const QCommandLineOption CaFileOption(
-    QStringLiteral("ca-file"),
-    QStringLiteral("Trust the certificates in the PEM file <path> for https, besides the "
-                   "system's."),
-    QStringLiteral("path"));
-const QCommandLineOption RecursiveOption(QStringLiteral("recursive"),
-                                         QStringLiteral("Include every subfolder, depth first."));
-const QCommandLineOption ParallelOption(
-    QStringLiteral("parallel"),
-    QStringLiteral("Keep up to <n> requests in flight at once, 1 to %1 (default %2); fewer, for a "
+// An option of the command line. Its description is made each time the option is, in the run's
+// language: the translations are installed long after static initialisation.
+struct OptionText
+{
+    QStringList names;
+    QString (*description)();
+    QString valueName = {};
+    QString defaultValue = {};
+
+    // Implicit, so that the parser takes it wherever it takes an option.
+    operator QCommandLineOption() const
+    {
+        return QCommandLineOption(names, description(), valueName, defaultValue);
+    }
+};
+
+const OptionText AccountOption{
+    {QStringLiteral("account")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "The account to sign in with (required; default: the environment variable "
+            "ZORBEL_ACCOUNT). The password comes from the environment variable ZORBEL_PASSWORD; "
+            "without it ls and export use the session that login kept in the keyring, else the "
+            "password is asked for on the terminal.");
+    },
+    QStringLiteral("name")};
+const OptionText ServiceOption{
+    {QStringLiteral("service")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "Talk to the service at <url> (e.g. http://127.0.0.1:8123 or https://...) instead of "
+            "the built-in hosts (default for the commands: the environment variable "
+            "ZORBEL_SERVICE).");
+    },
+    QStringLiteral("url")};
+const OptionText SavePasswordOption{
+    {QStringLiteral("save-password")}, [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "Keep the password in the keyring too, so that a session the service "
+            "ends is renewed without asking; without it a kept password is removed.");
+    }};
+const OptionText CaFileOption{
+    {QStringLiteral("ca-file")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "Trust the certificates in the PEM file <path> for https, besides the system's.");
+    },
+    QStringLiteral("path")};
+const OptionText LanguageOption{
+    {QStringLiteral("lang")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "Speak <lang>: zh for Chinese, en for English (default: the language that LANGUAGE, "
+            "LC_ALL, LC_MESSAGES or LANG names first, else English for the commands and Chinese "
+            "for the window).");
+    },
+    QStringLiteral("lang")};
+const OptionText RecursiveOption{{QStringLiteral("recursive")}, [] {
+                                     return QCoreApplication::translate(
+                                         "CommandLine", "Include every subfolder, depth first.");
+                                 }};
+const OptionText ParallelOption{
+    {QStringLiteral("parallel")},
+    [] {
+        return QCoreApplication::translate(
+                   "CommandLine",
+                   "Keep up to <n> requests in flight at once, 1 to %1 (default %2); fewer, for a "
                    "while, after the service answers 429 or 503.")
-        .arg(RequestsInFlightLimit)
-        .arg(MaxRequestsInFlight),
-    QStringLiteral("n"), QString::number(MaxRequestsInFlight));
-const QCommandLineOption
-    RateOption(QStringLiteral("rate"),
-               QStringLiteral("Start at most <n> requests per second, evenly spaced; decimals "
-                              "such as 0.5 allowed (default: no limit)."),
-               QStringLiteral("n"));
-const QCommandLineOption SortOption(
-    QStringLiteral("sort"),
-    QStringLiteral("List in the order <order>: name, size or time, the last name, largest or "
-                   "newest first; with -asc appended (name-asc, size-asc, time-asc) the other way "
-                   "round (default time)."),
-    QStringLiteral("order"), QStringLiteral("time"));
-const QCommandLineOption QuietOption(QStringLiteral("quiet"),
-                                     QStringLiteral("Show no progress on standard error."));
-const QCommandLineOption Sha1Option(
-    QStringLiteral("sha1"),
-    QStringLiteral("Add each file's SHA1, read from its download page (several at once)."));
-const QCommandLineOption KeepGoingOption(
-    QStringLiteral("keep-going"),
-    QStringLiteral("Leave out a file whose download page, or a folder whose listing, still fails "
-                   "after its retries, write everything else, name each on standard error and "
-                   "exit with 3."));
-const QCommandLineOption RefreshOption(
-    QStringLiteral("refresh"),
-    QStringLiteral("Fetch every download page again instead of taking SHA1s from the store "
-                   "(~/.cache/zorbel-extract/), and update the store."));
-const QCommandLineOption FormatOption(
+            .arg(RequestsInFlightLimit)
+            .arg(MaxRequestsInFlight);
+    },
+    QStringLiteral("n"),
+    QString::number(MaxRequestsInFlight)};
+const OptionText RateOption{{QStringLiteral("rate")},
+                            [] {
+                                return QCoreApplication::translate(
+                                    "CommandLine",
+                                    "Start at most <n> requests per second, evenly spaced; "
+                                    "decimals such as 0.5 allowed (default: no limit).");
+                            },
+                            QStringLiteral("n")};
+const OptionText SortOption{
+    {QStringLiteral("sort")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "List in the order <order>: name, size or time, the last name, largest or newest "
+            "first; with -asc appended (name-asc, size-asc, time-asc) the other way round "
+            "(default time).");
+    },
+    QStringLiteral("order"),
+    QStringLiteral("time")};
+const OptionText QuietOption{{QStringLiteral("quiet")}, [] {
+                                 return QCoreApplication::translate(
+                                     "CommandLine", "Show no progress on standard error.");
+                             }};
+const OptionText Sha1Option{{QStringLiteral("sha1")}, [] {
+                                return QCoreApplication::translate(
+                                    "CommandLine", "Add each file's SHA1, read from its download "
+                                                   "page (several at once).");
+                            }};
+const OptionText KeepGoingOption{
+    {QStringLiteral("keep-going")}, [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "Leave out a file whose download page, or a folder whose listing, still fails after "
+            "its retries, write everything else, name each on standard error and exit with 3.");
+    }};
+const OptionText RefreshOption{
+    {QStringLiteral("refresh")}, [] {
+        return QCoreApplication::translate(
+            "CommandLine", "Fetch every download page again instead of taking SHA1s from the "
+                           "store (~/.cache/zorbel-extract/), and update the store.");
+    }};
+const OptionText FormatOption{
+    {QStringLiteral("format")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine", "Write <format>: tsv, tab-separated with a header line (default), or "
+                           "json, one array of objects.");
+    },
     QStringLiteral("format"),
-    QStringLiteral("Write <format>: tsv, tab-separated with a header line (default), or json, "
-                   "one array of objects."),
-    QStringLiteral("format"), QStringLiteral("tsv"));
-const QCommandLineOption OutOption(
-    QStringLiteral("out"),
-    QStringLiteral("Write the three export files into <dir> (default: the working folder)."),
-    QStringLiteral("dir"));
-const QCommandLineOption IncludeOption(
-    QStringLiteral("include"),
-    QStringLiteral("Take only files whose path below FOLDER matches <glob>; repeatable, a file "
-                   "matching any one is taken. * matches within one folder name, ** across "
-                   "folders, ? one character, [...] one of a class; a glob without / matches "
-                   "the file name at any depth; one ending in / names folders, whose files "
-                   "it takes. Case is ignored."),
-    QStringLiteral("glob"));
-const QCommandLineOption ExcludeOption(
-    QStringLiteral("exclude"),
-    QStringLiteral("Leave out files whose path matches <glob> (as for --include); repeatable. A "
-                   "glob ending in / names folders, which are then not listed at all."),
-    QStringLiteral("glob"));
-const QCommandLineOption MinSizeOption(
-    QStringLiteral("min-size"),
-    QStringLiteral("Take only files of at least <size>: bytes, or with K, M, G or T (powers of "
-                   "1024), such as 700M or 1.5G."),
-    QStringLiteral("size"));
-const QCommandLineOption MaxSizeOption(QStringLiteral("max-size"),
-                                       QStringLiteral("Take only files of at most <size>."),
-                                       QStringLiteral("size"));
-const QCommandLineOption MaxDepthOption(
-    QStringLiteral("max-depth"),
-    QStringLiteral("With --recursive, descend at most <n> folders below FOLDER (0: FOLDER alone)."),
-    QStringLiteral("n"));
-const QCommandLineOption TourOption(
-    QStringLiteral("tour"),
-    QStringLiteral("Walk the window through the demo service's sample drive without waiting for "
-                   "input, save a screenshot of every step into <dir>, then exit (non-zero when a "
-                   "step went wrong). Runs offscreen when there is no display."),
-    QStringLiteral("dir"));
-const QCommandLineOption HelpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                    QStringLiteral("Show this help."));
-const QCommandLineOption VersionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                       QStringLiteral("Show the program's version."));
+    QStringLiteral("tsv")};
+const OptionText OutOption{
+    {QStringLiteral("out")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "Write the three export files into <dir> (default: the working folder).");
+    },
+    QStringLiteral("dir")};
+const OptionText IncludeOption{
+    {QStringLiteral("include")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "Take only files whose path below FOLDER matches <glob>; repeatable, a file matching "
+            "any one is taken. * matches within one folder name, ** across folders, ? one "
+            "character, [...] one of a class; a glob without / matches the file name at any "
+            "depth; one ending in / names folders, whose files it takes. Case is ignored.");
+    },
+    QStringLiteral("glob")};
+const OptionText ExcludeOption{
+    {QStringLiteral("exclude")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine", "Leave out files whose path matches <glob> (as for --include); "
+                           "repeatable. A glob ending in / names folders, which are then not "
+                           "listed at all.");
+    },
+    QStringLiteral("glob")};
+const OptionText MinSizeOption{
+    {QStringLiteral("min-size")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine", "Take only files of at least <size>: bytes, or with K, M, G or T "
+                           "(powers of 1024), such as 700M or 1.5G.");
+    },
+    QStringLiteral("size")};
+const OptionText MaxSizeOption{
+    {QStringLiteral("max-size")},
+    [] { return QCoreApplication::translate("CommandLine", "Take only files of at most <size>."); },
+    QStringLiteral("size")};
+const OptionText MaxDepthOption{
+    {QStringLiteral("max-depth")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "With --recursive, descend at most <n> folders below FOLDER (0: FOLDER alone).");
+    },
+    QStringLiteral("n")};
+const OptionText TourOption{
+    {QStringLiteral("tour")},
+    [] {
+        return QCoreApplication::translate(
+            "CommandLine",
+            "Walk the window through the demo service's sample drive without waiting for input, "
+            "save a screenshot of every step into <dir>, then exit (non-zero when a step went "
+            "wrong). Runs offscreen when there is no display.");
+    },
+    QStringLiteral("dir")};
+const OptionText HelpOption{
+    {QStringLiteral("h"), QStringLiteral("help")},
+    [] { return QCoreApplication::translate("CommandLine", "Show this help."); }};
+const OptionText VersionOption{
+    {QStringLiteral("v"), QStringLiteral("version")},
+    [] { return QCoreApplication::translate("CommandLine", "Show the program's version."); }};
+
+// How far apart two option names are: the letters to insert, remove, change or swap with a
+// neighbour to turn one into the other.
+qsizetype editDistance(const QString& a, const QString& b)
+{
+    QList<qsizetype> before(b.size() + 1);
+    QList<qsizetype> previous(b.size() + 1);
+    QList<qsizetype> current(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        previous[j] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const qsizetype change = a[i - 1] == b[j - 1] ? 0 : 1;
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + change});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                current[j] = std::min(current[j], before[j - 2] + 1);
+        }
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    return previous[b.size()];
+}
+
+// An option name as typed on the command line.
+QString dashed(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
 
 // The program's version, as --version shows it.
 QString programVersion()
@@ -266,33 +398,100 @@ void CommandLine::fail(const QString& error)
     m_error = error;
 }
 
+void CommandLine::addOption(const QCommandLineOption& option)
+{
+    m_parser->addOption(option);
+    m_options.append(option);
+}
+
+// What the parser refused, found again in `arguments` and said in the words of the other usage
+// errors: its own text is in Qt's words and Qt's catalog, not the command line's.
+QString CommandLine::parseError(const QStringList& arguments) const
+{
+    const QStringList unknown = m_parser->unknownOptionNames();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(u'-') || argument.size() == 1)
+            continue;
+        const QString typed = argument.section(u'=', 0, 0);
+        const QString name = typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (unknown.contains(name))
+            return unknownOptionError(typed, name);
+        const auto option =
+            std::find_if(m_options.begin(), m_options.end(),
+                         [&name](const QCommandLineOption& o) { return o.names().contains(name); });
+        if (option == m_options.end())
+            continue;
+        const bool valueGiven = argument.size() > typed.size();
+        if (option->valueName().isEmpty() && valueGiven)
+            return tr("%1 takes no value, not \"%2\"").arg(typed, argument.mid(typed.size() + 1));
+        // A value not given after "=" is the next argument, whatever it looks like.
+        if (!option->valueName().isEmpty() && !valueGiven && ++i == arguments.size())
+            return tr("%1 needs a value: %1=<%2>").arg(typed, option->valueName());
+    }
+    return m_parser->errorText();
+}
+
+// An unknown option, with the closest of the command's own when one is a slip of the keys
+// away: a letter or two, fewer for short names.
+QString CommandLine::unknownOptionError(const QString& typed, const QString& name) const
+{
+    qsizetype best = std::min<qsizetype>(2, name.size() / 3);
+    QString closest;
+    for (const QCommandLineOption& option : m_options) {
+        for (const QString& known : option.names()) {
+            const qsizetype distance = editDistance(name.toLower(), known);
+            if (distance <= best && (closest.isEmpty() || distance < best)) {
+                best = distance;
+                closest = known;
+            }
+        }
+    }
+    if (closest.isEmpty())
+        return tr("unknown option %1").arg(typed);
+    return tr("unknown option %1; did you mean %2?").arg(typed, dashed(closest));
+}
+
+bool CommandLine::readLanguage()
+{
+    // The language is taken before the parser runs; a value it could not take is named here.
+    for (const QString& language : m_parser->values(LanguageOption)) {
+        if (language != QLatin1String("zh") && language != QLatin1String("en")) {
+            fail(tr("--lang needs zh or en, not \"%1\"").arg(language));
+            return false;
+        }
+    }
+    return true;
+}
+
 void CommandLine::readWindowOptions(const QStringList& arguments)
 {
     QCommandLineParser& parser = *m_parser;
-    m_usage =
-        QStringLiteral("Usage: %1 [--service=<url>] [--ca-file=<path>] [--tour=<dir>]\n"
-                       "       %1 ls [options] [FOLDER]\n"
-                       "       %1 export [options] [FOLDER]\n")
-            .arg(ProgramName) +
-        QStringLiteral("       %1 login|logout --account=<name> [options]\n").arg(ProgramName);
+    m_usage = tr("Usage: %1 [--service=<url>] [--ca-file=<path>] [--tour=<dir>] [--lang=zh|en]\n"
+                 "       %1 ls [options] [FOLDER]\n"
+                 "       %1 export [options] [FOLDER]\n"
+                 "       %1 login|logout --account=<name> [options]\n")
+                  .arg(ProgramName);
     parser.setApplicationDescription(
-        QStringLiteral("Browse a Zorbel cloud drive and export its files in the standard "
-                       "extraction format.\n\n"
-                       "Without a command the window opens. The commands run without a display:\n"
-                       "  ls      list the entries of a folder, with SHA1s on request\n"
-                       "  export  write the three export files of a folder, as the window's "
-                       "folder export does\n"
-                       "  login   sign in once and keep the session in the OS keyring\n"
-                       "  logout  remove what the keyring keeps for an account\n"
-                       "\"%1 <command> --help\" shows a command's options.")
+        tr("Browse a Zorbel cloud drive and export its files in the standard extraction "
+           "format.\n\n"
+           "Without a command the window opens. The commands run without a display:\n"
+           "  ls      list the entries of a folder, with SHA1s on request\n"
+           "  export  write the three export files of a folder, as the window's folder export "
+           "does\n"
+           "  login   sign in once and keep the session in the OS keyring\n"
+           "  logout  remove what the keyring keeps for an account\n"
+           "\"%1 <command> --help\" shows a command's options.")
             .arg(ProgramName));
-    parser.addOption(HelpOption);
-    parser.addOption(VersionOption);
-    parser.addOption(ServiceOption);
-    parser.addOption(CaFileOption);
-    parser.addOption(TourOption);
+    for (const OptionText& option :
+         {HelpOption, VersionOption, ServiceOption, CaFileOption, TourOption, LanguageOption})
+        addOption(option);
     if (!parser.parse(arguments))
-        return fail(parser.errorText());
+        return fail(parseError(arguments));
+    if (!readLanguage())
+        return;
     if (parser.isSet(HelpOption))
         return;
     if (parser.isSet(VersionOption)) {
@@ -300,8 +499,7 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
         return;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unknown command \"%1\"; the commands are ls, export, login and "
-                                   "logout")
+        return fail(tr("unknown command \"%1\"; the commands are ls, export, login and logout")
                         .arg(parser.positionalArguments().first()));
     if (const QString error = readServiceOptions(parser, ServiceOption, CaFileOption,
                                                  m_window.serviceBase, m_window.caFile);
@@ -309,7 +507,7 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
         return fail(error);
     m_window.tourFolder = absolutePath(parser.value(TourOption));
     if (parser.isSet(TourOption) && m_window.tourFolder.isEmpty())
-        return fail(QStringLiteral("--tour needs a folder for the screenshots"));
+        return fail(tr("--tour needs a folder for the screenshots"));
     m_action = Action::OpenWindow;
 }
 
@@ -318,51 +516,45 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
     QCommandLineParser& parser = *m_parser;
     const QString name = subcommandName(command);
     m_helpCommand = QStringLiteral("%1 %2 --help").arg(ProgramName, name);
-    m_usage = QStringLiteral("Usage: %1 %2 --account=<name> [options]%3\n")
+    m_usage = tr("Usage: %1 %2 --account=<name> [options]%3\n")
                   .arg(ProgramName, name,
                        isFolderCommand(command) ? QStringLiteral(" [FOLDER]") : QString());
-    parser.addOption(HelpOption);
-    parser.addOption(AccountOption);
-    parser.addOption(ServiceOption);
-    parser.addOption(CaFileOption);
+    for (const OptionText& option :
+         {HelpOption, AccountOption, ServiceOption, CaFileOption, LanguageOption})
+        addOption(option);
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!isFolderCommand(command))
         return readAccountCommandOptions(command, rest);
     parser.setApplicationDescription(
         command == Subcommand::List
-            ? QStringLiteral(
-                  "Lists the entries of FOLDER on standard output: path, size in bytes,\n"
-                  "size text, pick code, time, shared, and with --sha1 the SHA1.\n"
-                  "A folder's path ends in \"/\".")
-            : QStringLiteral("Appends one section with every file of FOLDER to each of the three\n"
-                             "export files of the account (<account>.txt, <account>[贴吧+IE] .txt\n"
-                             "and <account>[贴吧+Chrome] .txt), exactly as the window's folder\n"
-                             "export does."));
-    parser.addOption(RecursiveOption);
+            ? tr("Lists the entries of FOLDER on standard output: path, size in bytes,\n"
+                 "size text, pick code, time, shared, and with --sha1 the SHA1.\n"
+                 "A folder's path ends in \"/\".")
+            : tr("Appends one section with every file of FOLDER to each of the three\n"
+                 "export files of the account (<account>.txt, <account>[贴吧+IE] .txt\n"
+                 "and <account>[贴吧+Chrome] .txt), exactly as the window's folder\n"
+                 "export does."));
+    addOption(RecursiveOption);
     if (command == Subcommand::List) {
-        parser.addOption(Sha1Option);
-        parser.addOption(FormatOption);
+        addOption(Sha1Option);
+        addOption(FormatOption);
     } else {
-        parser.addOption(OutOption);
+        addOption(OutOption);
     }
-    for (const QCommandLineOption& option :
-         {IncludeOption, ExcludeOption, MinSizeOption, MaxSizeOption, MaxDepthOption})
-        parser.addOption(option);
-    parser.addOption(KeepGoingOption);
-    parser.addOption(RefreshOption);
-    parser.addOption(ParallelOption);
-    parser.addOption(RateOption);
-    parser.addOption(SortOption);
-    parser.addOption(QuietOption);
-    parser.addPositionalArgument(
-        QStringLiteral("FOLDER"),
-        QStringLiteral("A path of folder names from the root, such as /电影/アニメ (default /), "
-                       "or a folder id such as cid:1002."),
-        QStringLiteral("[FOLDER]"));
+    for (const OptionText& option :
+         {IncludeOption, ExcludeOption, MinSizeOption, MaxSizeOption, MaxDepthOption,
+          KeepGoingOption, RefreshOption, ParallelOption, RateOption, SortOption, QuietOption})
+        addOption(option);
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 tr("A path of folder names from the root, such as /电影/アニメ "
+                                    "(default /), or a folder id such as cid:1002."),
+                                 QStringLiteral("[FOLDER]"));
 
     if (!parser.parse(rest))
-        return fail(parser.errorText());
+        return fail(parseError(rest));
+    if (!readLanguage())
+        return;
     if (parser.isSet(HelpOption))
         return;
     if (readSubcommandValues(command))
@@ -374,20 +566,22 @@ void CommandLine::readAccountCommandOptions(Subcommand command, const QStringLis
     QCommandLineParser& parser = *m_parser;
     parser.setApplicationDescription(
         command == Subcommand::Login
-            ? QStringLiteral("Signs in with the password of ZORBEL_PASSWORD or one typed on the\n"
-                             "terminal, and keeps the session cookie in the OS keyring (with\n"
-                             "--save-password the password too), so that ls and export need no\n"
-                             "password. Exits 1 when no keyring can be used.")
-            : QStringLiteral("Removes the session and the password that the OS keyring keeps for "
-                             "the\naccount at the service; done also when it keeps none."));
+            ? tr("Signs in with the password of ZORBEL_PASSWORD or one typed on the\n"
+                 "terminal, and keeps the session cookie in the OS keyring (with\n"
+                 "--save-password the password too), so that ls and export need no\n"
+                 "password. Exits 1 when no keyring can be used.")
+            : tr("Removes the session and the password that the OS keyring keeps for the\n"
+                 "account at the service; done also when it keeps none."));
     if (command == Subcommand::Login)
-        parser.addOption(SavePasswordOption);
+        addOption(SavePasswordOption);
     if (!parser.parse(arguments))
-        return fail(parser.errorText());
+        return fail(parseError(arguments));
+    if (!readLanguage())
+        return;
     if (parser.isSet(HelpOption))
         return;
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("%1 takes no FOLDER, not \"%2\"")
+        return fail(tr("%1 takes no FOLDER, not \"%2\"")
                         .arg(subcommandName(command), parser.positionalArguments().first()));
     m_subcommand.savePassword = command == Subcommand::Login && parser.isSet(SavePasswordOption);
     if (readAccountAndService(command))
@@ -401,7 +595,7 @@ bool CommandLine::readAccountAndService(Subcommand command)
     options.command = command;
     options.account = valueOrDefault(parser, AccountOption, AccountVariable);
     if (options.account.isEmpty()) {
-        fail(QStringLiteral("%1 needs --account=<name> (or the environment variable %2)")
+        fail(tr("%1 needs --account=<name> (or the environment variable %2)")
                  .arg(subcommandName(command), QLatin1String(AccountVariable)));
         return false;
     }
@@ -432,7 +626,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
     bool isNumber = false;
     options.parallel = parser.value(ParallelOption).toInt(&isNumber);
     if (!isNumber || options.parallel < 1 || options.parallel > RequestsInFlightLimit) {
-        fail(QStringLiteral("--parallel needs a number from 1 to %1, not \"%2\"")
+        fail(tr("--parallel needs a number from 1 to %1, not \"%2\"")
                  .arg(RequestsInFlightLimit)
                  .arg(parser.value(ParallelOption)));
         return false;
@@ -442,9 +636,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
         const QString rate = parser.value(RateOption);
         options.rate = rate.toDouble(&isNumber);
         if (!isNumber || !std::isfinite(options.rate) || options.rate <= 0) {
-            fail(QStringLiteral("--rate needs a positive number of requests per second, not "
-                                "\"%1\"")
-                     .arg(rate));
+            fail(tr("--rate needs a positive number of requests per second, not \"%1\"").arg(rate));
             return false;
         }
     }
@@ -454,8 +646,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
         std::find_if(SortChoices.begin(), SortChoices.end(),
                      [&](const SortChoice& c) { return sort == QLatin1String(c.name); });
     if (choice == SortChoices.end()) {
-        fail(QStringLiteral("--sort needs name, size or time, with or without -asc, not \"%1\"")
-                 .arg(sort));
+        fail(tr("--sort needs name, size or time, with or without -asc, not \"%1\"").arg(sort));
         return false;
     }
     options.sortOrder = choice->order;
@@ -463,7 +654,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
     const QString format =
         command == Subcommand::List ? parser.value(FormatOption) : QStringLiteral("tsv");
     if (format != QLatin1String("tsv") && format != QLatin1String("json")) {
-        fail(QStringLiteral("--format needs tsv or json, not \"%1\"").arg(format));
+        fail(tr("--format needs tsv or json, not \"%1\"").arg(format));
         return false;
     }
     options.format = format == QLatin1String("json") ? OutputFormat::Json : OutputFormat::Tsv;
@@ -476,7 +667,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
     if (command == Subcommand::Export) {
         options.outFolder = absolutePath(parser.value(OutOption));
         if (parser.isSet(OutOption) && options.outFolder.isEmpty()) {
-            fail(QStringLiteral("--out needs a folder"));
+            fail(tr("--out needs a folder"));
             return false;
         }
     }
@@ -486,7 +677,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
-        fail(QStringLiteral("one FOLDER at most, not %1: \"%2\"")
+        fail(tr("one FOLDER at most, not %1: \"%2\"")
                  .arg(positional.size())
                  .arg(positional.join(QStringLiteral("\" \""))));
         return false;
@@ -494,8 +685,7 @@ bool CommandLine::readSubcommandValues(Subcommand command)
     if (!positional.isEmpty())
         options.folder = positional.first();
     if (!isFolderArgument(options.folder)) {
-        fail(QStringLiteral("\"%1\" is no folder id: write cid: and the folder's digits, such as "
-                            "cid:1002")
+        fail(tr("\"%1\" is no folder id: write cid: and the folder's digits, such as cid:1002")
                  .arg(options.folder));
         return false;
     }
@@ -529,7 +719,7 @@ bool CommandLine::readFilter()
         }
     }
     if (filter.minSize && filter.maxSize && *filter.minSize > *filter.maxSize) {
-        fail(QStringLiteral("--min-size=%1 is above --max-size=%2, so no file could be taken")
+        fail(tr("--min-size=%1 is above --max-size=%2, so no file could be taken")
                  .arg(parser.value(MinSizeOption), parser.value(MaxSizeOption)));
         return false;
     }
@@ -539,12 +729,11 @@ bool CommandLine::readFilter()
     bool isNumber = false;
     const int depth = depthText.toInt(&isNumber);
     if (!isNumber || depth < 0) {
-        fail(QStringLiteral("--max-depth needs a number of folders, 0 or more, not \"%1\"")
-                 .arg(depthText));
+        fail(tr("--max-depth needs a number of folders, 0 or more, not \"%1\"").arg(depthText));
         return false;
     }
     if (!parser.isSet(RecursiveOption)) {
-        fail(QStringLiteral("--max-depth=%1 needs --recursive").arg(depthText));
+        fail(tr("--max-depth=%1 needs --recursive").arg(depthText));
         return false;
     }
     filter.maxDepth = depth;
@@ -554,8 +743,8 @@ bool CommandLine::readFilter()
 int CommandLine::print() const
 {
     if (!m_error.isEmpty()) {
-        QTextStream(stderr) << ProgramName << ": " << m_error << "\n\"" << m_helpCommand
-                            << "\" shows how to use it.\n";
+        Say(m_error);
+        Say(tr("\"%1\" shows how to use it.").arg(m_helpCommand));
         return 2;
     }
     QTextStream out(stdout);

@@ -5,6 +5,7 @@
 #include "platform/HttpTransport.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -58,12 +59,15 @@ inline constexpr char AccountVariable[] = "ZORBEL_ACCOUNT";
 inline constexpr char ServiceVariable[] = "ZORBEL_SERVICE";
 
 /** The program's command line: "zorbel-extract [--service=URL] [--ca-file=PATH] [--tour=DIR]"
- *  opens the window, "zorbel-extract ls|export [options] [FOLDER]" and
- *  "zorbel-extract login|logout [options]" run a subcommand without one. Reading it needs no
- * application object, so the program can choose which one to create; printing help or an error
- * needs a QCoreApplication. */
+ *  opens the window (each form also takes --lang=zh|en, which the program reads before this),
+ * "zorbel-extract ls|export [options] [FOLDER]" and "zorbel-extract login|logout [options]" run a
+ * subcommand without one. Reading it needs no application object, so the program can choose which
+ * one to create; its texts are in the language of the application's translators when it is read,
+ * and printing needs that application. */
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class Action
     {
@@ -84,7 +88,8 @@ public:
     const QString& usageError() const { return m_error; }
 
     /** Prints the help or version text to standard output, or the usage error to standard
-     *  error; returns the exit code: 0, or 2 for a usage error. */
+     *  error in the command line's voice (Voice.h); returns the exit code: 0, or 2 for a usage
+     *  error. */
     int print() const;
 
 private:
@@ -95,13 +100,18 @@ private:
     void readAccountCommandOptions(Subcommand command, const QStringList& arguments);
     bool readAccountAndService(Subcommand command);
     void fail(const QString& error);
+    void addOption(const QCommandLineOption& option);
+    QString parseError(const QStringList& arguments) const;
+    QString unknownOptionError(const QString& typed, const QString& name) const;
+    bool readLanguage();
 
     Action m_action = Action::Print;
     WindowOptions m_window;
     SubcommandOptions m_subcommand;
     std::unique_ptr<QCommandLineParser> m_parser;
-    QString m_usage;       // the usage line of the help shown
-    QString m_helpCommand; // the command that shows the help of what was asked for
-    QString m_error;       // a usage error, when there is one
+    QList<QCommandLineOption> m_options; // those the parser knows
+    QString m_usage;                     // the usage line of the help shown
+    QString m_helpCommand;               // the command that shows the help of what was asked for
+    QString m_error;                     // a usage error, when there is one
     bool m_version = false;
 };

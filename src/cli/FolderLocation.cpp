@@ -5,6 +5,7 @@
 #include "browser/ListingRows.h"
 #include "export/FolderExport.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -38,7 +39,8 @@ std::optional<QString> ResolveFolder(const QString& folder, const QString& sortO
             return std::nullopt;
         const QString parent = shown(steps.first(step));
         if (!listing.failure.isEmpty()) {
-            problem = QStringLiteral("cannot list \"%1\": %2").arg(parent, listing.failure);
+            problem = QCoreApplication::translate("FolderLocation", "cannot list \"%1\": %2")
+                          .arg(parent, listing.failure);
             return std::nullopt;
         }
         QStringList matches;
@@ -48,12 +50,14 @@ std::optional<QString> ResolveFolder(const QString& folder, const QString& sortO
                 matches.append(entry.columns.value(ColumnIndex(Column::Id)));
         }
         if (matches.isEmpty()) {
-            problem = QStringLiteral("no folder \"%1\" in \"%2\"").arg(steps[step], parent);
+            problem = QCoreApplication::translate("FolderLocation", "no folder \"%1\" in \"%2\"")
+                          .arg(steps[step], parent);
             return std::nullopt;
         }
         if (matches.size() > 1) {
-            problem = QStringLiteral("\"%1\" holds %2 folders named \"%3\" (%4%5); name one by "
-                                     "its id")
+            problem = QCoreApplication::translate(
+                          "FolderLocation",
+                          "\"%1\" holds %2 folders named \"%3\" (%4%5); name one by its id")
                           .arg(parent)
                           .arg(matches.size())
                           .arg(steps[step], FolderIdPrefix,

@@ -1,5 +1,6 @@
 #include "Interrupt.h"
 
+#include "Voice.h"
 #include "platform/CancelToken.h"
 
 #include <QByteArray>
@@ -52,8 +53,7 @@ void onInterrupt(int)
 
 void CatchInterrupt()
 {
-    g_interruptedLine =
-        (QStringLiteral("zorbel-extract: ") + InterruptedMessage() + u'\n').toLocal8Bit();
+    g_interruptedLine = (InVoice(InterruptedMessage()) + u'\n').toLocal8Bit();
     struct sigaction action = {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);

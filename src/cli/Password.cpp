@@ -1,8 +1,10 @@
 #include "Password.h"
 
 #include "Interrupt.h"
+#include "Voice.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QTextStream>
 #include <termios.h>
 #include <unistd.h>
@@ -63,12 +65,13 @@ std::optional<QString> ReadPassword(const QString& account, QString& problem)
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
     if (!isatty(STDIN_FILENO)) {
-        problem = QStringLiteral("no password: set the environment variable %1, or run the "
-                                 "command on a terminal to type it")
+        problem = QCoreApplication::translate("Password",
+                                              "no password: set the environment variable %1, or "
+                                              "run the command on a terminal to type it")
                       .arg(QLatin1String(PasswordVariable));
         return std::nullopt;
     }
-    QTextStream(stderr) << "Password for " << account << ": " << Qt::flush;
+    Ask(QCoreApplication::translate("Password", "password for %1: ").arg(account));
     std::optional<QByteArray> typed;
     {
         const HiddenInput hidden;
@@ -76,13 +79,13 @@ std::optional<QString> ReadPassword(const QString& account, QString& problem)
     }
     if (!typed) {
         QTextStream(stderr) << '\n';
-        problem = QStringLiteral("no password typed");
+        problem = QCoreApplication::translate("Password", "no password typed");
         return std::nullopt;
     }
     if (typed->endsWith('\r'))
         typed->chop(1);
     if (typed->isEmpty()) {
-        problem = QStringLiteral("no password typed");
+        problem = QCoreApplication::translate("Password", "no password typed");
         return std::nullopt;
     }
     return QString::fromLocal8Bit(*typed);

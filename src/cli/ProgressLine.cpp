@@ -1,5 +1,7 @@
 #include "ProgressLine.h"
 
+#include "Voice.h"
+
 #include <QTextStream>
 #include <unistd.h>
 
@@ -17,12 +19,12 @@ ProgressLine::ProgressLine(bool quiet) : m_quiet(quiet), m_terminal(isatty(STDER
 
 QString ProgressLine::text(const ExportCounts& counts) const
 {
-    return QStringLiteral("folders %1, files %2, pages %3 / %4, %5 s")
-        .arg(counts.foldersWalked)
-        .arg(counts.filesFound)
-        .arg(counts.pagesFetched)
-        .arg(counts.pagesToFetch)
-        .arg(double(m_clock.elapsed()) / 1000.0, 0, 'f', 1);
+    return InVoice(tr("folders %1, files %2, pages %3 / %4, %5 s")
+                       .arg(counts.foldersWalked)
+                       .arg(counts.filesFound)
+                       .arg(counts.pagesFetched)
+                       .arg(counts.pagesToFetch)
+                       .arg(double(m_clock.elapsed()) / 1000.0, 0, 'f', 1));
 }
 
 void ProgressLine::report(const ExportCounts& counts)

@@ -2,14 +2,17 @@
 
 #include "export/ExportProgress.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 
-/** A command's progress on standard error: folders walked, files found, pages fetched and the
- *  time taken. On a terminal one line rewritten in place (a few times a second); otherwise a
- *  plain line at most once a second. Silent when quiet. */
+/** A command's progress on standard error, in the command line's voice: folders walked, files
+ * found, pages fetched and the time taken. On a terminal one line rewritten in place (a few times a
+ * second); otherwise a plain line at most once a second. Silent when quiet. */
 class ProgressLine final : public ExportProgress
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressLine)
+
 public:
     explicit ProgressLine(bool quiet);
 

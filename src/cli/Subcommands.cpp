@@ -6,17 +6,16 @@
 #include "ListingOutput.h"
 #include "OutFolder.h"
 #include "ProgressLine.h"
+#include "Voice.h"
 #include "browser/KeptLogin.h"
 #include "export/ExtractionFiles.h"
 #include "export/FolderExport.h"
-#include "platform/Desktop.h"
 #include "service/endpoints.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace {
 
@@ -36,9 +35,9 @@ int interrupted()
 // One line per path a keep-going walk left out; the exit code that says whether there were any.
 int tellSkipped(const QList<SkippedPath>& skipped)
 {
-    QTextStream err(stderr);
     for (const SkippedPath& path : skipped)
-        err << "zorbel-extract: skipped " << path.path << ": " << path.reason << Qt::endl;
+        Say(QCoreApplication::translate("Subcommands", "skipped %1: %2")
+                .arg(path.path, path.reason));
     return skipped.isEmpty() ? 0 : SomethingSkipped;
 }
 
@@ -131,15 +130,13 @@ int listFolder(const SubcommandOptions& options, const CommandSession& session)
     if (walk.folderMissing)
         return fail(QCoreApplication::translate("Subcommands", "no folder with id %1")
                         .arg(scope->query.folderId));
-    if (!walk.failure.isEmpty()) {
-        CurrentDesktop().showMessage(walk.failure, QStringLiteral("提示"),
-                                     Desktop::Icon::Information);
-        return Failed;
-    }
+    if (!walk.failure.isEmpty())
+        return fail(walk.failure);
     QFile out;
     const QByteArray text = FormatListing(walk.files, sha1s, options.sha1, options.format);
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(text) != text.size() || !out.flush())
-        return fail(QStringLiteral("cannot write the listing: %1").arg(out.errorString()));
+        return fail(QCoreApplication::translate("Subcommands", "cannot write the listing: %1")
+                        .arg(out.errorString()));
     return tellSkipped(walk.skipped);
 }
 
@@ -163,10 +160,10 @@ int exportFolder(const SubcommandOptions& options, const CommandSession& session
         return Failed;
     exitCode = tellSkipped(report.skipped);
     if (!options.quiet) {
-        QTextStream(stderr) << "zorbel-extract: wrote " << report.rowsWritten
-                            << " rows to each of the three export files in "
-                            << QDir::toNativeSeparators(QFileInfo(report.plainFile).path())
-                            << Qt::endl;
+        Say(QCoreApplication::translate("Subcommands",
+                                        "wrote %1 rows to each of the three export files in %2")
+                .arg(report.rowsWritten)
+                .arg(QDir::toNativeSeparators(QFileInfo(report.plainFile).path())));
     }
     return exitCode;
 }
@@ -192,13 +189,15 @@ bool prepareOutFolder(const SubcommandOptions& options, OutFolder& outFolder)
 
 int ReportProblem(const QString& problem, int exitCode)
 {
-    QTextStream(stderr) << "zorbel-extract: " << problem << Qt::endl;
+    Say(problem);
     return exitCode;
 }
 
 int RunSubcommand(const SubcommandOptions& options)
 {
     CatchInterrupt();
+    // Messages the window shows in a box are said in the command line's voice.
+    const VoiceDesktop desktop;
     if (!options.serviceBase.isEmpty())
         SetServiceBase(options.serviceBase);
     SetTrustedCertificateFile(options.caFile);

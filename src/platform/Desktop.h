@@ -5,8 +5,8 @@
 
 /** The desktop facilities the program uses: message boxes, the clipboard and
  *  opening a target with its default handler. One instance is current for the
- *  whole process: the window installs the one on Qt Widgets, tests and the
- *  tour a recording one. */
+ *  whole process: the window installs the one on Qt Widgets, the commands one
+ *  that says messages on standard error, tests and the tour a recording one. */
 class Desktop
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "CaseName.h"
 #include "ScopedEnvironment.h"
+#include "language/Language.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -15,7 +16,15 @@ QStringList withProgramName(QStringList arguments)
     return arguments;
 }
 
-TEST(CommandLineTest, WithoutACommandOpensTheWindowWithItsOptions)
+// The command line's texts are English at their source; the test binary speaks Chinese.
+class CommandLineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { UseLanguage(Language::English); }
+    void TearDown() override { UseLanguage(Language::Chinese); }
+};
+
+TEST_F(CommandLineTest, WithoutACommandOpensTheWindowWithItsOptions)
 {
     const CommandLine line(
         withProgramName({"--service=http://127.0.0.1:8123", "--tour", "/tmp/t"}));
@@ -24,7 +33,7 @@ TEST(CommandLineTest, WithoutACommandOpensTheWindowWithItsOptions)
     EXPECT_EQ(line.windowOptions().tourFolder, "/tmp/t");
 }
 
-TEST(CommandLineTest, AnAddressThatIsNoServiceBaseIsAUsageError)
+TEST_F(CommandLineTest, AnAddressThatIsNoServiceBaseIsAUsageError)
 {
     for (const char* base : {"127.0.0.1:8123", "ftp://127.0.0.1", "http://127.0.0.1/api"}) {
         const CommandLine window(withProgramName({QStringLiteral("--service=") + base}));
@@ -35,7 +44,7 @@ TEST(CommandLineTest, AnAddressThatIsNoServiceBaseIsAUsageError)
     }
 }
 
-TEST(CommandLineTest, HttpsServiceAndAReadableCaFileAreTaken)
+TEST_F(CommandLineTest, HttpsServiceAndAReadableCaFileAreTaken)
 {
     const QString caFile = QCoreApplication::applicationFilePath();
     const CommandLine window(withProgramName(
@@ -49,7 +58,7 @@ TEST(CommandLineTest, HttpsServiceAndAReadableCaFileAreTaken)
     EXPECT_EQ(list.subcommandOptions().caFile, caFile);
 }
 
-TEST(CommandLineTest, AnUnreadableCaFileIsAUsageError)
+TEST_F(CommandLineTest, AnUnreadableCaFileIsAUsageError)
 {
     const QString missing = QCoreApplication::applicationFilePath() + QStringLiteral(".missing");
     EXPECT_EQ(CommandLine(withProgramName({QStringLiteral("--ca-file=") + missing})).action(),
@@ -152,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 // A rate must be a positive number: anything else is a usage error naming the value.
-TEST(CommandLineTest, RateThatIsNoPositiveNumberIsAUsageError)
+TEST_F(CommandLineTest, RateThatIsNoPositiveNumberIsAUsageError)
 {
     for (const char* rate : {"0", "-2", "0.0", "fast", "1/s", "nan", "inf", ""}) {
         for (const char* command : {"ls", "export"}) {
@@ -167,7 +176,7 @@ TEST(CommandLineTest, RateThatIsNoPositiveNumberIsAUsageError)
     }
 }
 
-TEST(CommandLineTest, ReadsTheFilterOfBothCommands)
+TEST_F(CommandLineTest, ReadsTheFilterOfBothCommands)
 {
     for (const char* command : {"ls", "export"}) {
         const CommandLine line(withProgramName(
@@ -194,7 +203,7 @@ struct UsageErrorCase
     const char* message; // what the error says, naming the value
 };
 
-class UsageErrorTest : public ::testing::TestWithParam<UsageErrorCase>
+class UsageErrorTest : public CommandLineTest, public ::testing::WithParamInterface<UsageErrorCase>
 {
 };
 
@@ -215,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageErrorCase{"NoAccount", {"ls"}, "ls needs --account=<name>"},
         UsageErrorCase{"OptionOfTheOtherCommand",
                        {"export", "--account=demo", "--sha1"},
-                       "Unknown option 'sha1'"},
+                       "unknown option --sha1"},
         UsageErrorCase{"TooManyInFlight",
                        {"ls", "--account=demo", "--parallel=17"},
                        "--parallel needs a number from 1 to 16"},
@@ -261,8 +270,40 @@ INSTANTIATE_TEST_SUITE_P(
                        "not \"two\""}),
     CaseName());
 
+// The parser's refusals read as the other usage errors; an unknown option names the command's
+// closest one when it is a slip of the keys away, and --lang takes zh or en alone.
+TEST_F(CommandLineTest, ParserErrorsAreWordedAsTheOthers)
+{
+    const struct
+    {
+        QStringList arguments;
+        const char* error;
+    } cases[] = {
+        {{"ls", "--acount=demo"}, "unknown option --acount; did you mean --account?"},
+        {{"export", "--account=a", "--quite"}, "unknown option --quite; did you mean --quiet?"},
+        {{"ls", "-Recursive", "--account=a"},
+         "unknown option -Recursive; did you mean --recursive?"},
+        {{"--servce=http://127.0.0.1:1"}, "unknown option --servce; did you mean --service?"},
+        {{"logout", "--account=a", "--save-pasword"}, "unknown option --save-pasword"},
+        {{"ls", "--account=a", "-x"}, "unknown option -x"},
+        {{"ls", "--account"}, "--account needs a value: --account=<name>"},
+        {{"ls", "--account=a", "--recursive=yes"}, "--recursive takes no value, not \"yes\""},
+        {{"ls", "--account=a", "--lang=fr"}, "--lang needs zh or en, not \"fr\""},
+        {{"--lang", "zh", "--lang", "EN"}, "--lang needs zh or en, not \"EN\""},
+    };
+    for (const auto& c : cases) {
+        const CommandLine line(withProgramName(c.arguments));
+        EXPECT_EQ(line.action(), CommandLine::Action::Print) << c.error;
+        EXPECT_EQ(line.usageError(), QString::fromUtf8(c.error));
+    }
+    EXPECT_EQ(CommandLine(withProgramName({"--lang=zh"})).action(),
+              CommandLine::Action::OpenWindow);
+    EXPECT_EQ(CommandLine(withProgramName({"login", "--account=a", "--lang", "en"})).action(),
+              CommandLine::Action::RunSubcommand);
+}
+
 // ZORBEL_ACCOUNT and ZORBEL_SERVICE stand in for options not given; a given option wins.
-TEST(CommandLineTest, EnvironmentGivesAccountAndServiceDefaults)
+TEST_F(CommandLineTest, EnvironmentGivesAccountAndServiceDefaults)
 {
     const ScopedEnvironment account(AccountVariable, "张三");
     const ScopedEnvironment service(ServiceVariable, "http://127.0.0.1:7");

@@ -80,11 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
                  Stream::Err,
                  "no password: set the environment variable ZORBEL_PASSWORD"},
         ExitCase{"LoginRefused",
-                 {"ls", "--account=demo"},
+                 {"ls", "--account=demo", "--lang=zh"},
                  QStringLiteral("wrong"),
                  1,
                  Stream::Err,
-                 "^错误: 登陆失败！请确认账户和密码\n$"},
+                 "^zorbel-extract: 登陆失败！请确认账户和密码\n$"},
         ExitCase{"MissingStep",
                  {"ls", "--account=demo", "--quiet", "/我的文档/工作/nope/x"},
                  Password,
@@ -119,11 +119,11 @@ INSTANTIATE_TEST_SUITE_P(
                  Stream::Err,
                  "cannot remove what is kept for demo: the keyring cannot be used"},
         ExitCase{"UnusableAccount",
-                 {"export", "--account=../demo"},
+                 {"export", "--account=../demo", "--lang=zh"},
                  Password,
                  1,
                  Stream::Err,
-                 "^错误: 账号不能用作导出文件名"}),
+                 "^zorbel-extract: 账号不能用作导出文件名"}),
     CaseName());
 
 // Nothing is sent without a password: the refusal comes before the sign-in.
@@ -144,14 +144,14 @@ TEST_F(ProgramExitTest, FetchFailingAfterItsRetriesExitsWithOne)
     busy.retryAfter = "0";
     service.setFault(DemoService::Endpoint::Files, busy);
 
-    const ProgramRun run = RunProgram(
-        {"ls", "--account=demo", "--quiet", "cid:1001", "--service=" + service.baseUrl()},
-        Password);
+    const ProgramRun run = RunProgram({"ls", "--account=demo", "--quiet", "--lang=zh", "cid:1001",
+                                       "--service=" + service.baseUrl()},
+                                      Password);
 
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(QString::fromUtf8(run.err).contains(
-        QRegularExpression(QStringLiteral("^提示: 无法读取.*503.*多次重试后仍然失败"))))
+        QRegularExpression(QStringLiteral("^zorbel-extract: 无法读取.*503.*多次重试后仍然失败"))))
         << run.err.constData();
     EXPECT_EQ(listingTargets().size(), 4) << "one try and three more";
 }

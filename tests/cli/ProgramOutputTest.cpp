@@ -130,8 +130,8 @@ TEST_F(ProgramOutputTest, ListsANestedFolderAsTsvAndJson)
     // listing pages and eight download pages (a slow run shows more lines, never one going back).
     const QStringList lines = QString::fromUtf8(tsv.err).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_TRUE(lines.last().contains(
-        QRegularExpression(QStringLiteral("^folders 4, files 8, pages 13 / 13, [0-9.]+ s$"))))
+    EXPECT_TRUE(lines.last().contains(QRegularExpression(
+        QStringLiteral("^zorbel-extract: folders 4, files 8, pages 13 / 13, [0-9.]+ s$"))))
         << tsv.err.constData();
     int pagesShown = 0;
     for (const QString& line : lines) {
