@@ -58,9 +58,8 @@ std::optional<QString> ResolveFolder(const QString& folder, const QString& sortO
             problem = QCoreApplication::translate(
                           "FolderLocation",
                           "\"%1\" holds %2 folders named \"%3\" (%4%5); name one by its id")
-                          .arg(parent)
-                          .arg(matches.size())
-                          .arg(steps[step], FolderIdPrefix,
+                          // One arg() for all: a folder name holding "%3" stays as it is.
+                          .arg(parent, QString::number(matches.size()), steps[step], FolderIdPrefix,
                                matches.join(QStringLiteral(", ") + FolderIdPrefix));
             return std::nullopt;
         }
