@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -158,7 +159,7 @@ TEST_F(WindowTest, NoTwoControlsOverlap)
 TEST_F(WindowTest, HasTitleIconAndInitialClientArea)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorbel 提取助手"));
-    window->show();
+    window->layout()->activate();
     EXPECT_EQ(clientArea().size(), QSize(928, 607));
     const QList<QSize> sizes = window->windowIcon().availableSizes();
     for (int side : {16, 24, 32, 48})
@@ -167,7 +168,7 @@ TEST_F(WindowTest, HasTitleIconAndInitialClientArea)
 
 TEST_F(WindowTest, ListFollowsTheWindowButStopsShortOfTheSideControls)
 {
-    window->show();
+    showLaidOut();
     auto& list = control<QTreeWidget>("ListView1");
     EXPECT_EQ(list.geometry(), QRect(8, 56, 913, 545));
 
