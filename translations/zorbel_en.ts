@@ -381,6 +381,10 @@ Pages fetched: %3</translation>
         <source>%1 is &quot;%2&quot; (expected &quot;%3&quot;)</source>
         <translation>%1 is &quot;%2&quot; (expected &quot;%3&quot;)</translation>
     </message>
+    <message>
+        <source>the folder just left is the current row</source>
+        <translation>the folder just left is the current row</translation>
+    </message>
 </context>
 <context>
     <name>WaitDialog</name>

@@ -381,6 +381,10 @@
         <source>%1 is &quot;%2&quot; (expected &quot;%3&quot;)</source>
         <translation>%1 为“%2”（应为“%3”）</translation>
     </message>
+    <message>
+        <source>the folder just left is the current row</source>
+        <translation>刚离开的目录是当前行</translation>
+    </message>
 </context>
 <context>
     <name>WaitDialog</name>

@@ -217,7 +217,9 @@ void Tour::goUp()
     expectText("Text8", QStringLiteral("/0"));
     expectText("Text7", QString());
     expectText("Text5", QStringLiteral("0"));
-    expect(rowNamed(folderRowName(PhotosFolder)) != nullptr, tr("the root folder is listed again"));
+    QTreeWidgetItem* left = rowNamed(folderRowName(PhotosFolder));
+    expect(left != nullptr, tr("the root folder is listed again"));
+    expect(left && list().currentItem() == left, tr("the folder just left is the current row"));
 }
 
 void Tour::sharedCategory()
