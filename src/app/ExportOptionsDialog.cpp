@@ -1,6 +1,7 @@
 #include "ExportOptionsDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -25,15 +26,19 @@ QString problemText(const QString& value, FilterProblem problem)
 {
     switch (problem) {
     case FilterProblem::EmptyPattern:
-        return QStringLiteral("“%1”不是模式").arg(value);
+        return QCoreApplication::translate("ExportOptionsDialog", "“%1”不是模式").arg(value);
     case FilterProblem::UnclosedClass:
-        return QStringLiteral("“%1”中的 [ 缺少对应的 ]").arg(value);
+        return QCoreApplication::translate("ExportOptionsDialog", "“%1”中的 [ 缺少对应的 ]")
+            .arg(value);
     case FilterProblem::NotASize:
-        return QStringLiteral("“%1”不是大小：请写字节数，或加 K、M、G、T（按 1024 进位），"
-                              "如 700M、1.5G")
+        return QCoreApplication::translate(
+                   "ExportOptionsDialog",
+                   "“%1”不是大小：请写字节数，或加 K、M、G、T（按 1024 进位），"
+                   "如 700M、1.5G")
             .arg(value);
     case FilterProblem::SizeTooLarge:
-        return QStringLiteral("“%1”超出了文件可能的大小").arg(value);
+        return QCoreApplication::translate("ExportOptionsDialog", "“%1”超出了文件可能的大小")
+            .arg(value);
     case FilterProblem::None:
         break;
     }
@@ -76,13 +81,13 @@ QString folderProblem(const QString& folder)
 {
     const QFileInfo info(folder);
     if (folder.isEmpty())
-        return QStringLiteral("请选择导出文件夹");
+        return QCoreApplication::translate("ExportOptionsDialog", "请选择导出文件夹");
     if (!info.exists())
-        return QStringLiteral("文件夹不存在");
+        return QCoreApplication::translate("ExportOptionsDialog", "文件夹不存在");
     if (!info.isDir())
-        return QStringLiteral("这不是文件夹");
+        return QCoreApplication::translate("ExportOptionsDialog", "这不是文件夹");
     if (!info.isWritable())
-        return QStringLiteral("无法写入这个文件夹");
+        return QCoreApplication::translate("ExportOptionsDialog", "无法写入这个文件夹");
     return {};
 }
 
@@ -92,36 +97,34 @@ ExportOptionsDialog::ExportOptionsDialog(const ExportOptions& options, QWidget* 
     : QDialog(parent), m_options(options)
 {
     setObjectName(QStringLiteral("ExportOptionsDialog"));
-    setWindowTitle(QStringLiteral("导出选项"));
+    setWindowTitle(tr("导出选项"));
     auto* grid = new QGridLayout(this);
     grid->setColumnMinimumWidth(ProblemColumn, 200);
-    m_includeField = addField("IncludePatterns", QStringLiteral("只导出"), options.includePatterns,
-                              QStringLiteral("如 *.mkv; 工作/**/*.pdf，以 ; 分隔"));
-    m_excludeField = addField("ExcludePatterns", QStringLiteral("不导出"), options.excludePatterns,
-                              QStringLiteral("如 临时/; *.tmp"));
-    m_minSizeField =
-        addField("MinSize", QStringLiteral("最小"), options.minSize, QStringLiteral("如 700M"));
-    m_maxSizeField =
-        addField("MaxSize", QStringLiteral("最大"), options.maxSize, QStringLiteral("如 4.5G"));
+    m_includeField = addField("IncludePatterns", tr("只导出"), options.includePatterns,
+                              tr("如 *.mkv; 工作/**/*.pdf，以 ; 分隔"));
+    m_excludeField =
+        addField("ExcludePatterns", tr("不导出"), options.excludePatterns, tr("如 临时/; *.tmp"));
+    m_minSizeField = addField("MinSize", tr("最小"), options.minSize, tr("如 700M"));
+    m_maxSizeField = addField("MaxSize", tr("最大"), options.maxSize, tr("如 4.5G"));
     m_folderField =
-        addField("ExportFolder", QStringLiteral("导出到"),
+        addField("ExportFolder", tr("导出到"),
                  options.folder.isEmpty() ? QDir::currentPath() : options.folder, QString());
-    auto* browse = new QPushButton(QStringLiteral("浏览…"), this);
+    auto* browse = new QPushButton(tr("浏览…"), this);
     browse->setObjectName(QStringLiteral("BrowseExportFolder"));
     grid->addWidget(browse, grid->rowCount() - 1, ButtonColumn);
     connect(browse, &QPushButton::clicked, this, &ExportOptionsDialog::browseFolder);
 
-    m_keepGoingBox = new QCheckBox(QStringLiteral("跳过无法获取的文件"), this);
+    m_keepGoingBox = new QCheckBox(tr("跳过无法获取的文件"), this);
     m_keepGoingBox->setObjectName(QStringLiteral("KeepGoing"));
     m_keepGoingBox->setChecked(options.keepGoing);
     grid->addWidget(m_keepGoingBox, grid->rowCount(), FieldColumn, 1, 3);
     connect(m_keepGoingBox, &QCheckBox::toggled, this, &ExportOptionsDialog::check);
 
-    auto* syntax = new QLabel(
-        QStringLiteral("模式比对目录下的路径，不分大小写：* 不跨目录，** 跨目录，? 一个字符，"
-                       "[...] 其中一个字符；不含 / 的模式比对文件名，以 / 结尾的模式指目录。"
-                       "大小可加 K、M、G、T，含边界。"),
-        this);
+    auto* syntax =
+        new QLabel(tr("模式比对目录下的路径，不分大小写：* 不跨目录，** 跨目录，? 一个字符，"
+                      "[...] 其中一个字符；不含 / 的模式比对文件名，以 / 结尾的模式指目录。"
+                      "大小可加 K、M、G、T，含边界。"),
+                   this);
     syntax->setWordWrap(true);
     grid->addWidget(syntax, grid->rowCount(), CaptionColumn, 1, 4);
 
@@ -155,8 +158,8 @@ QLineEdit* ExportOptionsDialog::addField(const char* name, const QString& captio
 
 void ExportOptionsDialog::browseFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("选择导出文件夹"),
-                                                             m_folderField->text());
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, tr("选择导出文件夹"), m_folderField->text());
     if (!folder.isEmpty())
         m_folderField->setText(QDir::toNativeSeparators(folder));
 }
@@ -199,7 +202,8 @@ QList<ExportOptionProblem> ReadExportOptions(ExportOptions& options)
     filter.minSize = readSize(options.minSize, minProblem);
     filter.maxSize = readSize(options.maxSize, maxProblem);
     if (filter.minSize && filter.maxSize && *filter.minSize > *filter.maxSize)
-        maxProblem = QStringLiteral("小于最小值 %1").arg(options.minSize.trimmed());
+        maxProblem = QCoreApplication::translate("ExportOptionsDialog", "小于最小值 %1")
+                         .arg(options.minSize.trimmed());
 
     const ExportOptionProblem checked[] = {
         {&ExportOptions::includePatterns, includeProblem},
@@ -227,12 +231,16 @@ QString FilterSummary(const ExportOptions& options)
     };
     QStringList parts;
     if (!filter.includes.isEmpty())
-        parts.append(QStringLiteral("只导出 ") + texts(filter.includes));
+        parts.append(QCoreApplication::translate("ExportOptionsDialog", "只导出 %1")
+                         .arg(texts(filter.includes)));
     if (!filter.excludes.isEmpty())
-        parts.append(QStringLiteral("不导出 ") + texts(filter.excludes));
+        parts.append(QCoreApplication::translate("ExportOptionsDialog", "不导出 %1")
+                         .arg(texts(filter.excludes)));
     if (filter.minSize)
-        parts.append(QStringLiteral("至少 ") + options.minSize.trimmed());
+        parts.append(QCoreApplication::translate("ExportOptionsDialog", "至少 %1")
+                         .arg(options.minSize.trimmed()));
     if (filter.maxSize)
-        parts.append(QStringLiteral("至多 ") + options.maxSize.trimmed());
-    return parts.join(QStringLiteral("；"));
+        parts.append(QCoreApplication::translate("ExportOptionsDialog", "至多 %1")
+                         .arg(options.maxSize.trimmed()));
+    return parts.join(QCoreApplication::translate("ExportOptionsDialog", "；"));
 }

@@ -39,6 +39,8 @@ QList<ExportOptionProblem> ReadExportOptions(ExportOptions& options);
  *  disabled until none is left. */
 class ExportOptionsDialog final : public QDialog
 {
+    Q_OBJECT
+
 public:
     ExportOptionsDialog(const ExportOptions& options, QWidget* parent);
 

@@ -18,7 +18,7 @@ void ExportProgressDialog::report(const ExportCounts& counts)
         m_dialog = new QProgressDialog(m_parent);
         m_dialog->setObjectName(QStringLiteral("ExportProgress"));
         m_dialog->setWindowTitle(m_title);
-        m_dialog->setCancelButtonText(QStringLiteral("取消"));
+        m_dialog->setCancelButtonText(tr("取消"));
         m_dialog->setWindowModality(Qt::WindowModal);
         m_dialog->setMinimumDuration(0);
         m_dialog->setAutoClose(false);
@@ -31,10 +31,9 @@ void ExportProgressDialog::report(const ExportCounts& counts)
     m_dialog->setValue(counts.pagesFetched);
     const QString pages =
         QStringLiteral("%1 / %2").arg(counts.pagesFetched).arg(counts.pagesToFetch);
-    m_dialog->setLabelText(!m_withFolders
-                               ? pages
-                               : QStringLiteral("已遍历目录 %1 个，找到文件 %2 个\n已获取页面 %3")
-                                     .arg(counts.foldersWalked)
-                                     .arg(counts.filesFound)
-                                     .arg(pages));
+    m_dialog->setLabelText(!m_withFolders ? pages
+                                          : tr("已遍历目录 %1 个，找到文件 %2 个\n已获取页面 %3")
+                                                .arg(counts.foldersWalked)
+                                                .arg(counts.filesFound)
+                                                .arg(pages));
 }

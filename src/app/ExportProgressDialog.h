@@ -2,6 +2,7 @@
 
 #include "export/ExportProgress.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 
@@ -14,6 +15,8 @@ class QWidget;
  *  object. While it shows, the window under it takes no input. */
 class ExportProgressDialog final : public ExportProgress
 {
+    Q_DECLARE_TR_FUNCTIONS(ExportProgressDialog)
+
 public:
     ExportProgressDialog(QWidget* parent, const QString& title, bool withFolders = false);
     ~ExportProgressDialog() override;

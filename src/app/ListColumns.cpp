@@ -3,6 +3,7 @@
 #include "Twips.h"
 #include "browser/FileList.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -10,13 +11,18 @@ namespace {
 
 struct ColumnSetup
 {
-    const char16_t* header;
+    const char* header; // untranslated
     int widthTwips;
 };
 
 constexpr ColumnSetup ColumnSetups[ColumnCount] = {
-    {u"文件名", 5000}, {u"大小", 1000},   {u"提取码", 1000}, {u"更新时间", 1800},
-    {u"标准式", 3000}, {u"文件ID", 1000}, {u"共享", 600},
+    {QT_TRANSLATE_NOOP("ListColumns", "文件名"), 5000},
+    {QT_TRANSLATE_NOOP("ListColumns", "大小"), 1000},
+    {QT_TRANSLATE_NOOP("ListColumns", "提取码"), 1000},
+    {QT_TRANSLATE_NOOP("ListColumns", "更新时间"), 1800},
+    {QT_TRANSLATE_NOOP("ListColumns", "标准式"), 3000},
+    {QT_TRANSLATE_NOOP("ListColumns", "文件ID"), 1000},
+    {QT_TRANSLATE_NOOP("ListColumns", "共享"), 600},
 };
 
 constexpr int TimeColumnMarginTwips = 1500;
@@ -33,7 +39,7 @@ void SetUpListColumns(QTreeWidget& list)
 {
     QStringList headers;
     for (const ColumnSetup& setup : ColumnSetups)
-        headers << QString::fromUtf16(setup.header);
+        headers << QCoreApplication::translate("ListColumns", setup.header);
     list.setColumnCount(ColumnCount);
     list.setHeaderLabels(headers);
     for (int i = 0; i < ColumnCount; ++i)

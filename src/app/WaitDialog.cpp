@@ -3,14 +3,13 @@
 #include <QApplication>
 #include <QProgressDialog>
 
-WaitDialog::WaitDialog()
+WaitDialog::WaitDialog(const QString& title)
 {
     QWidget* over = QApplication::activeWindow();
     // No range: the bar only shows that the wait goes on.
-    m_dialog =
-        new QProgressDialog(QStringLiteral("正在等待服务器…"), QStringLiteral("取消"), 0, 0, over);
+    m_dialog = new QProgressDialog(tr("正在等待服务器…"), tr("取消"), 0, 0, over);
     m_dialog->setObjectName(QStringLiteral("WaitDialog"));
-    m_dialog->setWindowTitle(QApplication::applicationName());
+    m_dialog->setWindowTitle(title);
     m_dialog->setWindowModality(over ? Qt::WindowModal : Qt::ApplicationModal);
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);

@@ -7,6 +7,7 @@
 #include "GridItemDelegate.h"
 #include "KeyboardReach.h"
 #include "ListColumns.h"
+#include "ScreenFit.h"
 #include "Twips.h"
 #include "WaitDialog.h"
 #include "browser/ListingRequest.h"
@@ -74,12 +75,12 @@ int menuBarHeight(const QWidget& window, int width)
 
 // A field may hold a whole listing response, far beyond the default 32767. A screen reader
 // announces it by `accessibleName`: the caption beside it or, without one, what it holds.
-QLineEdit* makeField(QWidget* parent, const char* name, const char16_t* accessibleName,
+QLineEdit* makeField(QWidget* parent, const char* name, const QString& accessibleName,
                      const QRect& geometry)
 {
     auto* field = make<QLineEdit>(parent, name, QString(), geometry);
     field->setMaxLength(std::numeric_limits<int>::max());
-    field->setAccessibleName(QString::fromUtf16(accessibleName));
+    field->setAccessibleName(accessibleName);
     return field;
 }
 
@@ -108,7 +109,7 @@ frmTest::frmTest(QWidget* parent)
     : QWidget(parent), m_clientArea(new QWidget(this)), m_listView(new QTreeWidget),
       m_fileList(m_listView), m_browser(m_fileList), m_keptLogin([this] { endSession(); })
 {
-    setWindowTitle(QStringLiteral("Zorbel 提取助手"));
+    setWindowTitle(tr("Zorbel 提取助手"));
     setWindowIcon(MakeAppIcon());
     QFont smallFont = font();
     smallFont.setPixelSize(12);
@@ -136,7 +137,7 @@ frmTest::frmTest(QWidget* parent)
     wireKeys();
     createRowMenu();
     load();
-    SetWaitPromptMaker([] { return std::make_unique<WaitDialog>(); });
+    SetWaitPromptMaker([this] { return std::make_unique<WaitDialog>(windowTitle()); });
 }
 
 frmTest::~frmTest()
@@ -148,44 +149,43 @@ void frmTest::createLoginRow()
 {
     // Captions end one pixel short of the next control so that no two overlap.
     m_accountCaption =
-        make<QLabel>(m_clientArea, "Label3", QStringLiteral("账号"), TwipsRect(120, 120, 480, 255));
-    m_accountField = makeField(m_clientArea, "user", u"账号", TwipsRect(600, 120, 1215, 270));
-    m_passwordCaption = make<QLabel>(m_clientArea, "Label4", QStringLiteral("密码"),
-                                     TwipsRect(1920, 120, 480, 255));
-    m_passwordField = makeField(m_clientArea, "pass", u"密码", TwipsRect(2400, 120, 1215, 270));
+        make<QLabel>(m_clientArea, "Label3", tr("账号"), TwipsRect(120, 120, 480, 255));
+    m_accountField = makeField(m_clientArea, "user", tr("账号"), TwipsRect(600, 120, 1215, 270));
+    m_passwordCaption =
+        make<QLabel>(m_clientArea, "Label4", tr("密码"), TwipsRect(1920, 120, 480, 255));
+    m_passwordField = makeField(m_clientArea, "pass", tr("密码"), TwipsRect(2400, 120, 1215, 270));
     m_accountCaption->setBuddy(m_accountField);
     m_passwordCaption->setBuddy(m_passwordField);
     m_passwordField->setEchoMode(QLineEdit::Password);
     m_passwordField->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
-    m_loginButton = make<QPushButton>(m_clientArea, "Command11", QStringLiteral("登陆"),
-                                      TwipsRect(3720, 120, 615, 255));
-    m_markVideosBox = make<QCheckBox>(m_clientArea, "Check2", QStringLiteral("标出视频"),
-                                      TwipsRect(4440, 120, 1080, 255));
-    m_exportButton = make<QPushButton>(m_clientArea, "Command16", QStringLiteral("导出选中文件"),
+    m_loginButton =
+        make<QPushButton>(m_clientArea, "Command11", tr("登陆"), TwipsRect(3720, 120, 615, 255));
+    m_markVideosBox =
+        make<QCheckBox>(m_clientArea, "Check2", tr("标出视频"), TwipsRect(4440, 120, 1080, 255));
+    m_exportButton = make<QPushButton>(m_clientArea, "Command16", tr("导出选中文件"),
                                        TwipsRect(5520, 120, 1335, 255));
-    m_folderExportButton =
-        make<QPushButton>(m_clientArea, "CommandFolderExport", QStringLiteral("导出当前目录"),
-                          TwipsRect(6900, 120, 1260, 255));
-    m_subfoldersBox = make<QCheckBox>(m_clientArea, "CheckSubfolders", QStringLiteral("含子目录"),
+    m_folderExportButton = make<QPushButton>(m_clientArea, "CommandFolderExport",
+                                             tr("导出当前目录"), TwipsRect(6900, 120, 1260, 255));
+    m_subfoldersBox = make<QCheckBox>(m_clientArea, "CheckSubfolders", tr("含子目录"),
                                       TwipsRect(8190, 120, 1035, 255));
-    m_sharedOnlyBox = make<QCheckBox>(m_clientArea, "Check3", QStringLiteral("已分享"),
-                                      TwipsRect(9240, 120, 855, 255));
+    m_sharedOnlyBox =
+        make<QCheckBox>(m_clientArea, "Check3", tr("已分享"), TwipsRect(9240, 120, 855, 255));
     m_sortChoice = place(new QComboBox(m_clientArea), "Combo1", TwipsRect(10200, 120, 2055, 300));
     m_sortChoice->setEditable(false);
-    m_sortChoice->setAccessibleName(QStringLiteral("排序"));
-    m_authorLink = make<ClickableLabel>(m_clientArea, "Label5", QStringLiteral("※去作者博客※"),
+    m_sortChoice->setAccessibleName(tr("排序"));
+    m_authorLink = make<ClickableLabel>(m_clientArea, "Label5", tr("※去作者博客※"),
                                         TwipsRect(12480, 120, 1335, 255));
 }
 
 void frmTest::createNavigationRow()
 {
-    m_tickAllBox = make<QCheckBox>(m_clientArea, "Check1", QStringLiteral("全选"),
-                                   TwipsRect(120, 480, 720, 255));
-    m_rootButton = make<QPushButton>(m_clientArea, "Command10", QStringLiteral("根目录"),
-                                     TwipsRect(840, 480, 735, 255));
+    m_tickAllBox =
+        make<QCheckBox>(m_clientArea, "Check1", tr("全选"), TwipsRect(120, 480, 720, 255));
+    m_rootButton =
+        make<QPushButton>(m_clientArea, "Command10", tr("根目录"), TwipsRect(840, 480, 735, 255));
     m_upButton = make<QPushButton>(m_clientArea, "Command9", QStringLiteral("↑"),
                                    TwipsRect(1680, 480, 495, 255));
-    m_namePathField = makeField(m_clientArea, "Text7", u"路径", TwipsRect(2280, 480, 8535, 270));
+    m_namePathField = makeField(m_clientArea, "Text7", tr("路径"), TwipsRect(2280, 480, 8535, 270));
 }
 
 void frmTest::createPagingStrip()
@@ -195,11 +195,11 @@ void frmTest::createPagingStrip()
     m_pagingStrip->setAccessibleName(QStringLiteral("Frame1"));
     m_pagingStrip->setFrameShape(QFrame::NoFrame);
 
-    m_offsetField = makeField(m_pagingStrip, "Text5", u"偏移", TwipsRect(0, 0, 495, 270));
+    m_offsetField = makeField(m_pagingStrip, "Text5", tr("偏移"), TwipsRect(0, 0, 495, 270));
     m_offsetField->setFrame(false);
     m_pageSeparator =
         make<QLabel>(m_pagingStrip, "Label1", QStringLiteral("/"), TwipsRect(600, 0, 120, 255));
-    m_totalCountField = makeField(m_pagingStrip, "Text6", u"总数", TwipsRect(720, 0, 615, 270));
+    m_totalCountField = makeField(m_pagingStrip, "Text6", tr("总数"), TwipsRect(720, 0, 615, 270));
     m_totalCountField->setFrame(false);
     m_firstPageButton = make<QPushButton>(m_pagingStrip, "Command7", QStringLiteral("<<"),
                                           TwipsRect(1440, 0, 300, 255));
@@ -216,47 +216,48 @@ void frmTest::createFileList()
     m_listView->setParent(m_clientArea);
     place(m_listView, "ListView1",
           TwipsRect(ListLeftTwips, ListTopTwips, ListWidthTwips, ListHeightTwips));
-    m_listView->setAccessibleName(QStringLiteral("文件列表"));
+    m_listView->setAccessibleName(tr("文件列表"));
 }
 
 void frmTest::createStateFields()
 {
     m_idPathField =
-        makeField(m_clientArea, "Text8", u"目录ID路径", TwipsRect(15240, 480, 1455, 270));
+        makeField(m_clientArea, "Text8", tr("目录ID路径"), TwipsRect(15240, 480, 1455, 270));
     m_categoryCodeField =
-        makeField(m_clientArea, "Text12", u"分类代码", TwipsRect(15240, 840, 255, 270));
-    m_folderIdField = makeField(m_clientArea, "Text3", u"目录ID", TwipsRect(15600, 840, 855, 270));
-    m_readButton = make<QPushButton>(m_clientArea, "Command3", QStringLiteral("读取"),
-                                     TwipsRect(16560, 840, 615, 255));
+        makeField(m_clientArea, "Text12", tr("分类代码"), TwipsRect(15240, 840, 255, 270));
+    m_folderIdField =
+        makeField(m_clientArea, "Text3", tr("目录ID"), TwipsRect(15600, 840, 855, 270));
+    m_readButton =
+        make<QPushButton>(m_clientArea, "Command3", tr("读取"), TwipsRect(16560, 840, 615, 255));
     m_pageItemCountLabel =
         make<QLabel>(m_clientArea, "Label2", QString(), TwipsRect(17280, 840, 375, 255));
-    m_pageItemCountLabel->setAccessibleName(QStringLiteral("本页条目数"));
-    m_columnWidthButton = make<QPushButton>(m_clientArea, "Command2", QStringLiteral("列宽"),
-                                            TwipsRect(17760, 840, 495, 255));
+    m_pageItemCountLabel->setAccessibleName(tr("本页条目数"));
+    m_columnWidthButton =
+        make<QPushButton>(m_clientArea, "Command2", tr("列宽"), TwipsRect(17760, 840, 495, 255));
     m_sortOrderField =
-        makeField(m_clientArea, "Text2", u"排序参数", TwipsRect(15480, 1320, 1695, 270));
+        makeField(m_clientArea, "Text2", tr("排序参数"), TwipsRect(15480, 1320, 1695, 270));
     m_responseTextField =
-        makeField(m_clientArea, "Text1", u"列表响应", TwipsRect(15240, 1920, 1215, 270));
-    m_parseButton = make<QPushButton>(m_clientArea, "Command1", QStringLiteral("解析"),
-                                      TwipsRect(16560, 1920, 615, 255));
+        makeField(m_clientArea, "Text1", tr("列表响应"), TwipsRect(15240, 1920, 1215, 270));
+    m_parseButton =
+        make<QPushButton>(m_clientArea, "Command1", tr("解析"), TwipsRect(16560, 1920, 615, 255));
 }
 
 void frmTest::createLinkFields()
 {
-    m_openExportButton = make<QPushButton>(m_clientArea, "Command17", QStringLiteral("打开"),
-                                           TwipsRect(15240, 3360, 495, 255));
+    m_openExportButton =
+        make<QPushButton>(m_clientArea, "Command17", tr("打开"), TwipsRect(15240, 3360, 495, 255));
     m_pickCodeField =
-        makeField(m_clientArea, "Text10", u"提取码", TwipsRect(15885, 3360, 975, 270));
-    m_fetchLinkButton = make<QPushButton>(m_clientArea, "Command13", QStringLiteral("获取"),
-                                          TwipsRect(16920, 3360, 615, 255));
+        makeField(m_clientArea, "Text10", tr("提取码"), TwipsRect(15885, 3360, 975, 270));
+    m_fetchLinkButton =
+        make<QPushButton>(m_clientArea, "Command13", tr("获取"), TwipsRect(16920, 3360, 615, 255));
     m_downloadLinkField =
-        makeField(m_clientArea, "Text11", u"下载链接", TwipsRect(17640, 3360, 1695, 270));
+        makeField(m_clientArea, "Text11", tr("下载链接"), TwipsRect(17640, 3360, 1695, 270));
     // The link field is wide enough to read a link; its two buttons follow it
     // instead of lying under it.
-    m_copyLinkButton = make<QPushButton>(m_clientArea, "Command14", QStringLiteral("复制"),
-                                         TwipsRect(19440, 3360, 615, 255));
-    m_openLinkButton = make<QPushButton>(m_clientArea, "Command15", QStringLiteral("下载"),
-                                         TwipsRect(20160, 3360, 615, 255));
+    m_copyLinkButton =
+        make<QPushButton>(m_clientArea, "Command14", tr("复制"), TwipsRect(19440, 3360, 615, 255));
+    m_openLinkButton =
+        make<QPushButton>(m_clientArea, "Command15", tr("下载"), TwipsRect(20160, 3360, 615, 255));
 }
 
 void frmTest::createCategoryOptions()
@@ -264,25 +265,27 @@ void frmTest::createCategoryOptions()
     struct OptionSetup
     {
         const char* name;
-        const char16_t* caption;
+        const char* caption;
         QRect geometry;
         CategoryOption option;
     };
     // Options of one row end one pixel short of their right neighbour.
     const OptionSetup setups[] = {
-        {"Option5", u"我的网盘", TwipsRect(15240, 3960, 1095, 255), CategoryOption::MyDrive},
-        {"Option1", u"文档", TwipsRect(15840, 4320, 720, 255), CategoryOption::Documents},
-        {"Option2", u"相册", TwipsRect(16560, 4320, 720, 255), CategoryOption::Photos},
-        {"Option3", u"音乐", TwipsRect(17280, 4320, 720, 255), CategoryOption::Music},
-        {"Option4", u"视频", TwipsRect(18000, 4320, 735, 255), CategoryOption::Videos},
-        {"Option7", u"最新", TwipsRect(16320, 5040, 735, 255), CategoryOption::Newest},
-        {"Option6", u"已分享", TwipsRect(17160, 5040, 975, 255), CategoryOption::Shared},
+        {"Option5", QT_TR_NOOP("我的网盘"), TwipsRect(15240, 3960, 1095, 255),
+         CategoryOption::MyDrive},
+        {"Option1", QT_TR_NOOP("文档"), TwipsRect(15840, 4320, 720, 255),
+         CategoryOption::Documents},
+        {"Option2", QT_TR_NOOP("相册"), TwipsRect(16560, 4320, 720, 255), CategoryOption::Photos},
+        {"Option3", QT_TR_NOOP("音乐"), TwipsRect(17280, 4320, 720, 255), CategoryOption::Music},
+        {"Option4", QT_TR_NOOP("视频"), TwipsRect(18000, 4320, 735, 255), CategoryOption::Videos},
+        {"Option7", QT_TR_NOOP("最新"), TwipsRect(16320, 5040, 735, 255), CategoryOption::Newest},
+        {"Option6", QT_TR_NOOP("已分享"), TwipsRect(17160, 5040, 975, 255), CategoryOption::Shared},
     };
     m_options = new QButtonGroup(this);
     m_options->setExclusive(true);
     for (const OptionSetup& setup : setups) {
-        auto* option = make<QRadioButton>(m_clientArea, setup.name,
-                                          QString::fromUtf16(setup.caption), setup.geometry);
+        auto* option =
+            make<QRadioButton>(m_clientArea, setup.name, tr(setup.caption), setup.geometry);
         m_options->addButton(option);
         connect(option, &QRadioButton::toggled, this, [this, category = setup.option](bool on) {
             if (on)
@@ -364,7 +367,7 @@ void frmTest::wireCommands()
     connect(m_previousPageButton, &QPushButton::clicked, &m_browser, &FileBrowser::PreviousPage);
     connect(m_nextPageButton, &QPushButton::clicked, &m_browser, &FileBrowser::NextPage);
     connect(m_lastPageButton, &QPushButton::clicked, &m_browser, &FileBrowser::LastPage);
-    connect(m_upButton, &QPushButton::clicked, &m_browser, &FileBrowser::GoUp);
+    connect(m_upButton, &QPushButton::clicked, this, [this] { m_listActions->goUp(); });
     connect(m_rootButton, &QPushButton::clicked, &m_browser, &FileBrowser::GoRoot);
     connect(m_columnWidthButton, &QPushButton::clicked, this, &frmTest::setColumnWidths);
     connect(m_fetchLinkButton, &QPushButton::clicked, this, &frmTest::fetchLinkOfPickCode);
@@ -391,7 +394,8 @@ void frmTest::wireFileList()
 {
     connect(m_listView, &QTreeWidget::itemPressed, this, &frmTest::onRowPressed);
     connect(m_listView, &QTreeWidget::itemClicked, this, &frmTest::onRowClicked);
-    connect(m_listView, &QTreeWidget::itemDoubleClicked, &m_browser, &FileBrowser::EnterFolder);
+    connect(m_listView, &QTreeWidget::itemDoubleClicked, this,
+            [this] { m_listActions->enterSelectedFolder(); });
 }
 
 void frmTest::load()
@@ -423,6 +427,13 @@ void frmTest::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     placeFileList();
     TabThroughShownControls(*m_clientArea);
+}
+
+void frmTest::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!std::exchange(m_fittedToScreen, true))
+        FitIntoAvailableArea(*this);
 }
 
 void frmTest::placeFileList()
@@ -470,15 +481,14 @@ void frmTest::keepLogin(const QString& account, const QString& password)
     const QString problem = m_rememberPassword->isChecked() ? store.write(passwordKey, password)
                                                             : store.remove(passwordKey);
     if (!problem.isEmpty())
-        CurrentDesktop().showMessage(QStringLiteral("密码未能记住：") + problem,
-                                     QStringLiteral("提示"), Desktop::Icon::Information);
+        CurrentDesktop().showMessage(tr("密码未能记住：%1").arg(problem), tr("提示"),
+                                     Desktop::Icon::Information);
 }
 
 void frmTest::endSession()
 {
     SetSessionCookie(QString());
-    CurrentDesktop().showMessage(QStringLiteral("登录已失效，请重新登录"), QStringLiteral("提示"),
-                                 Desktop::Icon::None);
+    CurrentDesktop().showMessage(tr("登录已失效，请重新登录"), tr("提示"), Desktop::Icon::None);
     m_passwordField->setFocus();
 }
 
@@ -522,13 +532,13 @@ void frmTest::fetchLinkOfPickCode()
 
 void frmTest::exportTickedRows()
 {
-    ExportProgressDialog progress(this, QStringLiteral("导出选中文件"));
+    ExportProgressDialog progress(this, tr("导出选中文件"));
     ExportTickedRows(m_fileList, m_accountField->text(), &progress);
 }
 
 void frmTest::exportFolder(const QString& folderId, bool includeSubfolders)
 {
-    ExportProgressDialog progress(this, QStringLiteral("导出当前目录"), true);
+    ExportProgressDialog progress(this, tr("导出当前目录"), true);
     WalkScope scope = ScopeOfListing(m_browser.state(), folderId, includeSubfolders);
     scope.filter = m_exportOptions.filter;
     scope.keepGoing = m_exportOptions.keepGoing;

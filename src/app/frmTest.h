@@ -58,6 +58,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    /** The first time the window shows, it is fitted into its screen's available area. */
+    void showEvent(QShowEvent* event) override;
 
 private:
     /** The menu bar, laid out above the client area so that no control moves. */
@@ -177,4 +179,7 @@ private:
     // that changed the tick only ticks, it does not fetch the row's link.
     QTreeWidgetItem* m_pressedRow = nullptr;
     Qt::CheckState m_pressedTick = Qt::Unchecked;
+    // The size laid out in twips, or a remembered one, is fitted into the screen once, when the
+    // window first shows (and so has its frame); later sizes are the user's.
+    bool m_fittedToScreen = false;
 };

@@ -13,17 +13,16 @@ void frmTest::createMenus()
 {
     auto* menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("MenuBar"));
-    menuBar->setAccessibleName(QStringLiteral("菜单栏"));
+    menuBar->setAccessibleName(tr("菜单栏"));
     // The login row has no room left, so "记住密码" is a checkable action of the menu bar.
-    QMenu* accountMenu = menuBar->addMenu(QStringLiteral("账号"));
+    QMenu* accountMenu = menuBar->addMenu(tr("账号"));
     accountMenu->setToolTipsVisible(true);
-    m_rememberPassword = accountMenu->addAction(QStringLiteral("记住密码"));
+    m_rememberPassword = accountMenu->addAction(tr("记住密码"));
     m_rememberPassword->setObjectName(QStringLiteral("CheckRememberPassword"));
     m_rememberPassword->setCheckable(true);
     if (const QString reason = CurrentSecretStore().unavailableReason(); !reason.isEmpty()) {
         m_rememberPassword->setEnabled(false);
-        m_rememberPassword->setToolTip(QStringLiteral("没有可用的系统密钥环，密码无法记住：") +
-                                       reason);
+        m_rememberPassword->setToolTip(tr("没有可用的系统密钥环，密码无法记住：%1").arg(reason));
     }
     m_exportOptionsAction = menuBar->addAction(QString());
     m_exportOptionsAction->setObjectName(QStringLiteral("CommandExportOptions"));
@@ -57,9 +56,8 @@ void frmTest::setExportOptions(const ExportOptions& options)
 void frmTest::showExportOptions()
 {
     const QString summary = FilterSummary(m_exportOptions);
-    m_exportOptionsAction->setText(summary.isEmpty() ? QStringLiteral("导出选项…")
-                                                     : QStringLiteral("导出选项（已筛选）…"));
-    m_exportOptionsAction->setToolTip(
-        summary.isEmpty() ? QStringLiteral("导出当前目录时的筛选、导出文件夹和出错时的做法")
-                          : QStringLiteral("已筛选：") + summary);
+    m_exportOptionsAction->setText(summary.isEmpty() ? tr("导出选项…") : tr("导出选项（已筛选）…"));
+    m_exportOptionsAction->setToolTip(summary.isEmpty()
+                                          ? tr("导出当前目录时的筛选、导出文件夹和出错时的做法")
+                                          : tr("已筛选：%1").arg(summary));
 }

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextStream>
 #include <QTreeWidget>
 
@@ -36,12 +37,24 @@ constexpr int PhotosEntryCount = DemoDriveIds::PhotosEntryCount;
 const QString MoviesFolder = QString::fromUtf8(DemoDriveIds::MoviesName);
 
 constexpr int PageSize = ListingState::PageSize;
+constexpr int NewestFirstChoice = 2; // the sort choice the window starts with
+// The login's refusal, as the service layer words it before translation.
+const char* const LoginRefusal = "登陆失败！请确认账户和密码";
 constexpr QSize WideWindow(1400, 607);
 
 void print(const QString& line)
 {
     QTextStream out(stdout);
     out << line << Qt::endl;
+}
+
+QString rectText(const QRect& rect)
+{
+    return QStringLiteral("%1×%2+%3+%4")
+        .arg(rect.width())
+        .arg(rect.height())
+        .arg(rect.x())
+        .arg(rect.y());
 }
 
 QString folderRowName(const QString& name)
@@ -59,16 +72,16 @@ Tour::Tour(frmTest& window, const QString& directory)
 bool Tour::run()
 {
     if (!QDir().mkpath(m_directory)) {
-        print(QStringLiteral("tour: cannot create %1").arg(m_directory));
+        print(tr("tour: cannot create %1").arg(m_directory));
         return false;
     }
-    runStep("start-up", &Tour::startUp);
-    runStep("wrong-password", &Tour::wrongPassword);
-    if (runStep("login", &Tour::logIn))
+    runStep(QT_TR_NOOP("start-up"), &Tour::startUp);
+    runStep(QT_TR_NOOP("wrong-password"), &Tour::wrongPassword);
+    if (runStep(QT_TR_NOOP("login"), &Tour::logIn))
         runSignedInSteps();
     else
-        print(QStringLiteral("tour: stopped, every further step needs a signed-in window"));
-    print(QStringLiteral("tour: %1 steps, %2 failed; screenshots in %3")
+        print(tr("tour: stopped, every further step needs a signed-in window"));
+    print(tr("tour: %1 steps, %2 failed; screenshots in %3")
               .arg(m_stepNumber)
               .arg(m_failedSteps)
               .arg(m_directory));
@@ -77,35 +90,36 @@ bool Tour::run()
 
 void Tour::runSignedInSteps()
 {
-    runStep("root-listing", &Tour::rootListing);
-    runStep("enter-folder", &Tour::enterFolder);
-    runStep("folder-of-95", &Tour::bigFolder);
-    runStep("next-page", &Tour::nextPage);
-    runStep("last-page", &Tour::lastPage);
-    runStep("up", &Tour::goUp);
-    runStep("shared-category", &Tour::sharedCategory);
-    runStep("video-marking", &Tour::videoMarking);
-    runStep("ticked-rows", &Tour::tickRows);
-    runStep("row-click-link", &Tour::resolveLink);
-    runStep("copy-link", &Tour::copyLink);
-    runStep("export", &Tour::exportTickedRows);
-    runStep("open-export", &Tour::openExport);
+    runStep(QT_TR_NOOP("root-listing"), &Tour::rootListing);
+    runStep(QT_TR_NOOP("enter-folder"), &Tour::enterFolder);
+    runStep(QT_TR_NOOP("folder-of-95"), &Tour::bigFolder);
+    runStep(QT_TR_NOOP("next-page"), &Tour::nextPage);
+    runStep(QT_TR_NOOP("last-page"), &Tour::lastPage);
+    runStep(QT_TR_NOOP("up"), &Tour::goUp);
+    runStep(QT_TR_NOOP("shared-category"), &Tour::sharedCategory);
+    runStep(QT_TR_NOOP("video-marking"), &Tour::videoMarking);
+    runStep(QT_TR_NOOP("ticked-rows"), &Tour::tickRows);
+    runStep(QT_TR_NOOP("row-click-link"), &Tour::resolveLink);
+    runStep(QT_TR_NOOP("copy-link"), &Tour::copyLink);
+    runStep(QT_TR_NOOP("export"), &Tour::exportTickedRows);
+    runStep(QT_TR_NOOP("open-export"), &Tour::openExport);
 }
 
 bool Tour::runStep(const char* name, Action action)
 {
     ++m_stepNumber;
     m_stepFailures.clear();
-    const QString label =
-        QStringLiteral("%1-%2").arg(m_stepNumber, 2, 10, QLatin1Char('0')).arg(QLatin1String(name));
-    print(QStringLiteral("tour: %1").arg(label));
+    // The screenshot is named by the step's untranslated name, the printed line speaks the run's
+    // language.
+    const QString number = QStringLiteral("%1").arg(m_stepNumber, 2, 10, QLatin1Char('0'));
+    print(tr("tour: %1-%2").arg(number, tr(name)));
     (this->*action)();
-    saveScreenshot(label + QStringLiteral(".png"));
+    saveScreenshot(QStringLiteral("%1-%2.png").arg(number, QLatin1String(name)));
     if (m_stepFailures.isEmpty())
         return true;
     ++m_failedSteps;
     for (const QString& failure : std::as_const(m_stepFailures))
-        print(QStringLiteral("  FAILED: %1").arg(failure));
+        print(tr("  FAILED: %1").arg(failure));
     return false;
 }
 
@@ -113,39 +127,43 @@ void Tour::saveScreenshot(const QString& fileName)
 {
     QApplication::processEvents();
     const QString path = QDir(m_directory).filePath(fileName);
-    expect(m_window.grab().save(path), QStringLiteral("screenshot saved to %1").arg(path));
+    expect(m_window.grab().save(path), tr("screenshot saved to %1").arg(path));
 }
 
 void Tour::startUp()
 {
-    expect(m_window.findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText() ==
-               QStringLiteral("时间从新到久"),
-           QStringLiteral("the sort choice shows 时间从新到久"));
+    const auto* sort = m_window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    expect(sort->currentIndex() == NewestFirstChoice,
+           tr("the sort choice shows %1").arg(sort->itemText(NewestFirstChoice)));
     const ListingQuery startQuery;
     expectText("Text12", startQuery.categoryCode);
     expectText("Text3", startQuery.folderId);
     expectText("Text2", startQuery.sortOrder);
     expectText("Text5", startQuery.offset);
     expectText("Text8", QStringLiteral("/0"));
-    expect(SessionCookie().isEmpty(), QStringLiteral("no session before login"));
-    expect(list().topLevelItemCount() == 0, QStringLiteral("the list is empty"));
+    expect(SessionCookie().isEmpty(), tr("no session before login"));
+    expect(list().topLevelItemCount() == 0, tr("the list is empty"));
+    const QRect area = m_window.screen()->availableGeometry();
+    const QRect frame = m_window.frameGeometry();
+    expect(area.contains(frame), tr("the window %1 lies inside the screen's available area %2")
+                                     .arg(rectText(frame), rectText(area)));
 }
 
 void Tour::wrongPassword()
 {
     typeAndLogIn(AccountPassword + QStringLiteral("-wrong"));
-    expect(!m_desktop.messages.isEmpty() &&
-               m_desktop.messages.constLast().text == QStringLiteral("登陆失败！请确认账户和密码"),
-           QStringLiteral("the refusal is shown"));
-    expect(SessionCookie().isEmpty(), QStringLiteral("still signed out"));
-    expect(list().topLevelItemCount() == 0, QStringLiteral("the list stays empty"));
+    const QString refusal = QCoreApplication::translate("Login", LoginRefusal);
+    expect(!m_desktop.messages.isEmpty() && m_desktop.messages.constLast().text == refusal,
+           tr("the refusal is shown"));
+    expect(SessionCookie().isEmpty(), tr("still signed out"));
+    expect(list().topLevelItemCount() == 0, tr("the list stays empty"));
 }
 
 void Tour::logIn()
 {
     typeAndLogIn(AccountPassword);
-    expect(SessionCookie().startsWith(QStringLiteral("OOFA=")), QStringLiteral("signed in"));
-    expect(list().topLevelItemCount() > 0, QStringLiteral("the root folder is listed"));
+    expect(SessionCookie().startsWith(QStringLiteral("OOFA=")), tr("signed in"));
+    expect(list().topLevelItemCount() > 0, tr("the root folder is listed"));
 }
 
 void Tour::rootListing()
@@ -153,12 +171,12 @@ void Tour::rootListing()
     click("Command2");
     expectText("Text8", QStringLiteral("/0"));
     expectText("Text5", QStringLiteral("0"));
-    expect(!textOf("Text6").isEmpty(), QStringLiteral("the total count is shown"));
+    expect(!textOf("Text6").isEmpty(), tr("the total count is shown"));
     expect(m_window.findChild<QLabel*>(QStringLiteral("Label2"))->text() ==
                QString::number(list().topLevelItemCount()),
-           QStringLiteral("the page item count matches the rows"));
+           tr("the page item count matches the rows"));
     expect(rowNamed(folderRowName(DocumentsFolder)) != nullptr,
-           QStringLiteral("the folder %1 is listed").arg(DocumentsFolder));
+           tr("the folder %1 is listed").arg(DocumentsFolder));
 }
 
 void Tour::enterFolder()
@@ -176,22 +194,21 @@ void Tour::bigFolder()
     enterFolderNamed(PhotosFolder);
     expectText("Text6", QString::number(PhotosEntryCount));
     expectText("Text5", QStringLiteral("0"));
-    expect(list().topLevelItemCount() == PageSize, QStringLiteral("a full page is listed"));
+    expect(list().topLevelItemCount() == PageSize, tr("a full page is listed"));
 }
 
 void Tour::nextPage()
 {
     click("Command6");
     expectText("Text5", QString::number(PageSize));
-    expect(list().topLevelItemCount() == PageSize, QStringLiteral("a full page is listed"));
+    expect(list().topLevelItemCount() == PageSize, tr("a full page is listed"));
 }
 
 void Tour::lastPage()
 {
     click("Command8");
     expectText("Text5", QString::number(PhotosEntryCount - PageSize));
-    expect(list().topLevelItemCount() == PageSize,
-           QStringLiteral("the last 30 entries are listed"));
+    expect(list().topLevelItemCount() == PageSize, tr("the last 30 entries are listed"));
 }
 
 void Tour::goUp()
@@ -200,8 +217,9 @@ void Tour::goUp()
     expectText("Text8", QStringLiteral("/0"));
     expectText("Text7", QString());
     expectText("Text5", QStringLiteral("0"));
-    expect(rowNamed(folderRowName(PhotosFolder)) != nullptr,
-           QStringLiteral("the root folder is listed again"));
+    QTreeWidgetItem* left = rowNamed(folderRowName(PhotosFolder));
+    expect(left != nullptr, tr("the root folder is listed again"));
+    expect(left && list().currentItem() == left, tr("the folder just left is the current row"));
 }
 
 void Tour::sharedCategory()
@@ -209,10 +227,11 @@ void Tour::sharedCategory()
     m_window.findChild<QRadioButton*>(QStringLiteral("Option6"))->click();
     expectText("Text12", CategoryCodeOf(CategoryOption::Shared));
     const int rows = list().topLevelItemCount();
-    expect(rows > 0, QStringLiteral("shared entries are listed"));
+    expect(rows > 0, tr("shared entries are listed"));
     for (int row = 0; row < rows; ++row) {
+        // The cell holds the service's flag as data, in no run's language.
         expect(m_window.fileList().text(row, Column::Shared) == QStringLiteral("是"),
-               QStringLiteral("row %1 is shared").arg(row + 1));
+               tr("row %1 is shared").arg(row + 1));
     }
 }
 
@@ -227,11 +246,10 @@ void Tour::videoMarking()
     for (int row = 0; row < rows.rowCount(); ++row) {
         const QString name = rows.text(row, Column::Name);
         const bool red = rows.textColour(row, Column::Name) == QColor(Qt::red);
-        expect(red == IsVideoName(name),
-               QStringLiteral("%1 is %2").arg(name, red ? "red" : "not red"));
+        expect(red == IsVideoName(name), (red ? tr("%1 is red") : tr("%1 is not red")).arg(name));
         marked += red ? 1 : 0;
     }
-    expect(marked > 0, QStringLiteral("some video names are marked"));
+    expect(marked > 0, tr("some video names are marked"));
 }
 
 void Tour::tickRows()
@@ -240,7 +258,7 @@ void Tour::tickRows()
         ClickTickBox(list(), list().topLevelItem(row));
     for (int row = 0; row < list().topLevelItemCount(); ++row) {
         expect(m_window.fileList().isTicked(row) == (row % 2 == 0),
-               QStringLiteral("row %1 shows its tick").arg(row + 1));
+               tr("row %1 shows its tick").arg(row + 1));
     }
 }
 
@@ -252,23 +270,22 @@ void Tour::resolveLink()
     int unresolved = 0;
     while (unresolved < rows.rowCount() && rows.isTicked(unresolved))
         ++unresolved;
-    expect(unresolved < rows.rowCount(), QStringLiteral("an unticked file row is listed"));
+    expect(unresolved < rows.rowCount(), tr("an unticked file row is listed"));
     if (unresolved == rows.rowCount())
         return;
     ClickRow(list(), list().topLevelItem(unresolved));
-    expect(!textOf("Text11").isEmpty(), QStringLiteral("a download link is shown"));
+    expect(!textOf("Text11").isEmpty(), tr("a download link is shown"));
     expectText("Text10", rows.text(unresolved, Column::PickCode));
     expect(!IsUnresolved(rows.text(unresolved, Column::StandardForm)),
-           QStringLiteral("the row's SHA1 is found"));
+           tr("the row's SHA1 is found"));
     expect(rows.textColour(unresolved, Column::StandardForm) == ResolvedColour,
-           QStringLiteral("the resolved cell is blue"));
+           tr("the resolved cell is blue"));
 }
 
 void Tour::copyLink()
 {
     click("Command14");
-    expect(m_desktop.clipboardTexts.endsWith(textOf("Text11")),
-           QStringLiteral("the link is on the clipboard"));
+    expect(m_desktop.clipboardTexts.endsWith(textOf("Text11")), tr("the link is on the clipboard"));
 }
 
 void Tour::exportTickedRows()
@@ -277,15 +294,15 @@ void Tour::exportTickedRows()
     const int messagesBefore = int(m_desktop.messages.size());
     const int unresolvedBefore = unresolvedTickedRows();
     click("Command16");
-    expect(m_desktop.messages.size() == messagesBefore, QStringLiteral("no message is shown"));
+    expect(m_desktop.messages.size() == messagesBefore, tr("no message is shown"));
     // A page without a SHA1 leaves its row unresolved; the others gain theirs.
     expect(unresolvedTickedRows() < unresolvedBefore,
-           QStringLiteral("ticked rows gain their SHA1s (%1 unresolved before, %2 after)")
+           tr("ticked rows gain their SHA1s (%1 unresolved before, %2 after)")
                .arg(unresolvedBefore)
                .arg(unresolvedTickedRows()));
     for (const ExtractionFile& file : ExtractionFileSet(AccountName)) {
         expect(QFileInfo(QDir(m_directory).filePath(file.fileName)).size() > 0,
-               QStringLiteral("%1 is written").arg(file.fileName));
+               tr("%1 is written").arg(file.fileName));
     }
 }
 
@@ -304,7 +321,7 @@ void Tour::openExport()
 {
     click("Command17");
     expect(m_desktop.openedTargets.endsWith(ExtractionFileSet(AccountName)[0].fileName),
-           QStringLiteral("the plain export file is opened"));
+           tr("the plain export file is opened"));
 }
 
 void Tour::typeAndLogIn(const QString& password)
@@ -317,7 +334,7 @@ void Tour::typeAndLogIn(const QString& password)
 void Tour::enterFolderNamed(const QString& name)
 {
     QTreeWidgetItem* row = rowNamed(folderRowName(name));
-    expect(row != nullptr, QStringLiteral("the folder %1 is listed").arg(name));
+    expect(row != nullptr, tr("the folder %1 is listed").arg(name));
     if (row)
         DoubleClickRow(list(), row);
 }
@@ -352,6 +369,6 @@ void Tour::expect(bool condition, const QString& what)
 void Tour::expectText(const char* fieldName, const QString& expected)
 {
     const QString actual = textOf(fieldName);
-    expect(actual == expected, QStringLiteral("%1 is \"%2\" (expected \"%3\")")
-                                   .arg(QLatin1String(fieldName), actual, expected));
+    expect(actual == expected,
+           tr("%1 is \"%2\" (expected \"%3\")").arg(QLatin1String(fieldName), actual, expected));
 }

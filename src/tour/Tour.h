@@ -2,6 +2,7 @@
 
 #include "platform/RecordingDesktop.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,8 @@ class QTreeWidgetItem;
  *  expectations are printed to standard output. */
 class Tour
 {
+    Q_DECLARE_TR_FUNCTIONS(Tour)
+
 public:
     Tour(frmTest& window, const QString& directory);
 

@@ -120,6 +120,25 @@ TEST_F(WindowBrowsingTest, FoldersAreEnteredAndLeftThroughTheWindow)
     EXPECT_TRUE(rowNames().contains(QStringLiteral("■我的文档")));
 }
 
+// As in a file manager: an entered folder starts at its first row (current, not selected: the
+// click that ends the double-click must not fetch it), and "↑" comes back to the folder left.
+TEST_F(WindowBrowsingTest, UpComesBackToTheFolderJustLeftAndEnteringStartsAtTheFirstRow)
+{
+    auto& list = control<QTreeWidget>("ListView1");
+    enterFolder(QStringLiteral("我的文档"));
+    EXPECT_EQ(list.currentItem(), list.topLevelItem(0));
+    EXPECT_TRUE(list.selectedItems().isEmpty());
+
+    click("Command9");
+    const QList<QTreeWidgetItem*> left =
+        list.findItems(QStringLiteral("■我的文档"), Qt::MatchExactly, 0);
+    ASSERT_EQ(left.size(), 1);
+    ASSERT_GT(list.indexOfTopLevelItem(left.first()), 0); // not the first row by chance
+    EXPECT_EQ(list.currentItem(), left.first());
+    EXPECT_EQ(list.selectedItems(), left);
+    EXPECT_EQ(text("Text8"), QStringLiteral("/0"));
+}
+
 TEST_F(WindowBrowsingTest, DoubleClickOnAFileEntersNothing)
 {
     auto& list = control<QTreeWidget>("ListView1");

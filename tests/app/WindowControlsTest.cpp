@@ -9,10 +9,12 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTreeWidget>
 
 namespace {
@@ -158,16 +160,39 @@ TEST_F(WindowTest, NoTwoControlsOverlap)
 TEST_F(WindowTest, HasTitleIconAndInitialClientArea)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorbel 提取助手"));
-    window->show();
+    window->layout()->activate();
     EXPECT_EQ(clientArea().size(), QSize(928, 607));
     const QList<QSize> sizes = window->windowIcon().availableSizes();
     for (int side : {16, 24, 32, 48})
         EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
 }
 
+// The test screen, 800 × 800, is narrower than the window. Its first show fits the frame into the
+// screen's available area, from the laid-out size or from a larger one kept on another screen;
+// a window that fits keeps its size and place.
+TEST_F(WindowTest, FirstShowFitsTheFrameIntoTheScreen)
+{
+    const QRect area = window->screen()->availableGeometry();
+    ASSERT_LT(area.width(), 928);
+    window->show();
+    EXPECT_TRUE(area.contains(window->frameGeometry()));
+    EXPECT_EQ(window->frameGeometry().width(), area.width()); // narrowed no more than needed
+
+    frmTest restored;
+    restored.setGeometry(500, 400, 1200, 900);
+    restored.show();
+    EXPECT_TRUE(area.contains(restored.frameGeometry()));
+
+    const QRect fitting(100, 100, 500, 400);
+    frmTest small;
+    small.setGeometry(fitting);
+    small.show();
+    EXPECT_EQ(small.geometry(), fitting);
+}
+
 TEST_F(WindowTest, ListFollowsTheWindowButStopsShortOfTheSideControls)
 {
-    window->show();
+    showLaidOut();
     auto& list = control<QTreeWidget>("ListView1");
     EXPECT_EQ(list.geometry(), QRect(8, 56, 913, 545));
 

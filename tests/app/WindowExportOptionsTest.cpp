@@ -62,7 +62,7 @@ protected:
 // which keeps its size, and "导出选中文件" stays as it is.
 TEST_F(WindowExportOptionsTest, MenuBarLiesAboveTheClientArea)
 {
-    window->show();
+    showLaidOut();
     const auto* bar = window->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->actions().contains(&optionsAction()));

@@ -52,9 +52,15 @@ void WindowFixture::signInAndEnter(std::initializer_list<const char*> folders)
     forgetTraffic();
 }
 
-void WindowFixture::showActive()
+void WindowFixture::showLaidOut()
 {
     window->show();
+    resizeClientArea({928, 607});
+}
+
+void WindowFixture::showActive()
+{
+    showLaidOut();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }

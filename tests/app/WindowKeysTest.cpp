@@ -77,6 +77,8 @@ void PrintTo(const KeyCase& keyCase, std::ostream* out)
 
 const QString Readme = QStringLiteral("README.md");
 const QString PhotosRow = QStringLiteral("■") + QString::fromUtf8(DemoDriveIds::PhotosName);
+const QString DocumentsRow = QStringLiteral("■") + QString::fromUtf8(DemoDriveIds::DocumentsName);
+const QString WorkRow = QStringLiteral("■") + QString::fromUtf8(DemoDriveIds::WorkName);
 
 const KeyCase keyCases[] = {
     {"ReturnInAccountLogsIn", "user", Qt::Key_Return,
@@ -114,10 +116,14 @@ const KeyCase keyCases[] = {
      },
      [](WindowKeysTest& t) {
          EXPECT_EQ(t.text("Text8"), QStringLiteral("/0/") + QLatin1String(DemoDriveIds::Documents));
+         EXPECT_EQ(t.list().currentItem(), t.row(WorkRow)); // the folder just left
      }},
     {"AltUpGoesUp", "ListView1", Qt::ALT | Qt::Key_Up,
      [](WindowKeysTest& t) { t.signInAndEnter({DemoDriveIds::DocumentsName}); },
-     [](WindowKeysTest& t) { EXPECT_EQ(t.text("Text8"), QStringLiteral("/0")); }},
+     [](WindowKeysTest& t) {
+         EXPECT_EQ(t.text("Text8"), QStringLiteral("/0"));
+         EXPECT_EQ(t.list().currentItem(), t.row(DocumentsRow));
+     }},
     {"AltHomeGoesToTheRoot", "ListView1", Qt::ALT | Qt::Key_Home,
      [](WindowKeysTest& t) {
          t.signInAndEnter({DemoDriveIds::DocumentsName, DemoDriveIds::WorkName});

@@ -169,6 +169,7 @@ TEST_P(EndedWaitByCaseTest, PromptAppearsAfterASecondAndEndsTheRequestLongBefore
             return;
         promptSeenAt = clock.elapsed();
         EXPECT_EQ(dialog->labelText(), QStringLiteral("正在等待服务器…"));
+        EXPECT_EQ(dialog->windowTitle(), window->windowTitle());
         waitCase.end(*dialog);
     });
     watcher.start(50ms);
