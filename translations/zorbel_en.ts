@@ -1021,6 +1021,21 @@ Pages fetched: %3</translation>
         <source>已筛选：%1</source>
         <translation>Filtered: %1</translation>
     </message>
+    <message>
+        <source>账号</source>
+        <comment>field</comment>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <comment>field</comment>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>账号</source>
+        <comment>menu</comment>
+        <translation>Account</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

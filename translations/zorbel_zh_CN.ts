@@ -1020,6 +1020,21 @@ account at the service; done also when it keeps none.</source>
         <source>已筛选：%1</source>
         <translation>已筛选：%1</translation>
     </message>
+    <message>
+        <source>账号</source>
+        <comment>field</comment>
+        <translation>账号</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <comment>field</comment>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>账号</source>
+        <comment>menu</comment>
+        <translation>账号</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

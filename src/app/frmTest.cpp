@@ -150,10 +150,12 @@ void frmTest::createLoginRow()
     // Captions end one pixel short of the next control so that no two overlap.
     m_accountCaption =
         make<QLabel>(m_clientArea, "Label3", tr("账号"), TwipsRect(120, 120, 480, 255));
-    m_accountField = makeField(m_clientArea, "user", tr("账号"), TwipsRect(600, 120, 1215, 270));
+    m_accountField =
+        makeField(m_clientArea, "user", tr("账号", "field"), TwipsRect(600, 120, 1215, 270));
     m_passwordCaption =
         make<QLabel>(m_clientArea, "Label4", tr("密码"), TwipsRect(1920, 120, 480, 255));
-    m_passwordField = makeField(m_clientArea, "pass", tr("密码"), TwipsRect(2400, 120, 1215, 270));
+    m_passwordField =
+        makeField(m_clientArea, "pass", tr("密码", "field"), TwipsRect(2400, 120, 1215, 270));
     m_accountCaption->setBuddy(m_accountField);
     m_passwordCaption->setBuddy(m_passwordField);
     m_passwordField->setEchoMode(QLineEdit::Password);

@@ -15,7 +15,7 @@ void frmTest::createMenus()
     menuBar->setObjectName(QStringLiteral("MenuBar"));
     menuBar->setAccessibleName(tr("菜单栏"));
     // The login row has no room left, so "记住密码" is a checkable action of the menu bar.
-    QMenu* accountMenu = menuBar->addMenu(tr("账号"));
+    QMenu* accountMenu = menuBar->addMenu(tr("账号", "menu"));
     accountMenu->setToolTipsVisible(true);
     m_rememberPassword = accountMenu->addAction(tr("记住密码"));
     m_rememberPassword->setObjectName(QStringLiteral("CheckRememberPassword"));
