@@ -44,9 +44,8 @@ QString pageFailure(const HttpResult& page)
 class Sha1Step
 {
 public:
-    Sha1Step(Sha1Cache& sha1s, Sha1Store& store, bool refresh, RetryingFetcher& fetcher,
-             ExportCounts& counts)
-        : m_sha1s(sha1s), m_store(store), m_refresh(refresh), m_fetcher(fetcher), m_counts(counts)
+    Sha1Step(Sha1Cache& sha1s, Sha1Store& store, bool refresh, RetryingFetcher& fetcher)
+        : m_sha1s(sha1s), m_store(store), m_refresh(refresh), m_fetcher(fetcher)
     {
     }
 
@@ -67,7 +66,6 @@ public:
             wanted.removeIf([&](const StoreKey& key) { return stored.contains(key.pickCode); });
         }
         for (const StoreKey& key : wanted) {
-            ++m_counts.pagesToFetch;
             m_fetcher.submit(DownloadPageRequest(key.pickCode),
                              [this, key](const HttpResult& page) { take(key, page); });
         }
@@ -112,7 +110,6 @@ private:
     Sha1Store& m_store;
     bool m_refresh;
     RetryingFetcher& m_fetcher;
-    ExportCounts& m_counts;
     QSet<QString> m_asked;
     QHash<QString, QString> m_failures; // why a page failed, by pick code
 };
@@ -136,16 +133,16 @@ WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
                       ExportProgress* progress, const RetryPolicy& policy)
 {
     ExportCounts counts;
-    const std::function<void()> report = [&] {
+    std::function<void()> report;
+    RetryingFetcher fetcher(progress ? &progress->cancelToken() : nullptr, policy,
+                            [&] { report(); });
+    report = [&] {
+        CountPages(counts, fetcher);
         if (progress)
             progress->report(counts);
     };
-    RetryingFetcher fetcher(progress ? &progress->cancelToken() : nullptr, policy, [&] {
-        ++counts.pagesFetched;
-        report();
-    });
     Sha1Store store(Sha1StoreOrigin());
-    Sha1Step sha1Step(sha1s, store, scope.refresh, fetcher, counts);
+    Sha1Step sha1Step(sha1s, store, scope.refresh, fetcher);
     WalkListener listener{report, {}};
     if (findSha1s)
         listener.filesFound = [&](const QList<WalkedFile>& files) { sha1Step.add(files); };

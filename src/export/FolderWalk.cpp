@@ -73,6 +73,7 @@ public:
         m_result.cancelled = !m_fetcher.run();
         if (m_result.failure.isEmpty() && !m_result.cancelled)
             gather(0);
+        CountPages(m_counts, m_fetcher);
         return std::move(m_result);
     }
 
@@ -81,6 +82,7 @@ private:
 
     void report()
     {
+        CountPages(m_counts, m_fetcher);
         if (m_listener.report)
             m_listener.report();
     }
@@ -109,7 +111,6 @@ private:
     void addFolder(Folder folder)
     {
         m_folders.push_back(std::move(folder));
-        ++m_counts.pagesToFetch;
         requestPage(int(m_folders.size()) - 1, 0);
     }
 
@@ -139,7 +140,6 @@ private:
             const int pageCount =
                 int(std::max<qint64>(1, (folder.count + PageSize - 1) / PageSize));
             folder.pages.resize(pageCount);
-            m_counts.pagesToFetch += pageCount - 1;
             for (int later = 1; later < pageCount; ++later)
                 requestPage(index, later * PageSize);
         }
@@ -286,6 +286,12 @@ WalkScope ScopeOfListing(const ListingState& state, const QString& folderId, boo
     scope.query.folderId = folderId;
     scope.includeSubfolders = includeSubfolders;
     return scope;
+}
+
+void CountPages(ExportCounts& counts, const RetryingFetcher& fetcher)
+{
+    counts.pagesToFetch = fetcher.submitted();
+    counts.pagesFetched = fetcher.settled();
 }
 
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,

@@ -77,6 +77,7 @@ void RetryingFetcher::submit(const HttpRequest& request, Settled done, Turn turn
     if (m_stopped)
         return;
     const quint64 id = m_nextId++;
+    ++m_submitted;
     m_jobs.emplace(id, Job{request, std::move(done), 0, Clock::time_point()});
     (turn == Turn::Soon ? m_soon : m_later).push_back(id);
 }
@@ -200,6 +201,7 @@ void RetryingFetcher::settle(quint64 id, const HttpResult& result)
     m_jobs.erase(place);
     if (done)
         done(result);
+    ++m_settledCount;
     if (m_settled)
         m_settled();
 }

@@ -85,6 +85,12 @@ public:
 
     bool cancelled() const;
 
+    /** Requests queued so far, each counted once however often it is sent. */
+    int submitted() const { return m_submitted; }
+    /** Requests settled so far; never more than submitted(), since only a queued request can
+     *  settle, and only once. */
+    int settled() const { return m_settledCount; }
+
     int requestsInFlight() const override;
     std::optional<FedRequest> next() override;
     void finished(quint64 id, const HttpResult& result) override;
@@ -115,6 +121,8 @@ private:
     std::deque<quint64> m_later;
     std::vector<quint64> m_retries; // waiting for their next try
     quint64 m_nextId = 0;
+    int m_submitted = 0;
+    int m_settledCount = 0;
     bool m_stopped = false;
     EndedSessionRecovery m_recovery;
     // Answered "session ended", held until the feed has run dry and a sign-in was tried.
