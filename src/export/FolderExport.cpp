@@ -8,6 +8,7 @@
 #include "service/exchange.h"
 #include "service/session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -22,18 +23,18 @@ QString column(const WalkedFile& file, Column which)
 
 void tellFailure(const QString& what)
 {
-    CurrentDesktop().showMessage(what + QStringLiteral("\n本次导出没有写入任何文件。"),
-                                 QStringLiteral("提示"), Desktop::Icon::Information);
+    CurrentDesktop().showMessage(what + u'\n' + NothingWrittenText(),
+                                 QCoreApplication::translate("FolderExport", "提示"),
+                                 Desktop::Icon::Information);
 }
 
 // Why `page` gave no SHA1 for good; empty when it was read.
 QString pageFailure(const HttpResult& page)
 {
     if (const QString text = ExchangeFailureText(page); !text.isEmpty())
-        return text +
-               (IsTransientFailure(page) ? QStringLiteral("（多次重试后仍然失败）") : QString());
+        return text + (IsTransientFailure(page) ? RetriesSpentText() : QString());
     if (page.body.isEmpty())
-        return QStringLiteral("服务器返回了空白页面");
+        return QCoreApplication::translate("FolderExport", "服务器返回了空白页面");
     return {};
 }
 
@@ -78,7 +79,8 @@ public:
         for (const WalkedFile& file : files) {
             const QString reason = m_failures.value(column(file, Column::PickCode));
             if (!reason.isEmpty())
-                return QStringLiteral("无法获取文件“%1”的下载页：%2").arg(file.path, reason);
+                return QCoreApplication::translate("FolderExport", "无法获取文件“%1”的下载页：%2")
+                    .arg(file.path, reason);
         }
         return {};
     }
@@ -166,8 +168,9 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
     if (const std::optional<ExportOutcome> refused = RefuseAccount(account))
         return *refused;
     if (SessionCookie().isEmpty()) {
-        CurrentDesktop().showMessage(QStringLiteral("请先登录，再导出目录。"),
-                                     QStringLiteral("提示"), Desktop::Icon::Information);
+        CurrentDesktop().showMessage(
+            QCoreApplication::translate("FolderExport", "请先登录，再导出目录。"),
+            QCoreApplication::translate("FolderExport", "提示"), Desktop::Icon::Information);
         return ExportOutcome::FetchFailed;
     }
     const WalkResult walk = ListFolder(scope, sha1s, true, progress, policy);
@@ -191,21 +194,24 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
 void ShowFolderExportSummary(const FolderExportReport& report)
 {
     QString text =
-        QStringLiteral("已写入 %1 行。\n被筛选排除的文件：%2 个\n跳过的文件和目录：%3 个\n")
+        QCoreApplication::translate(
+            "FolderExport", "已写入 %1 行。\n被筛选排除的文件：%2 个\n跳过的文件和目录：%3 个\n")
             .arg(report.rowsWritten)
             .arg(report.filesFilteredOut)
             .arg(report.skipped.size());
     for (qsizetype i = 0; i < std::min<qsizetype>(report.skipped.size(), SummarySkippedShown); ++i)
-        text +=
-            QStringLiteral("    %1：%2\n").arg(report.skipped[i].path, report.skipped[i].reason);
+        text += QCoreApplication::translate("FolderExport", "    %1：%2\n")
+                    .arg(report.skipped[i].path, report.skipped[i].reason);
     if (report.skipped.size() > SummarySkippedShown)
-        text +=
-            QStringLiteral("    ……另有 %1 个\n").arg(report.skipped.size() - SummarySkippedShown);
+        text += QCoreApplication::translate("FolderExport", "    ……另有 %1 个\n")
+                    .arg(report.skipped.size() - SummarySkippedShown);
     const QString folder = QFileInfo(report.plainFile).path();
-    text += QStringLiteral("提取式文件：") + QDir::toNativeSeparators(report.plainFile);
-    CurrentDesktop().showActionMessage(text, QStringLiteral("导出完成"),
-                                       QStringLiteral("打开所在文件夹"),
-                                       [folder] { CurrentDesktop().shellOpen(folder); });
+    text += QCoreApplication::translate("FolderExport", "提取式文件：%1")
+                .arg(QDir::toNativeSeparators(report.plainFile));
+    CurrentDesktop().showActionMessage(
+        text, QCoreApplication::translate("FolderExport", "导出完成"),
+        QCoreApplication::translate("FolderExport", "打开所在文件夹"),
+        [folder] { CurrentDesktop().shellOpen(folder); });
 }
 
 void ResolveKnownRows(FileList& list, const Sha1Cache& sha1s)

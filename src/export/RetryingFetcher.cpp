@@ -4,6 +4,7 @@
 #include "platform/HttpTransport.h"
 #include "service/SessionEnd.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <algorithm>
@@ -35,6 +36,11 @@ bool IsTransientFailure(const HttpResult& result)
 {
     return result.failed() ? result.failure == HttpFailure::Transient
                            : isTransientStatus(result.status);
+}
+
+QString RetriesSpentText()
+{
+    return QCoreApplication::translate("RetryingFetcher", "（多次重试后仍然失败）");
 }
 
 std::optional<milliseconds> RetryAfterOf(const HttpResult& result, milliseconds longest)

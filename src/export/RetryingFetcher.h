@@ -37,6 +37,9 @@ struct RetryPolicy
  *  connection, or the status 429 or 5xx. */
 bool IsTransientFailure(const HttpResult& result);
 
+/** Put after what a transient failure says when the tries ran out: "（多次重试后仍然失败）". */
+QString RetriesSpentText();
+
 /** The wait a "Retry-After" header of `result` asks for (seconds or an HTTP date), at most
  *  `longest`; nothing when it has none that can be read. */
 std::optional<std::chrono::milliseconds> RetryAfterOf(const HttpResult& result,

@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                  QStringLiteral("wrong"),
                  1,
                  Stream::Err,
-                 "^错误: 登陆失败！请确认账户和密码\n$"},
+                 "^Error: Sign-in failed! Check the account and the password\n$"},
         ExitCase{"MissingStep",
                  {"ls", "--account=demo", "--quiet", "/我的文档/工作/nope/x"},
                  Password,
@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Password,
                  1,
                  Stream::Err,
-                 "^错误: 账号不能用作导出文件名"}),
+                 "^Error: The account cannot name the export files"}),
     CaseName());
 
 // Nothing is sent without a password: the refusal comes before the sign-in.
@@ -143,8 +143,8 @@ TEST_F(ProgramExitTest, FetchFailingAfterItsRetriesExitsWithOne)
 
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(QString::fromUtf8(run.err).contains(
-        QRegularExpression(QStringLiteral("^提示: 无法读取.*503.*多次重试后仍然失败"))))
+    EXPECT_TRUE(QString::fromUtf8(run.err).contains(QRegularExpression(
+        QStringLiteral("^\\S+: Cannot read .*503.*still failing after several retries"))))
         << run.err.constData();
     EXPECT_EQ(listingTargets().size(), 4) << "one try and three more";
 }
