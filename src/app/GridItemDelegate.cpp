@@ -1,5 +1,8 @@
 #include "GridItemDelegate.h"
 
+#include "browser/FileList.h"
+#include "browser/ListingRows.h"
+
 #include <QPainter>
 
 void GridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -12,4 +15,16 @@ void GridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->drawLine(cell.topRight(), cell.bottomRight());
     painter->drawLine(cell.bottomLeft(), cell.bottomRight());
     painter->restore();
+}
+
+void GridItemDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    // The cell keeps the listing's own word, which the logic reads; only what shows changes.
+    if (index.column() == ColumnIndex(Column::Shared)) {
+        for (const char* word : {SharedText, NotSharedText}) {
+            if (option->text == QString::fromUtf8(word))
+                option->text = QCoreApplication::translate("ListingRows", word);
+        }
+    }
 }

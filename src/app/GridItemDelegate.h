@@ -2,7 +2,8 @@
 
 #include <QStyledItemDelegate>
 
-/** Paints items as usual and draws a thin grid line right of and below each cell. */
+/** Paints items as usual and draws a thin grid line right of and below each cell; shows the
+ *  Shared column's words in the run's language. */
 class GridItemDelegate : public QStyledItemDelegate
 {
 public:
@@ -10,4 +11,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };

@@ -73,8 +73,8 @@ void FileBrowser::chooseCategory(CategoryOption option)
 
 void FileBrowser::chooseSort(int index)
 {
-    if (index >= 0 && index < SortChoices().size())
-        m_state.setSortOrder(SortChoices().at(index).order);
+    if (const QList<SortChoice> choices = SortChoices(); index >= 0 && index < choices.size())
+        m_state.setSortOrder(choices.at(index).order);
     RequestListing();
 }
 
@@ -135,7 +135,7 @@ bool FileBrowser::reportParseErrors()
     const QString errors = ParseErrors();
     if (errors.isEmpty())
         return false;
-    CurrentDesktop().showMessage(errors.left(ParseMessageLimit), QStringLiteral("解析出错"),
+    CurrentDesktop().showMessage(errors.left(ParseMessageLimit), tr("解析出错"),
                                  Desktop::Icon::Information);
     return true;
 }

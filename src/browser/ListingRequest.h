@@ -27,5 +27,6 @@ struct SortChoice
     QString order;
 };
 
-/** The six sort choices in drop-down order; index 2 is the start-up choice. */
-const QList<SortChoice>& SortChoices();
+/** The six sort choices in drop-down order, captions in the language in use; index 2 is the
+ *  start-up choice. */
+QList<SortChoice> SortChoices();

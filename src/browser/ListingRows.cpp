@@ -49,8 +49,8 @@ bool isSharedFlag(const JsonValue& value)
 
 QString sharedText(const JsonValue& entry)
 {
-    return isSharedFlag(entry.member(QStringLiteral("sh"))) ? QStringLiteral("是")
-                                                            : QStringLiteral("否");
+    return QString::fromUtf8(isSharedFlag(entry.member(QStringLiteral("sh"))) ? SharedText
+                                                                              : NotSharedText);
 }
 
 QStringList folderRowTexts(const JsonValue& entry)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,11 @@ QStringList DigitKeys(const QString& responseText);
 
 /** Put in front of a folder's name in the list; a row whose name begins with it is a folder. */
 inline constexpr QChar FolderMarker{u'\u25A0'};
+
+/** The Shared column's texts: row data, which `ls` and the window's logic read as they are; the
+ *  window shows them in the run's language (context "ListingRows"). */
+inline constexpr const char* SharedText = QT_TRANSLATE_NOOP("ListingRows", "是");
+inline constexpr const char* NotSharedText = QT_TRANSLATE_NOOP("ListingRows", "否");
 
 /** Whether a row's name marks a folder. */
 bool IsFolderName(const QString& rowName);

@@ -7,11 +7,14 @@
 #include "service/qita.h"
 #include "service/session.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void showLoginError(const QString& text)
 {
-    CurrentDesktop().showMessage(text, QStringLiteral("错误"), Desktop::Icon::None);
+    CurrentDesktop().showMessage(text, QCoreApplication::translate("Login", "错误"),
+                                 Desktop::Icon::None);
 }
 
 } // namespace
@@ -26,13 +29,13 @@ QString LoginBody(const QString& account, const QString& password)
 LoginOutcome SignIn(const QString& account, const QString& password)
 {
     if (account.isEmpty() || password.isEmpty()) {
-        showLoginError(QStringLiteral("请填写账号和密码！"));
+        showLoginError(QCoreApplication::translate("Login", "请填写账号和密码！"));
         return LoginOutcome::MissingCredentials;
     }
     const QString cookie =
         LoginRequest(QStringLiteral("POST"), LoginAddress(), LoginBody(account, password));
     if (cookie == QLatin1String("false")) {
-        showLoginError(QStringLiteral("登陆失败！请确认账户和密码"));
+        showLoginError(QCoreApplication::translate("Login", "登陆失败！请确认账户和密码"));
         return LoginOutcome::Refused;
     }
     SetSessionCookie(cookie);

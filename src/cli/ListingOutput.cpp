@@ -28,7 +28,7 @@ ListedEntry entryOf(const WalkedFile& walked, const Sha1Cache& sha1s)
     const auto column = [&](Column which) { return walked.columns.value(ColumnIndex(which)); };
     ListedEntry entry;
     entry.time = column(Column::Time);
-    entry.shared = column(Column::Shared) == QStringLiteral("是");
+    entry.shared = column(Column::Shared) == QString::fromUtf8(SharedText);
     if (IsFolderName(column(Column::Name))) {
         entry.path = walked.path + u'/';
         return entry;

@@ -2,6 +2,8 @@
 
 #include "platform/Desktop.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString ForbiddenCharacters = QStringLiteral(R"(<>:"/\|?*)");
@@ -27,7 +29,9 @@ bool CanNameExportFiles(const QString& account)
 void ReportUnusableAccount(const QString& account)
 {
     CurrentDesktop().showMessage(
-        QStringLiteral("账号不能用作导出文件名：") + account +
-            QStringLiteral("\n文件名不能含有 \\ / : * ? \" < > |、控制字符或“..”。"),
-        QStringLiteral("错误"), Desktop::Icon::None);
+        QCoreApplication::translate(
+            "AccountFileName",
+            "账号不能用作导出文件名：%1\n文件名不能含有 \\ / : * ? \" < > |、控制字符或“..”。")
+            .arg(account),
+        QCoreApplication::translate("AccountFileName", "错误"), Desktop::Icon::None);
 }

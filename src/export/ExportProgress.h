@@ -7,7 +7,7 @@ struct ExportCounts
 {
     int foldersWalked = 0;
     int filesFound = 0;
-    int pagesFetched = 0;     // listing and download pages answered or given up
+    int pagesFetched = 0;     // listing and download pages answered or given up, of those known
     int pagesToFetch = 0;     // all of them known so far
     int filesFilteredOut = 0; // files the export's filter left out
 

@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "text/GbkText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +48,9 @@ bool appendToFile(const QString& fileName, const QByteArray& bytes, QString& rea
         return true;
     // A write cut short reports no error of its own (the next one would).
     reason = written > 0
-                 ? QStringLiteral("只写入了 %1 字节（共 %2 字节）").arg(written).arg(bytes.size())
+                 ? QCoreApplication::translate("ExtractionFiles", "只写入了 %1 字节（共 %2 字节）")
+                       .arg(written)
+                       .arg(bytes.size())
                  : file.errorString();
     file.resize(oldSize);
     return false;
@@ -57,12 +60,15 @@ void reportWriteFailure(const QString& fileName, const QString& reason,
                         const QStringList& writtenFiles)
 {
     const QString path = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
-    const QString written = writtenFiles.isEmpty() ? QStringLiteral("本次导出没有写入任何文件。")
-                                                   : QStringLiteral("本次导出已写入：") +
-                                                         writtenFiles.join(QStringLiteral("、"));
-    CurrentDesktop().showMessage(QStringLiteral("错误原因:") + path + QStringLiteral(": ") +
-                                     reason + QLatin1Char('\n') + written,
-                                 QStringLiteral("提示"), Desktop::Icon::Information);
+    const QString written =
+        writtenFiles.isEmpty()
+            ? NothingWrittenText()
+            : QCoreApplication::translate("ExtractionFiles", "本次导出已写入：%1")
+                  .arg(writtenFiles.join(QCoreApplication::translate("ExtractionFiles", "、")));
+    CurrentDesktop().showMessage(
+        QCoreApplication::translate("ExtractionFiles", "错误原因:%1: %2").arg(path, reason) +
+            u'\n' + written,
+        QCoreApplication::translate("ExtractionFiles", "提示"), Desktop::Icon::Information);
 }
 
 ExportOutcome writeSections(const EncodedSections& sections)
@@ -90,6 +96,11 @@ std::optional<ExportOutcome> RefuseAccount(const QString& account)
         return ExportOutcome::UnusableAccount;
     }
     return std::nullopt;
+}
+
+QString NothingWrittenText()
+{
+    return QCoreApplication::translate("ExtractionFiles", "本次导出没有写入任何文件。");
 }
 
 ExportOutcome AppendExtractionSections(const QString& account, const QList<ExportRow>& rows,

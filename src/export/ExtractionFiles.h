@@ -29,3 +29,6 @@ std::optional<ExportOutcome> RefuseAccount(const QString& account);
  *  and named in a message ("提示"), with the files written before it. */
 ExportOutcome AppendExtractionSections(const QString& account, const QList<ExportRow>& rows,
                                        const QString& folder = {});
+
+/** The closing words of a message about an export that stopped before writing anything. */
+QString NothingWrittenText();

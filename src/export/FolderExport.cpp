@@ -8,6 +8,7 @@
 #include "service/exchange.h"
 #include "service/session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -22,18 +23,18 @@ QString column(const WalkedFile& file, Column which)
 
 void tellFailure(const QString& what)
 {
-    CurrentDesktop().showMessage(what + QStringLiteral("\n本次导出没有写入任何文件。"),
-                                 QStringLiteral("提示"), Desktop::Icon::Information);
+    CurrentDesktop().showMessage(what + u'\n' + NothingWrittenText(),
+                                 QCoreApplication::translate("FolderExport", "提示"),
+                                 Desktop::Icon::Information);
 }
 
 // Why `page` gave no SHA1 for good; empty when it was read.
 QString pageFailure(const HttpResult& page)
 {
     if (const QString text = ExchangeFailureText(page); !text.isEmpty())
-        return text +
-               (IsTransientFailure(page) ? QStringLiteral("（多次重试后仍然失败）") : QString());
+        return text + (IsTransientFailure(page) ? RetriesSpentText() : QString());
     if (page.body.isEmpty())
-        return QStringLiteral("服务器返回了空白页面");
+        return QCoreApplication::translate("FolderExport", "服务器返回了空白页面");
     return {};
 }
 
@@ -44,9 +45,8 @@ QString pageFailure(const HttpResult& page)
 class Sha1Step
 {
 public:
-    Sha1Step(Sha1Cache& sha1s, Sha1Store& store, bool refresh, RetryingFetcher& fetcher,
-             ExportCounts& counts)
-        : m_sha1s(sha1s), m_store(store), m_refresh(refresh), m_fetcher(fetcher), m_counts(counts)
+    Sha1Step(Sha1Cache& sha1s, Sha1Store& store, bool refresh, RetryingFetcher& fetcher)
+        : m_sha1s(sha1s), m_store(store), m_refresh(refresh), m_fetcher(fetcher)
     {
     }
 
@@ -67,7 +67,6 @@ public:
             wanted.removeIf([&](const StoreKey& key) { return stored.contains(key.pickCode); });
         }
         for (const StoreKey& key : wanted) {
-            ++m_counts.pagesToFetch;
             m_fetcher.submit(DownloadPageRequest(key.pickCode),
                              [this, key](const HttpResult& page) { take(key, page); });
         }
@@ -80,7 +79,8 @@ public:
         for (const WalkedFile& file : files) {
             const QString reason = m_failures.value(column(file, Column::PickCode));
             if (!reason.isEmpty())
-                return QStringLiteral("无法获取文件“%1”的下载页：%2").arg(file.path, reason);
+                return QCoreApplication::translate("FolderExport", "无法获取文件“%1”的下载页：%2")
+                    .arg(file.path, reason);
         }
         return {};
     }
@@ -112,7 +112,6 @@ private:
     Sha1Store& m_store;
     bool m_refresh;
     RetryingFetcher& m_fetcher;
-    ExportCounts& m_counts;
     QSet<QString> m_asked;
     QHash<QString, QString> m_failures; // why a page failed, by pick code
 };
@@ -136,16 +135,16 @@ WalkResult ListFolder(const WalkScope& scope, Sha1Cache& sha1s, bool findSha1s,
                       ExportProgress* progress, const RetryPolicy& policy)
 {
     ExportCounts counts;
-    const std::function<void()> report = [&] {
+    std::function<void()> report;
+    RetryingFetcher fetcher(progress ? &progress->cancelToken() : nullptr, policy,
+                            [&] { report(); });
+    report = [&] {
+        CountPages(counts, fetcher);
         if (progress)
             progress->report(counts);
     };
-    RetryingFetcher fetcher(progress ? &progress->cancelToken() : nullptr, policy, [&] {
-        ++counts.pagesFetched;
-        report();
-    });
     Sha1Store store(Sha1StoreOrigin());
-    Sha1Step sha1Step(sha1s, store, scope.refresh, fetcher, counts);
+    Sha1Step sha1Step(sha1s, store, scope.refresh, fetcher);
     WalkListener listener{report, {}};
     if (findSha1s)
         listener.filesFound = [&](const QList<WalkedFile>& files) { sha1Step.add(files); };
@@ -169,8 +168,9 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
     if (const std::optional<ExportOutcome> refused = RefuseAccount(account))
         return *refused;
     if (SessionCookie().isEmpty()) {
-        CurrentDesktop().showMessage(QStringLiteral("请先登录，再导出目录。"),
-                                     QStringLiteral("提示"), Desktop::Icon::Information);
+        CurrentDesktop().showMessage(
+            QCoreApplication::translate("FolderExport", "请先登录，再导出目录。"),
+            QCoreApplication::translate("FolderExport", "提示"), Desktop::Icon::Information);
         return ExportOutcome::FetchFailed;
     }
     const WalkResult walk = ListFolder(scope, sha1s, true, progress, policy);
@@ -194,21 +194,24 @@ ExportOutcome ExportFolder(const WalkScope& scope, const QString& account, Sha1C
 void ShowFolderExportSummary(const FolderExportReport& report)
 {
     QString text =
-        QStringLiteral("已写入 %1 行。\n被筛选排除的文件：%2 个\n跳过的文件和目录：%3 个\n")
+        QCoreApplication::translate(
+            "FolderExport", "已写入 %1 行。\n被筛选排除的文件：%2 个\n跳过的文件和目录：%3 个\n")
             .arg(report.rowsWritten)
             .arg(report.filesFilteredOut)
             .arg(report.skipped.size());
     for (qsizetype i = 0; i < std::min<qsizetype>(report.skipped.size(), SummarySkippedShown); ++i)
-        text +=
-            QStringLiteral("    %1：%2\n").arg(report.skipped[i].path, report.skipped[i].reason);
+        text += QCoreApplication::translate("FolderExport", "    %1：%2\n")
+                    .arg(report.skipped[i].path, report.skipped[i].reason);
     if (report.skipped.size() > SummarySkippedShown)
-        text +=
-            QStringLiteral("    ……另有 %1 个\n").arg(report.skipped.size() - SummarySkippedShown);
+        text += QCoreApplication::translate("FolderExport", "    ……另有 %1 个\n")
+                    .arg(report.skipped.size() - SummarySkippedShown);
     const QString folder = QFileInfo(report.plainFile).path();
-    text += QStringLiteral("提取式文件：") + QDir::toNativeSeparators(report.plainFile);
-    CurrentDesktop().showActionMessage(text, QStringLiteral("导出完成"),
-                                       QStringLiteral("打开所在文件夹"),
-                                       [folder] { CurrentDesktop().shellOpen(folder); });
+    text += QCoreApplication::translate("FolderExport", "提取式文件：%1")
+                .arg(QDir::toNativeSeparators(report.plainFile));
+    CurrentDesktop().showActionMessage(
+        text, QCoreApplication::translate("FolderExport", "导出完成"),
+        QCoreApplication::translate("FolderExport", "打开所在文件夹"),
+        [folder] { CurrentDesktop().shellOpen(folder); });
 }
 
 void ResolveKnownRows(FileList& list, const Sha1Cache& sha1s)

@@ -8,6 +8,7 @@
 #include "service/exchange.h"
 #include "service/httpxml.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <optional>
 #include <vector>
@@ -43,8 +44,9 @@ QString joinPath(const QString& folderPath, const QString& name)
 
 QString folderName(const Folder& folder)
 {
-    return folder.path.isEmpty() ? QStringLiteral("当前目录")
-                                 : QStringLiteral("目录“%1”").arg(folder.path);
+    return folder.path.isEmpty()
+               ? QCoreApplication::translate("FolderWalk", "当前目录")
+               : QCoreApplication::translate("FolderWalk", "目录“%1”").arg(folder.path);
 }
 
 bool listsFolders(const WalkScope& scope)
@@ -73,6 +75,7 @@ public:
         m_result.cancelled = !m_fetcher.run();
         if (m_result.failure.isEmpty() && !m_result.cancelled)
             gather(0);
+        CountPages(m_counts, m_fetcher);
         return std::move(m_result);
     }
 
@@ -81,6 +84,7 @@ private:
 
     void report()
     {
+        CountPages(m_counts, m_fetcher);
         if (m_listener.report)
             m_listener.report();
     }
@@ -109,7 +113,6 @@ private:
     void addFolder(Folder folder)
     {
         m_folders.push_back(std::move(folder));
-        ++m_counts.pagesToFetch;
         requestPage(int(m_folders.size()) - 1, 0);
     }
 
@@ -139,16 +142,16 @@ private:
             const int pageCount =
                 int(std::max<qint64>(1, (folder.count + PageSize - 1) / PageSize));
             folder.pages.resize(pageCount);
-            m_counts.pagesToFetch += pageCount - 1;
             for (int later = 1; later < pageCount; ++later)
                 requestPage(index, later * PageSize);
         }
         if (page->count != folder.count ||
             page->rows.size() != std::min(PageSize, folder.count - offset)) {
-            failFolder(index, QStringLiteral("%1与目录的条目数（%2）不符：目录在导出期间"
-                                             "发生了变化，请稍后重新导出")
-                                  .arg(pageName(folder, offset))
-                                  .arg(folder.count));
+            failFolder(index,
+                       QCoreApplication::translate(
+                           "FolderWalk",
+                           "%1与目录的条目数（%2）不符：目录在导出期间发生了变化，请稍后重新导出")
+                           .arg(pageName(folder, offset), QString::number(folder.count)));
             return;
         }
         takeRows(index, int(offset / PageSize), page->rows);
@@ -188,9 +191,10 @@ private:
                     addFolder(subfolder);
                 } else {
                     m_folders.push_back(subfolder);
-                    failFolder(entry.subfolder, QStringLiteral("%1的层级超过了 %2 层的上限")
-                                                    .arg(folderName(subfolder))
-                                                    .arg(MaxWalkDepth));
+                    failFolder(
+                        entry.subfolder,
+                        QCoreApplication::translate("FolderWalk", "%1的层级超过了 %2 层的上限")
+                            .arg(folderName(subfolder), QString::number(MaxWalkDepth)));
                     if (stopped())
                         return;
                 }
@@ -236,29 +240,27 @@ private:
         const Folder& folder = m_folders[std::size_t(index)];
         if (folder.count <= MaxFolderEntries)
             return true;
-        failFolder(index, QStringLiteral("%1有 %2 个条目，超过了 %3 个的上限")
-                              .arg(folderName(folder))
-                              .arg(folder.count)
-                              .arg(MaxFolderEntries));
+        failFolder(index,
+                   QCoreApplication::translate("FolderWalk", "%1有 %2 个条目，超过了 %3 个的上限")
+                       .arg(folderName(folder), QString::number(folder.count),
+                            QString::number(MaxFolderEntries)));
         return false;
     }
 
     static QString pageName(const Folder& folder, qint64 offset)
     {
-        return QStringLiteral("%1的列表（第 %2 页）")
-            .arg(folderName(folder))
-            .arg(offset / PageSize + 1);
+        return QCoreApplication::translate("FolderWalk", "%1的列表（第 %2 页）")
+            .arg(folderName(folder), QString::number(offset / PageSize + 1));
     }
 
     std::optional<ListingPage> readPage(int index, qint64 offset, const HttpResult& result)
     {
         const Folder& folder = m_folders[std::size_t(index)];
         if (const QString failure = ExchangeFailureText(result); !failure.isEmpty()) {
-            failFolder(index, QStringLiteral("无法读取%1：%2%3")
-                                  .arg(pageName(folder, offset), failure,
-                                       IsTransientFailure(result)
-                                           ? QStringLiteral("（多次重试后仍然失败）")
-                                           : QString()));
+            failFolder(index,
+                       QCoreApplication::translate("FolderWalk", "无法读取%1：%2%3")
+                           .arg(pageName(folder, offset), failure,
+                                IsTransientFailure(result) ? RetriesSpentText() : QString()));
             return std::nullopt;
         }
         const QString text = UnescapeText(result.body);
@@ -266,7 +268,8 @@ private:
         if (!page && index == 0 && SaysFolderMissing(text))
             m_result.folderMissing = true;
         if (!page)
-            failFolder(index, QStringLiteral("无法读取%1：服务器的应答不是目录列表")
+            failFolder(index, QCoreApplication::translate("FolderWalk",
+                                                          "无法读取%1：服务器的应答不是目录列表")
                                   .arg(pageName(folder, offset)));
         return page;
     }
@@ -289,6 +292,12 @@ WalkScope ScopeOfListing(const ListingState& state, const QString& folderId, boo
     scope.query.folderId = folderId;
     scope.includeSubfolders = includeSubfolders;
     return scope;
+}
+
+void CountPages(ExportCounts& counts, const RetryingFetcher& fetcher)
+{
+    counts.pagesToFetch = fetcher.submitted();
+    counts.pagesFetched = fetcher.settled();
 }
 
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,

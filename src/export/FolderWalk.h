@@ -80,6 +80,10 @@ struct WalkListener
     std::function<void(const QList<WalkedFile>&)> filesFound;
 };
 
+/** Takes the page counts of `counts` from `fetcher`: every request given to it is a page known,
+ *  every one settled a page fetched, so the pages fetched never run ahead of those known. */
+void CountPages(ExportCounts& counts, const RetryingFetcher& fetcher);
+
 /** Lists every page of the folder `scope` names (and of its subfolders when asked) through
  *  `fetcher`: the first page of a folder gives its count, then its other pages go together, and
  *  every subfolder is listed as soon as a page names it, all at once as far as the fetcher
@@ -88,6 +92,7 @@ struct WalkListener
  *  is walked where it was met first). Stops with a failure naming the folder when a page cannot
  *  be fetched or read, when a folder holds more than MaxFolderEntries entries or changes while
  *  it is listed (its count moves or a page comes short), or when folders nest deeper than
- *  MaxWalkDepth. `counts` grows as it goes, and `listener` hears of it. */
+ *  MaxWalkDepth. `counts` grows as it goes (its pages as CountPages says, so with whatever else
+ *  `fetcher` was given), and `listener` hears of it. */
 WalkResult WalkFolder(const WalkScope& scope, RetryingFetcher& fetcher, ExportCounts& counts,
                       const WalkListener& listener = {});

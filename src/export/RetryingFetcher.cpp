@@ -4,6 +4,7 @@
 #include "platform/HttpTransport.h"
 #include "service/SessionEnd.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <algorithm>
@@ -35,6 +36,11 @@ bool IsTransientFailure(const HttpResult& result)
 {
     return result.failed() ? result.failure == HttpFailure::Transient
                            : isTransientStatus(result.status);
+}
+
+QString RetriesSpentText()
+{
+    return QCoreApplication::translate("RetryingFetcher", "（多次重试后仍然失败）");
 }
 
 std::optional<milliseconds> RetryAfterOf(const HttpResult& result, milliseconds longest)
@@ -77,6 +83,7 @@ void RetryingFetcher::submit(const HttpRequest& request, Settled done, Turn turn
     if (m_stopped)
         return;
     const quint64 id = m_nextId++;
+    ++m_submitted;
     m_jobs.emplace(id, Job{request, std::move(done), 0, Clock::time_point()});
     (turn == Turn::Soon ? m_soon : m_later).push_back(id);
 }
@@ -200,6 +207,7 @@ void RetryingFetcher::settle(quint64 id, const HttpResult& result)
     m_jobs.erase(place);
     if (done)
         done(result);
+    ++m_settledCount;
     if (m_settled)
         m_settled();
 }

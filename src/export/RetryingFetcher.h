@@ -37,6 +37,9 @@ struct RetryPolicy
  *  connection, or the status 429 or 5xx. */
 bool IsTransientFailure(const HttpResult& result);
 
+/** Put after what a transient failure says when the tries ran out: "（多次重试后仍然失败）". */
+QString RetriesSpentText();
+
 /** The wait a "Retry-After" header of `result` asks for (seconds or an HTTP date), at most
  *  `longest`; nothing when it has none that can be read. */
 std::optional<std::chrono::milliseconds> RetryAfterOf(const HttpResult& result,
@@ -85,6 +88,12 @@ public:
 
     bool cancelled() const;
 
+    /** Requests queued so far, each counted once however often it is sent. */
+    int submitted() const { return m_submitted; }
+    /** Requests settled so far; never more than submitted(), since only a queued request can
+     *  settle, and only once. */
+    int settled() const { return m_settledCount; }
+
     int requestsInFlight() const override;
     std::optional<FedRequest> next() override;
     void finished(quint64 id, const HttpResult& result) override;
@@ -115,6 +124,8 @@ private:
     std::deque<quint64> m_later;
     std::vector<quint64> m_retries; // waiting for their next try
     quint64 m_nextId = 0;
+    int m_submitted = 0;
+    int m_settledCount = 0;
     bool m_stopped = false;
     EndedSessionRecovery m_recovery;
     // Answered "session ended", held until the feed has run dry and a sign-in was tried.

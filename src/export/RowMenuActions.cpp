@@ -4,14 +4,16 @@
 #include "StoredSha1s.h"
 #include "platform/Desktop.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int Sha1Length = 40;
 
-void tellMissing(const QString& missing)
+void tellMissing(const QString& text)
 {
-    CurrentDesktop().showMessage(QStringLiteral("下载页中没有找到%1。").arg(missing),
-                                 QStringLiteral("提示"), Desktop::Icon::Information);
+    CurrentDesktop().showMessage(text, QCoreApplication::translate("RowMenuActions", "提示"),
+                                 Desktop::Icon::Information);
 }
 
 bool isFileRow(const FileList& list, int row)
@@ -40,7 +42,7 @@ QString resolvedStandardForm(FileList& list, int row, LinkFields& fields)
         if (!FetchRowPage(list, row, fields).fetched)
             return {};
         if (IsUnresolved(list.text(row, Column::StandardForm))) {
-            tellMissing(QStringLiteral(" SHA1"));
+            tellMissing(QCoreApplication::translate("RowMenuActions", "下载页中没有找到 SHA1。"));
             return {};
         }
     }
@@ -54,7 +56,7 @@ QString fetchedDownloadLink(FileList& list, int row, LinkFields& fields)
         return {};
     const RowPage page = FetchRowPage(list, row, fields);
     if (page.fetched && page.downloadLink.isEmpty())
-        tellMissing(QStringLiteral("下载链接"));
+        tellMissing(QCoreApplication::translate("RowMenuActions", "下载页中没有找到下载链接。"));
     return page.downloadLink;
 }
 

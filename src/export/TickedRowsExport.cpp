@@ -8,6 +8,7 @@
 #include "StoredSha1s.h"
 #include "service/exchange.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -67,7 +68,7 @@ std::optional<ExportOutcome> CompleteTickedSha1s(FileList& list, ExportProgress*
     if (anyCancelled || (cancel && cancel->isCancelled()))
         return ExportOutcome::Cancelled;
     if (firstFailure) {
-        AcceptExchange(*firstFailure, QStringLiteral("提示"));
+        AcceptExchange(*firstFailure, QCoreApplication::translate("TickedRowsExport", "提示"));
         return ExportOutcome::FetchFailed;
     }
     if (emptyPage)

@@ -1,5 +1,6 @@
 #include "KeychainSecretStore.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <qt6keychain/keychain.h>
 
@@ -26,7 +27,8 @@ QKeychain::Error runJob(QKeychain::Job& job)
 
 QString keyringProblem(const QKeychain::Job& job)
 {
-    return QStringLiteral("the keyring cannot be used (%1)").arg(job.errorString());
+    return QCoreApplication::translate("KeychainSecretStore", "the keyring cannot be used (%1)")
+        .arg(job.errorString());
 }
 
 const QString ServiceName = QString::fromLatin1(KeyringService);

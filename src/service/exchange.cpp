@@ -7,6 +7,8 @@
 #include "settings.h"
 #include "transportfailure.h"
 
+#include <QCoreApplication>
+
 bool IsGetMethod(const QString& method)
 {
     return method == QLatin1StringView("GET");
@@ -34,9 +36,10 @@ HttpRequest BuildServiceRequest(const QString& method, const QString& url, const
 QString ExchangeFailureText(const HttpResult& result)
 {
     if (result.failed())
-        return QStringLiteral("错误原因:") + TransportFailureText(result);
+        return QCoreApplication::translate("exchange", "错误原因:%1")
+            .arg(TransportFailureText(result));
     if (result.status != 200)
-        return QStringLiteral("Http错误代码:") + QString::number(result.status);
+        return QCoreApplication::translate("exchange", "Http错误代码:%1").arg(result.status);
     return {};
 }
 
@@ -48,8 +51,9 @@ bool AcceptExchange(const HttpResult& result, const QString& failureTitle)
     // The user asked for the end; telling them of it again would only be in the way.
     if (result.failure == HttpFailure::Cancelled)
         return false;
-    CurrentDesktop().showMessage(text, result.failed() ? failureTitle : QStringLiteral("提示"),
-                                 Desktop::Icon::Information);
+    CurrentDesktop().showMessage(
+        text, result.failed() ? failureTitle : QCoreApplication::translate("exchange", "提示"),
+        Desktop::Icon::Information);
     return false;
 }
 

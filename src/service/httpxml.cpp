@@ -4,6 +4,8 @@
 #include "exchange.h"
 #include "session.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QList<HttpHeader> serviceHeaders(const QString& method)
@@ -42,7 +44,7 @@ HttpRequest ServiceHttpRequest(const QString& method, const QString& url, const 
 QString ServiceRequest(const QString& method, const QString& url, const QString& body)
 {
     const auto answer = ExchangeWithService(method, url, body, serviceHeaders(method), true,
-                                            QStringLiteral("提示"));
+                                            QCoreApplication::translate("httpxml", "提示"));
     return answer ? UnescapeText(answer->body) : QString();
 }
 
@@ -53,8 +55,8 @@ HttpRequest LoginHttpRequest(const QString& method, const QString& url, const QS
 
 QString LoginRequest(const QString& method, const QString& url, const QString& body)
 {
-    const auto answer =
-        ExchangeWithService(method, url, body, loginHeaders(), false, QStringLiteral("提示1"));
+    const auto answer = ExchangeWithService(method, url, body, loginHeaders(), false,
+                                            QCoreApplication::translate("httpxml", "提示1"));
     if (!answer)
         return {};
     const QString cookie = ExtractSetCookie(answer->headers, QStringLiteral("OOFA"));

@@ -4,6 +4,8 @@
 #include "exchange.h"
 #include "session.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QList<HttpHeader> siteHeaders(const QString& method)
@@ -26,7 +28,7 @@ HttpRequest SiteHttpRequest(const QString& method, const QString& url, const QSt
 
 QString SiteRequest(const QString& method, const QString& url, const QString& body)
 {
-    const auto answer =
-        ExchangeWithService(method, url, body, siteHeaders(method), true, QStringLiteral("提示"));
+    const auto answer = ExchangeWithService(method, url, body, siteHeaders(method), true,
+                                            QCoreApplication::translate("zuancun", "提示"));
     return answer ? answer->body : QString();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Desktop.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -94,7 +95,7 @@ bool Sha1Store::open()
 {
     const QString folder = QFileInfo(m_path).path();
     if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, FolderMode)) {
-        giveUp(QStringLiteral("无法建立目录 %1").arg(folder));
+        giveUp(QCoreApplication::translate("Sha1Store", "无法建立目录 %1").arg(folder));
         return false;
     }
     // The file is made owner-only before SQLite opens it; SQLite gives its -wal and -shm files
@@ -150,7 +151,8 @@ QString Sha1Store::prepareSchema()
     if (found == SchemaVersion)
         return {};
     if (found > SchemaVersion)
-        return QStringLiteral("它由更新版本的程序建立（格式 %1）").arg(found);
+        return QCoreApplication::translate("Sha1Store", "它由更新版本的程序建立（格式 %1）")
+            .arg(found);
     return lastError();
 }
 
@@ -189,10 +191,11 @@ void Sha1Store::giveUp(const QString& reason)
         return;
     reportedFiles().insert(m_path);
     CurrentDesktop().showMessage(
-        QStringLiteral("SHA1 存储“%1”无法使用（%2），本次不读取也不保存已知的 SHA1，其余照常进行。"
-                       "若文件已损坏，删除它即可重新建立。")
+        QCoreApplication::translate("Sha1Store",
+                                    "SHA1 存储“%1”无法使用（%2），本次不读取也不保存已知的 "
+                                    "SHA1，其余照常进行。若文件已损坏，删除它即可重新建立。")
             .arg(QDir::toNativeSeparators(m_path), reason),
-        QStringLiteral("提示"), Desktop::Icon::Information);
+        QCoreApplication::translate("Sha1Store", "提示"), Desktop::Icon::Information);
 }
 
 QHash<QString, QString> Sha1Store::lookUp(const QList<StoreKey>& keys)

@@ -230,7 +230,7 @@ void Tour::sharedCategory()
     expect(rows > 0, tr("shared entries are listed"));
     for (int row = 0; row < rows; ++row) {
         // The cell holds the service's flag as data, in no run's language.
-        expect(m_window.fileList().text(row, Column::Shared) == QStringLiteral("是"),
+        expect(m_window.fileList().text(row, Column::Shared) == QString::fromUtf8(SharedText),
                tr("row %1 is shared").arg(row + 1));
     }
 }

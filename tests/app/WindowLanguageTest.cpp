@@ -1,7 +1,10 @@
 #include "WindowFixture.h"
 #include "app/ExportOptionsDialog.h"
 #include "app/ExportProgressDialog.h"
+#include "app/GridItemDelegate.h"
 #include "app/WaitDialog.h"
+#include "browser/FileList.h"
+#include "browser/ListingRows.h"
 #include "language/Language.h"
 
 #include <QAbstractButton>
@@ -162,6 +165,40 @@ TEST_F(EnglishWindowTest, EndedSessionMessageIsEnglish)
     enterFolder(QStringLiteral("我的文档"));
     ASSERT_EQ(desktop.messages.size(), 1);
     expectEnglish({desktop.messages.first().text, desktop.messages.first().title});
+}
+
+// The list's delegate, with the text it shows for a cell in reach.
+class ShownCell final : public GridItemDelegate
+{
+public:
+    using GridItemDelegate::GridItemDelegate;
+    QString text(const QModelIndex& index) const
+    {
+        QStyleOptionViewItem option;
+        initStyleOption(&option, index);
+        return option.text;
+    }
+};
+
+// The Shared column keeps the listing's words, which the logic reads; the list shows them in
+// English.
+TEST_F(EnglishWindowTest, SharedColumnShowsEnglishWords)
+{
+    logInAsDemo();
+    auto& list = control<QTreeWidget>("ListView1");
+    ASSERT_GT(list.topLevelItemCount(), 0);
+    const ShownCell shown;
+    QStringList words;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        const QModelIndex cell = list.model()->index(row, ColumnIndex(Column::Shared));
+        const QString data = cell.data().toString();
+        EXPECT_TRUE(data == QString::fromUtf8(SharedText) ||
+                    data == QString::fromUtf8(NotSharedText));
+        words << shown.text(cell);
+    }
+    words.removeDuplicates();
+    words.sort();
+    EXPECT_EQ(words, QStringList({QStringLiteral("No"), QStringLiteral("Yes")}));
 }
 
 } // namespace

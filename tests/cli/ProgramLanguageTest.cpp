@@ -198,23 +198,12 @@ const MessageCase Messages[] = {
      "^zorbel-extract: [^\n]*\\((Failed to connect|Couldn't connect)[^)]*\\)\n$"},
 };
 
-// The messages whose words come in part from the layers below the command line, in a language
-// whose translation of those words has not landed yet.
-bool waitsForSharedTranslations(const LanguageCase& c)
-{
-    const std::string message = c.message.name;
-    return (message == "ServiceRefused" && c.setting.speech == Speech::English) ||
-           (message == "LoginWithoutKeyring" && c.setting.speech == Speech::Chinese);
-}
-
-std::vector<LanguageCase> languageCases(bool waiting)
+std::vector<LanguageCase> languageCases()
 {
     std::vector<LanguageCase> cases;
     for (const MessageCase& message : Messages) {
         for (const LanguageSetting& setting : Settings) {
-            const LanguageCase c{setting, message};
-            if (waitsForSharedTranslations(c) == waiting)
-                cases.push_back(c);
+            cases.push_back({setting, message});
         }
     }
     return cases;
@@ -225,9 +214,7 @@ std::string languageCaseName(const ::testing::TestParamInfo<LanguageCase>& info)
     return caseName(info.param).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, ProgramLanguageTest, ::testing::ValuesIn(languageCases(false)),
+INSTANTIATE_TEST_SUITE_P(Runs, ProgramLanguageTest, ::testing::ValuesIn(languageCases()),
                          languageCaseName);
-INSTANTIATE_TEST_SUITE_P(DISABLED_WaitingForSharedTranslations, ProgramLanguageTest,
-                         ::testing::ValuesIn(languageCases(true)), languageCaseName);
 
 } // namespace

@@ -128,8 +128,8 @@ TEST_F(StoreProgramTest, TwoExportsAtOnceShareTheStore)
     const ProgramRun endB = EndOf(b);
     ASSERT_EQ(endA.exitCode, 0) << endA.err.constData();
     ASSERT_EQ(endB.exitCode, 0) << endB.err.constData();
-    EXPECT_FALSE(endA.err.contains("SHA1 存储")) << endA.err.constData();
-    EXPECT_FALSE(endB.err.contains("SHA1 存储")) << endB.err.constData();
+    EXPECT_FALSE(endA.err.contains("The SHA1 store")) << endA.err.constData();
+    EXPECT_FALSE(endB.err.contains("The SHA1 store")) << endB.err.constData();
 
     const ProgramRun lone = runExport("lone", "/", true);
     ASSERT_EQ(lone.exitCode, 0) << lone.err.constData();
@@ -179,7 +179,7 @@ TEST_F(StoreProgramTest, CorruptStoreWarnsAndTheExportWritesTheSameFiles)
 
     const ProgramRun run = runExport("corrupt", "/我的文档");
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_EQ(run.err.count("SHA1 存储"), 1) << run.err.constData();
+    EXPECT_EQ(run.err.count("zorbel-extract: the SHA1 store"), 1) << run.err.constData();
     const ProgramRun lone = runExport("lone", "/我的文档", true);
     EXPECT_EQ(filesOf(out.filePath("corrupt")), filesOf(out.filePath("lone")));
 }

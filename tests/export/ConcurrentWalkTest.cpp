@@ -10,6 +10,7 @@
 #include "service/httpxml.h"
 #include "service/session.h"
 
+#include <QSet>
 #include <QTimer>
 #include <algorithm>
 
@@ -153,6 +154,68 @@ TEST_F(DriveTest, CancelEndsAWaitForTheNextTry)
     EXPECT_EQ(ExportFolder(scope, Account, sha1s, &progress, policy), ExportOutcome::Cancelled);
     EXPECT_TRUE(folder.entries().isEmpty());
     EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+/** The listing pages a recursive walk of folder `cid` of `drive` fetches: one per 30 entries of
+ *  each folder, at least one. */
+int listingPages(const DemoDrive& drive, const QString& cid = QStringLiteral("0"))
+{
+    const QList<const DemoFolder*> subfolders = drive.subfoldersOf(cid);
+    const qsizetype entries = subfolders.size() + drive.filesIn(cid).size();
+    int pages = int(std::max<qsizetype>(1, (entries + 29) / 30));
+    for (const DemoFolder* subfolder : subfolders)
+        pages += listingPages(drive, subfolder->cid);
+    return pages;
+}
+
+/** Every report of a walk, to be read once it has returned. */
+class AllReports final : public ExportProgress
+{
+public:
+    void report(const ExportCounts& counts) override { reports.append(counts); }
+    QList<ExportCounts> reports;
+};
+
+// Retried listing and download pages, answers in any order: no report ever counts more pages
+// fetched than known, neither count goes back, and the last counts every page once.
+TEST_F(DriveTest, EveryReportCountsNoMorePagesFetchedThanKnown)
+{
+    const DemoDrive& drive = DemoDrive::sample();
+    serve(drive);
+    m_service->setFault(DemoService::Endpoint::DownloadPage,
+                        {.status = 429, .retryAfter = "0", .times = 6});
+    m_service->setFault(DemoService::Endpoint::Files, {.dropConnection = true, .times = 3});
+    WalkScope scope;
+    scope.includeSubfolders = true;
+    scope.refresh = true;
+    Sha1Cache sha1s;
+    AllReports progress;
+    // More tries than faults: every page gets through in the end.
+    const RetryPolicy policy{QList<std::chrono::milliseconds>(7, 10ms)};
+    const WalkResult walk = ListFolder(scope, sha1s, true, &progress, policy);
+    ASSERT_TRUE(walk.failure.isEmpty()) << walk.failure.toStdString();
+
+    ASSERT_FALSE(progress.reports.isEmpty());
+    ExportCounts before;
+    for (const ExportCounts& counts : progress.reports) {
+        EXPECT_LE(counts.pagesFetched, counts.pagesToFetch);
+        EXPECT_GE(counts.pagesFetched, before.pagesFetched);
+        EXPECT_GE(counts.pagesToFetch, before.pagesToFetch);
+        before = counts;
+    }
+    QSet<QString> pickCodes; // one download page each
+    for (const WalkedFile& file : walk.files)
+        pickCodes.insert(file.columns.value(ColumnIndex(Column::PickCode)));
+    const int expected = listingPages(drive) + int(pickCodes.size());
+    EXPECT_EQ(progress.reports.constLast().pagesFetched, expected);
+    EXPECT_EQ(progress.reports.constLast().pagesToFetch, expected);
+    EXPECT_EQ(walk.counts, progress.reports.constLast());
+    EXPECT_EQ(
+        m_service
+            ->requestTargets({DemoService::Endpoint::Files, DemoService::Endpoint::DownloadPage})
+            .size(),
+        expected + 6 + 3)
+        << "each fault costs one more request";
 }
 
 struct PacingCase
