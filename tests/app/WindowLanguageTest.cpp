@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -29,8 +30,8 @@ bool HasCjk(const QString& text)
 }
 
 // What `root` and the widgets and actions inside it say of their own: titles, captions,
-// placeholders, tooltips, accessible names, menu titles and entries, list headers. What fields
-// and rows hold is data and left out.
+// placeholders, tooltips, accessible names, menu titles and entries, drop-down choices, list
+// headers. What fields and rows hold is data and left out.
 QStringList ShownTexts(const QWidget& root)
 {
     QList<const QWidget*> widgets{&root};
@@ -47,6 +48,10 @@ QStringList ShownTexts(const QWidget& root)
             texts << field->placeholderText();
         if (const auto* menu = qobject_cast<const QMenu*>(widget))
             texts << menu->title();
+        if (const auto* choice = qobject_cast<const QComboBox*>(widget)) {
+            for (int item = 0; item < choice->count(); ++item)
+                texts << choice->itemText(item);
+        }
         if (const auto* list = qobject_cast<const QTreeWidget*>(widget)) {
             for (int column = 0; column < list->columnCount(); ++column)
                 texts << list->headerItem()->text(column);
