@@ -60,98 +60,6 @@ A file name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters or &quo
         <translation>%1: &quot;%2&quot; is more bytes than a file can have</translation>
     </message>
     <message>
-        <source>The account to sign in with (required; default: the environment variable ZORBEL_ACCOUNT). The password comes from the environment variable ZORBEL_PASSWORD; without it ls and export use the session that login kept in the keyring, else the password is asked for on the terminal.</source>
-        <translation>The account to sign in with (required; default: the environment variable ZORBEL_ACCOUNT). The password comes from the environment variable ZORBEL_PASSWORD; without it ls and export use the session that login kept in the keyring, else the password is asked for on the terminal.</translation>
-    </message>
-    <message>
-        <source>Talk to the service at &lt;url&gt; (e.g. http://127.0.0.1:8123 or https://...) instead of the built-in hosts (default for the commands: the environment variable ZORBEL_SERVICE).</source>
-        <translation>Talk to the service at &lt;url&gt; (e.g. http://127.0.0.1:8123 or https://...) instead of the built-in hosts (default for the commands: the environment variable ZORBEL_SERVICE).</translation>
-    </message>
-    <message>
-        <source>Keep the password in the keyring too, so that a session the service ends is renewed without asking; without it a kept password is removed.</source>
-        <translation>Keep the password in the keyring too, so that a session the service ends is renewed without asking; without it a kept password is removed.</translation>
-    </message>
-    <message>
-        <source>Trust the certificates in the PEM file &lt;path&gt; for https, besides the system&apos;s.</source>
-        <translation>Trust the certificates in the PEM file &lt;path&gt; for https, besides the system&apos;s.</translation>
-    </message>
-    <message>
-        <source>Speak &lt;lang&gt;: zh for Chinese, en for English (default: the language that LANGUAGE, LC_ALL, LC_MESSAGES or LANG names first, else English for the commands and Chinese for the window).</source>
-        <translation>Speak &lt;lang&gt;: zh for Chinese, en for English (default: the language that LANGUAGE, LC_ALL, LC_MESSAGES or LANG names first, else English for the commands and Chinese for the window).</translation>
-    </message>
-    <message>
-        <source>Include every subfolder, depth first.</source>
-        <translation>Include every subfolder, depth first.</translation>
-    </message>
-    <message>
-        <source>Keep up to &lt;n&gt; requests in flight at once, 1 to %1 (default %2); fewer, for a while, after the service answers 429 or 503.</source>
-        <translation>Keep up to &lt;n&gt; requests in flight at once, 1 to %1 (default %2); fewer, for a while, after the service answers 429 or 503.</translation>
-    </message>
-    <message>
-        <source>Start at most &lt;n&gt; requests per second, evenly spaced; decimals such as 0.5 allowed (default: no limit).</source>
-        <translation>Start at most &lt;n&gt; requests per second, evenly spaced; decimals such as 0.5 allowed (default: no limit).</translation>
-    </message>
-    <message>
-        <source>List in the order &lt;order&gt;: name, size or time, the last name, largest or newest first; with -asc appended (name-asc, size-asc, time-asc) the other way round (default time).</source>
-        <translation>List in the order &lt;order&gt;: name, size or time, the last name, largest or newest first; with -asc appended (name-asc, size-asc, time-asc) the other way round (default time).</translation>
-    </message>
-    <message>
-        <source>Show no progress on standard error.</source>
-        <translation>Show no progress on standard error.</translation>
-    </message>
-    <message>
-        <source>Add each file&apos;s SHA1, read from its download page (several at once).</source>
-        <translation>Add each file&apos;s SHA1, read from its download page (several at once).</translation>
-    </message>
-    <message>
-        <source>Leave out a file whose download page, or a folder whose listing, still fails after its retries, write everything else, name each on standard error and exit with 3.</source>
-        <translation>Leave out a file whose download page, or a folder whose listing, still fails after its retries, write everything else, name each on standard error and exit with 3.</translation>
-    </message>
-    <message>
-        <source>Fetch every download page again instead of taking SHA1s from the store (~/.cache/zorbel-extract/), and update the store.</source>
-        <translation>Fetch every download page again instead of taking SHA1s from the store (~/.cache/zorbel-extract/), and update the store.</translation>
-    </message>
-    <message>
-        <source>Write &lt;format&gt;: tsv, tab-separated with a header line (default), or json, one array of objects.</source>
-        <translation>Write &lt;format&gt;: tsv, tab-separated with a header line (default), or json, one array of objects.</translation>
-    </message>
-    <message>
-        <source>Write the three export files into &lt;dir&gt; (default: the working folder).</source>
-        <translation>Write the three export files into &lt;dir&gt; (default: the working folder).</translation>
-    </message>
-    <message>
-        <source>Take only files whose path below FOLDER matches &lt;glob&gt;; repeatable, a file matching any one is taken. * matches within one folder name, ** across folders, ? one character, [...] one of a class; a glob without / matches the file name at any depth; one ending in / names folders, whose files it takes. Case is ignored.</source>
-        <translation>Take only files whose path below FOLDER matches &lt;glob&gt;; repeatable, a file matching any one is taken. * matches within one folder name, ** across folders, ? one character, [...] one of a class; a glob without / matches the file name at any depth; one ending in / names folders, whose files it takes. Case is ignored.</translation>
-    </message>
-    <message>
-        <source>Leave out files whose path matches &lt;glob&gt; (as for --include); repeatable. A glob ending in / names folders, which are then not listed at all.</source>
-        <translation>Leave out files whose path matches &lt;glob&gt; (as for --include); repeatable. A glob ending in / names folders, which are then not listed at all.</translation>
-    </message>
-    <message>
-        <source>Take only files of at least &lt;size&gt;: bytes, or with K, M, G or T (powers of 1024), such as 700M or 1.5G.</source>
-        <translation>Take only files of at least &lt;size&gt;: bytes, or with K, M, G or T (powers of 1024), such as 700M or 1.5G.</translation>
-    </message>
-    <message>
-        <source>Take only files of at most &lt;size&gt;.</source>
-        <translation>Take only files of at most &lt;size&gt;.</translation>
-    </message>
-    <message>
-        <source>With --recursive, descend at most &lt;n&gt; folders below FOLDER (0: FOLDER alone).</source>
-        <translation>With --recursive, descend at most &lt;n&gt; folders below FOLDER (0: FOLDER alone).</translation>
-    </message>
-    <message>
-        <source>Walk the window through the demo service&apos;s sample drive without waiting for input, save a screenshot of every step into &lt;dir&gt;, then exit (non-zero when a step went wrong). Runs offscreen when there is no display.</source>
-        <translation>Walk the window through the demo service&apos;s sample drive without waiting for input, save a screenshot of every step into &lt;dir&gt;, then exit (non-zero when a step went wrong). Runs offscreen when there is no display.</translation>
-    </message>
-    <message>
-        <source>Show this help.</source>
-        <translation>Show this help.</translation>
-    </message>
-    <message>
-        <source>Show the program&apos;s version.</source>
-        <translation>Show the program&apos;s version.</translation>
-    </message>
-    <message>
         <source>%1 takes no value, not &quot;%2&quot;</source>
         <translation>%1 takes no value, not &quot;%2&quot;</translation>
     </message>
@@ -304,6 +212,101 @@ account at the service; done also when it keeps none.</translation>
     <message>
         <source>&quot;%1&quot; shows how to use it.</source>
         <translation>&quot;%1&quot; shows how to use it.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>The account to sign in with (required; default: the environment variable ZORBEL_ACCOUNT). The password comes from the environment variable ZORBEL_PASSWORD; without it ls and export use the session that login kept in the keyring, else the password is asked for on the terminal.</source>
+        <translation>The account to sign in with (required; default: the environment variable ZORBEL_ACCOUNT). The password comes from the environment variable ZORBEL_PASSWORD; without it ls and export use the session that login kept in the keyring, else the password is asked for on the terminal.</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (e.g. http://127.0.0.1:8123 or https://...) instead of the built-in hosts (default for the commands: the environment variable ZORBEL_SERVICE).</source>
+        <translation>Talk to the service at &lt;url&gt; (e.g. http://127.0.0.1:8123 or https://...) instead of the built-in hosts (default for the commands: the environment variable ZORBEL_SERVICE).</translation>
+    </message>
+    <message>
+        <source>Keep the password in the keyring too, so that a session the service ends is renewed without asking; without it a kept password is removed.</source>
+        <translation>Keep the password in the keyring too, so that a session the service ends is renewed without asking; without it a kept password is removed.</translation>
+    </message>
+    <message>
+        <source>Trust the certificates in the PEM file &lt;path&gt; for https, besides the system&apos;s.</source>
+        <translation>Trust the certificates in the PEM file &lt;path&gt; for https, besides the system&apos;s.</translation>
+    </message>
+    <message>
+        <source>Speak &lt;lang&gt;: zh for Chinese, en for English (default: the language that LANGUAGE, LC_ALL, LC_MESSAGES or LANG names first, else English for the commands and Chinese for the window).</source>
+        <translation>Speak &lt;lang&gt;: zh for Chinese, en for English (default: the language that LANGUAGE, LC_ALL, LC_MESSAGES or LANG names first, else English for the commands and Chinese for the window).</translation>
+    </message>
+    <message>
+        <source>Include every subfolder, depth first.</source>
+        <translation>Include every subfolder, depth first.</translation>
+    </message>
+    <message>
+        <source>Keep up to &lt;n&gt; requests in flight at once, 1 to %1 (default %2); fewer, for a while, after the service answers 429 or 503.</source>
+        <translation>Keep up to &lt;n&gt; requests in flight at once, 1 to %1 (default %2); fewer, for a while, after the service answers 429 or 503.</translation>
+    </message>
+    <message>
+        <source>Start at most &lt;n&gt; requests per second, evenly spaced; decimals such as 0.5 allowed (default: no limit).</source>
+        <translation>Start at most &lt;n&gt; requests per second, evenly spaced; decimals such as 0.5 allowed (default: no limit).</translation>
+    </message>
+    <message>
+        <source>List in the order &lt;order&gt;: name, size or time, the last name, largest or newest first; with -asc appended (name-asc, size-asc, time-asc) the other way round (default time).</source>
+        <translation>List in the order &lt;order&gt;: name, size or time, the last name, largest or newest first; with -asc appended (name-asc, size-asc, time-asc) the other way round (default time).</translation>
+    </message>
+    <message>
+        <source>Show no progress on standard error.</source>
+        <translation>Show no progress on standard error.</translation>
+    </message>
+    <message>
+        <source>Add each file&apos;s SHA1, read from its download page (several at once).</source>
+        <translation>Add each file&apos;s SHA1, read from its download page (several at once).</translation>
+    </message>
+    <message>
+        <source>Leave out a file whose download page, or a folder whose listing, still fails after its retries, write everything else, name each on standard error and exit with 3.</source>
+        <translation>Leave out a file whose download page, or a folder whose listing, still fails after its retries, write everything else, name each on standard error and exit with 3.</translation>
+    </message>
+    <message>
+        <source>Fetch every download page again instead of taking SHA1s from the store (~/.cache/zorbel-extract/), and update the store.</source>
+        <translation>Fetch every download page again instead of taking SHA1s from the store (~/.cache/zorbel-extract/), and update the store.</translation>
+    </message>
+    <message>
+        <source>Write &lt;format&gt;: tsv, tab-separated with a header line (default), or json, one array of objects.</source>
+        <translation>Write &lt;format&gt;: tsv, tab-separated with a header line (default), or json, one array of objects.</translation>
+    </message>
+    <message>
+        <source>Write the three export files into &lt;dir&gt; (default: the working folder).</source>
+        <translation>Write the three export files into &lt;dir&gt; (default: the working folder).</translation>
+    </message>
+    <message>
+        <source>Take only files whose path below FOLDER matches &lt;glob&gt;; repeatable, a file matching any one is taken. * matches within one folder name, ** across folders, ? one character, [...] one of a class; a glob without / matches the file name at any depth; one ending in / names folders, whose files it takes. Case is ignored.</source>
+        <translation>Take only files whose path below FOLDER matches &lt;glob&gt;; repeatable, a file matching any one is taken. * matches within one folder name, ** across folders, ? one character, [...] one of a class; a glob without / matches the file name at any depth; one ending in / names folders, whose files it takes. Case is ignored.</translation>
+    </message>
+    <message>
+        <source>Leave out files whose path matches &lt;glob&gt; (as for --include); repeatable. A glob ending in / names folders, which are then not listed at all.</source>
+        <translation>Leave out files whose path matches &lt;glob&gt; (as for --include); repeatable. A glob ending in / names folders, which are then not listed at all.</translation>
+    </message>
+    <message>
+        <source>Take only files of at least &lt;size&gt;: bytes, or with K, M, G or T (powers of 1024), such as 700M or 1.5G.</source>
+        <translation>Take only files of at least &lt;size&gt;: bytes, or with K, M, G or T (powers of 1024), such as 700M or 1.5G.</translation>
+    </message>
+    <message>
+        <source>Take only files of at most &lt;size&gt;.</source>
+        <translation>Take only files of at most &lt;size&gt;.</translation>
+    </message>
+    <message>
+        <source>With --recursive, descend at most &lt;n&gt; folders below FOLDER (0: FOLDER alone).</source>
+        <translation>With --recursive, descend at most &lt;n&gt; folders below FOLDER (0: FOLDER alone).</translation>
+    </message>
+    <message>
+        <source>Walk the window through the demo service&apos;s sample drive without waiting for input, save a screenshot of every step into &lt;dir&gt;, then exit (non-zero when a step went wrong). Runs offscreen when there is no display.</source>
+        <translation>Walk the window through the demo service&apos;s sample drive without waiting for input, save a screenshot of every step into &lt;dir&gt;, then exit (non-zero when a step went wrong). Runs offscreen when there is no display.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Show this help.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>Show the program&apos;s version.</translation>
     </message>
 </context>
 <context>

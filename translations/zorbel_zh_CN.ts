@@ -60,98 +60,6 @@
         <translation>%1：&quot;%2&quot; 超出了文件可能有的字节数</translation>
     </message>
     <message>
-        <source>The account to sign in with (required; default: the environment variable ZORBEL_ACCOUNT). The password comes from the environment variable ZORBEL_PASSWORD; without it ls and export use the session that login kept in the keyring, else the password is asked for on the terminal.</source>
-        <translation>用于登录的账号（必填；默认取环境变量 ZORBEL_ACCOUNT）。密码取自环境变量 ZORBEL_PASSWORD；未设置时，ls 和 export 使用 login 保存在密钥环中的会话，否则在终端上询问密码。</translation>
-    </message>
-    <message>
-        <source>Talk to the service at &lt;url&gt; (e.g. http://127.0.0.1:8123 or https://...) instead of the built-in hosts (default for the commands: the environment variable ZORBEL_SERVICE).</source>
-        <translation>连接位于 &lt;url&gt; 的服务（如 http://127.0.0.1:8123 或 https://...），而不是内置的主机（命令的默认值：环境变量 ZORBEL_SERVICE）。</translation>
-    </message>
-    <message>
-        <source>Keep the password in the keyring too, so that a session the service ends is renewed without asking; without it a kept password is removed.</source>
-        <translation>同时在密钥环中保存密码，以便服务结束会话时无需询问即可续期；不加此选项则删除已保存的密码。</translation>
-    </message>
-    <message>
-        <source>Trust the certificates in the PEM file &lt;path&gt; for https, besides the system&apos;s.</source>
-        <translation>除系统的证书外，https 还信任 PEM 文件 &lt;path&gt; 中的证书。</translation>
-    </message>
-    <message>
-        <source>Speak &lt;lang&gt;: zh for Chinese, en for English (default: the language that LANGUAGE, LC_ALL, LC_MESSAGES or LANG names first, else English for the commands and Chinese for the window).</source>
-        <translation>使用语言 &lt;lang&gt;：zh 为中文，en 为英文（默认：LANGUAGE、LC_ALL、LC_MESSAGES 或 LANG 中最先指明的语言，否则命令用英文、窗口用中文）。</translation>
-    </message>
-    <message>
-        <source>Include every subfolder, depth first.</source>
-        <translation>包含所有子目录，深度优先。</translation>
-    </message>
-    <message>
-        <source>Keep up to &lt;n&gt; requests in flight at once, 1 to %1 (default %2); fewer, for a while, after the service answers 429 or 503.</source>
-        <translation>同时最多保持 &lt;n&gt; 个请求，1 到 %1（默认 %2）；服务返回 429 或 503 后会暂时减少。</translation>
-    </message>
-    <message>
-        <source>Start at most &lt;n&gt; requests per second, evenly spaced; decimals such as 0.5 allowed (default: no limit).</source>
-        <translation>每秒最多发起 &lt;n&gt; 个请求，均匀间隔；可用小数，如 0.5（默认：不限）。</translation>
-    </message>
-    <message>
-        <source>List in the order &lt;order&gt;: name, size or time, the last name, largest or newest first; with -asc appended (name-asc, size-asc, time-asc) the other way round (default time).</source>
-        <translation>按 &lt;order&gt; 排序：name、size 或 time，名称最后、最大或最新的在前；加上 -asc（name-asc、size-asc、time-asc）则顺序相反（默认 time）。</translation>
-    </message>
-    <message>
-        <source>Show no progress on standard error.</source>
-        <translation>不在标准错误上显示进度。</translation>
-    </message>
-    <message>
-        <source>Add each file&apos;s SHA1, read from its download page (several at once).</source>
-        <translation>加上每个文件的 SHA1，从其下载页读取（同时读取多个）。</translation>
-    </message>
-    <message>
-        <source>Leave out a file whose download page, or a folder whose listing, still fails after its retries, write everything else, name each on standard error and exit with 3.</source>
-        <translation>某个文件的下载页或某个目录的列表在重试后仍然失败时，将其略去，写出其余内容，在标准错误上逐一列出，并以 3 退出。</translation>
-    </message>
-    <message>
-        <source>Fetch every download page again instead of taking SHA1s from the store (~/.cache/zorbel-extract/), and update the store.</source>
-        <translation>重新获取每个下载页，而不是从存储（~/.cache/zorbel-extract/）中取 SHA1，并更新存储。</translation>
-    </message>
-    <message>
-        <source>Write &lt;format&gt;: tsv, tab-separated with a header line (default), or json, one array of objects.</source>
-        <translation>以 &lt;format&gt; 格式输出：tsv，制表符分隔并带标题行（默认）；或 json，一个对象数组。</translation>
-    </message>
-    <message>
-        <source>Write the three export files into &lt;dir&gt; (default: the working folder).</source>
-        <translation>将三个导出文件写入 &lt;dir&gt;（默认：当前工作目录）。</translation>
-    </message>
-    <message>
-        <source>Take only files whose path below FOLDER matches &lt;glob&gt;; repeatable, a file matching any one is taken. * matches within one folder name, ** across folders, ? one character, [...] one of a class; a glob without / matches the file name at any depth; one ending in / names folders, whose files it takes. Case is ignored.</source>
-        <translation>只取 FOLDER 之下路径匹配 &lt;glob&gt; 的文件；可重复，匹配任意一个即取。* 在一个目录名之内匹配，** 跨越目录，? 匹配一个字符，[...] 匹配类中之一；不含 / 的模式匹配任意深度的文件名；以 / 结尾的模式指目录，取其中的文件。不区分大小写。</translation>
-    </message>
-    <message>
-        <source>Leave out files whose path matches &lt;glob&gt; (as for --include); repeatable. A glob ending in / names folders, which are then not listed at all.</source>
-        <translation>略去路径匹配 &lt;glob&gt; 的文件（规则同 --include）；可重复。以 / 结尾的模式指目录，这些目录将完全不列出。</translation>
-    </message>
-    <message>
-        <source>Take only files of at least &lt;size&gt;: bytes, or with K, M, G or T (powers of 1024), such as 700M or 1.5G.</source>
-        <translation>只取至少 &lt;size&gt; 的文件：字节数，或带单位 K、M、G、T（1024 的幂），如 700M 或 1.5G。</translation>
-    </message>
-    <message>
-        <source>Take only files of at most &lt;size&gt;.</source>
-        <translation>只取至多 &lt;size&gt; 的文件。</translation>
-    </message>
-    <message>
-        <source>With --recursive, descend at most &lt;n&gt; folders below FOLDER (0: FOLDER alone).</source>
-        <translation>配合 --recursive，最多深入 FOLDER 之下 &lt;n&gt; 层目录（0：仅 FOLDER 本身）。</translation>
-    </message>
-    <message>
-        <source>Walk the window through the demo service&apos;s sample drive without waiting for input, save a screenshot of every step into &lt;dir&gt;, then exit (non-zero when a step went wrong). Runs offscreen when there is no display.</source>
-        <translation>不等待输入，让窗口走一遍演示服务的示例网盘，把每一步的截图保存到 &lt;dir&gt;，然后退出（有步骤出错时返回非零）。没有显示器时在屏幕外运行。</translation>
-    </message>
-    <message>
-        <source>Show this help.</source>
-        <translation>显示本帮助。</translation>
-    </message>
-    <message>
-        <source>Show the program&apos;s version.</source>
-        <translation>显示程序的版本。</translation>
-    </message>
-    <message>
         <source>%1 takes no value, not &quot;%2&quot;</source>
         <translation>%1 不接受值，却给了 &quot;%2&quot;</translation>
     </message>
@@ -303,6 +211,101 @@ account at the service; done also when it keeps none.</source>
     <message>
         <source>&quot;%1&quot; shows how to use it.</source>
         <translation>用法见 &quot;%1&quot;。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>The account to sign in with (required; default: the environment variable ZORBEL_ACCOUNT). The password comes from the environment variable ZORBEL_PASSWORD; without it ls and export use the session that login kept in the keyring, else the password is asked for on the terminal.</source>
+        <translation>用于登录的账号（必填；默认取环境变量 ZORBEL_ACCOUNT）。密码取自环境变量 ZORBEL_PASSWORD；未设置时，ls 和 export 使用 login 保存在密钥环中的会话，否则在终端上询问密码。</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (e.g. http://127.0.0.1:8123 or https://...) instead of the built-in hosts (default for the commands: the environment variable ZORBEL_SERVICE).</source>
+        <translation>连接位于 &lt;url&gt; 的服务（如 http://127.0.0.1:8123 或 https://...），而不是内置的主机（命令的默认值：环境变量 ZORBEL_SERVICE）。</translation>
+    </message>
+    <message>
+        <source>Keep the password in the keyring too, so that a session the service ends is renewed without asking; without it a kept password is removed.</source>
+        <translation>同时在密钥环中保存密码，以便服务结束会话时无需询问即可续期；不加此选项则删除已保存的密码。</translation>
+    </message>
+    <message>
+        <source>Trust the certificates in the PEM file &lt;path&gt; for https, besides the system&apos;s.</source>
+        <translation>除系统的证书外，https 还信任 PEM 文件 &lt;path&gt; 中的证书。</translation>
+    </message>
+    <message>
+        <source>Speak &lt;lang&gt;: zh for Chinese, en for English (default: the language that LANGUAGE, LC_ALL, LC_MESSAGES or LANG names first, else English for the commands and Chinese for the window).</source>
+        <translation>使用语言 &lt;lang&gt;：zh 为中文，en 为英文（默认：LANGUAGE、LC_ALL、LC_MESSAGES 或 LANG 中最先指明的语言，否则命令用英文、窗口用中文）。</translation>
+    </message>
+    <message>
+        <source>Include every subfolder, depth first.</source>
+        <translation>包含所有子目录，深度优先。</translation>
+    </message>
+    <message>
+        <source>Keep up to &lt;n&gt; requests in flight at once, 1 to %1 (default %2); fewer, for a while, after the service answers 429 or 503.</source>
+        <translation>同时最多保持 &lt;n&gt; 个请求，1 到 %1（默认 %2）；服务返回 429 或 503 后会暂时减少。</translation>
+    </message>
+    <message>
+        <source>Start at most &lt;n&gt; requests per second, evenly spaced; decimals such as 0.5 allowed (default: no limit).</source>
+        <translation>每秒最多发起 &lt;n&gt; 个请求，均匀间隔；可用小数，如 0.5（默认：不限）。</translation>
+    </message>
+    <message>
+        <source>List in the order &lt;order&gt;: name, size or time, the last name, largest or newest first; with -asc appended (name-asc, size-asc, time-asc) the other way round (default time).</source>
+        <translation>按 &lt;order&gt; 排序：name、size 或 time，名称最后、最大或最新的在前；加上 -asc（name-asc、size-asc、time-asc）则顺序相反（默认 time）。</translation>
+    </message>
+    <message>
+        <source>Show no progress on standard error.</source>
+        <translation>不在标准错误上显示进度。</translation>
+    </message>
+    <message>
+        <source>Add each file&apos;s SHA1, read from its download page (several at once).</source>
+        <translation>加上每个文件的 SHA1，从其下载页读取（同时读取多个）。</translation>
+    </message>
+    <message>
+        <source>Leave out a file whose download page, or a folder whose listing, still fails after its retries, write everything else, name each on standard error and exit with 3.</source>
+        <translation>某个文件的下载页或某个目录的列表在重试后仍然失败时，将其略去，写出其余内容，在标准错误上逐一列出，并以 3 退出。</translation>
+    </message>
+    <message>
+        <source>Fetch every download page again instead of taking SHA1s from the store (~/.cache/zorbel-extract/), and update the store.</source>
+        <translation>重新获取每个下载页，而不是从存储（~/.cache/zorbel-extract/）中取 SHA1，并更新存储。</translation>
+    </message>
+    <message>
+        <source>Write &lt;format&gt;: tsv, tab-separated with a header line (default), or json, one array of objects.</source>
+        <translation>以 &lt;format&gt; 格式输出：tsv，制表符分隔并带标题行（默认）；或 json，一个对象数组。</translation>
+    </message>
+    <message>
+        <source>Write the three export files into &lt;dir&gt; (default: the working folder).</source>
+        <translation>将三个导出文件写入 &lt;dir&gt;（默认：当前工作目录）。</translation>
+    </message>
+    <message>
+        <source>Take only files whose path below FOLDER matches &lt;glob&gt;; repeatable, a file matching any one is taken. * matches within one folder name, ** across folders, ? one character, [...] one of a class; a glob without / matches the file name at any depth; one ending in / names folders, whose files it takes. Case is ignored.</source>
+        <translation>只取 FOLDER 之下路径匹配 &lt;glob&gt; 的文件；可重复，匹配任意一个即取。* 在一个目录名之内匹配，** 跨越目录，? 匹配一个字符，[...] 匹配类中之一；不含 / 的模式匹配任意深度的文件名；以 / 结尾的模式指目录，取其中的文件。不区分大小写。</translation>
+    </message>
+    <message>
+        <source>Leave out files whose path matches &lt;glob&gt; (as for --include); repeatable. A glob ending in / names folders, which are then not listed at all.</source>
+        <translation>略去路径匹配 &lt;glob&gt; 的文件（规则同 --include）；可重复。以 / 结尾的模式指目录，这些目录将完全不列出。</translation>
+    </message>
+    <message>
+        <source>Take only files of at least &lt;size&gt;: bytes, or with K, M, G or T (powers of 1024), such as 700M or 1.5G.</source>
+        <translation>只取至少 &lt;size&gt; 的文件：字节数，或带单位 K、M、G、T（1024 的幂），如 700M 或 1.5G。</translation>
+    </message>
+    <message>
+        <source>Take only files of at most &lt;size&gt;.</source>
+        <translation>只取至多 &lt;size&gt; 的文件。</translation>
+    </message>
+    <message>
+        <source>With --recursive, descend at most &lt;n&gt; folders below FOLDER (0: FOLDER alone).</source>
+        <translation>配合 --recursive，最多深入 FOLDER 之下 &lt;n&gt; 层目录（0：仅 FOLDER 本身）。</translation>
+    </message>
+    <message>
+        <source>Walk the window through the demo service&apos;s sample drive without waiting for input, save a screenshot of every step into &lt;dir&gt;, then exit (non-zero when a step went wrong). Runs offscreen when there is no display.</source>
+        <translation>不等待输入，让窗口走一遍演示服务的示例网盘，把每一步的截图保存到 &lt;dir&gt;，然后退出（有步骤出错时返回非零）。没有显示器时在屏幕外运行。</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>显示本帮助。</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>显示程序的版本。</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString LanguageOption = QStringLiteral("lang");
+const QString LanguageOptionName = QStringLiteral("lang");
 
 QString catalogSuffix(Language language)
 {
@@ -50,11 +50,11 @@ std::optional<QString> LanguageArgument(const QStringList& arguments)
         // The command line reads single-dash words as long options too.
         if (argument.startsWith(QLatin1String("--")))
             argument.remove(0, 1);
-        if (argument == u'-' + LanguageOption) {
+        if (argument == u'-' + LanguageOptionName) {
             if (i + 1 < arguments.size())
                 value = arguments[++i];
-        } else if (argument.startsWith(u'-' + LanguageOption + u'=')) {
-            value = argument.mid(LanguageOption.size() + 2);
+        } else if (argument.startsWith(u'-' + LanguageOptionName + u'=')) {
+            value = argument.mid(LanguageOptionName.size() + 2);
         }
     }
     return value;
