@@ -26,6 +26,11 @@ QString LoginBody(const QString& account, const QString& password)
            QStringLiteral("&login[time]=on&goto=") + MainSiteAddress();
 }
 
+QString LoginRefusedText()
+{
+    return QCoreApplication::translate("Login", "登陆失败！请确认账户和密码");
+}
+
 LoginOutcome SignIn(const QString& account, const QString& password)
 {
     if (account.isEmpty() || password.isEmpty()) {
@@ -35,7 +40,7 @@ LoginOutcome SignIn(const QString& account, const QString& password)
     const QString cookie =
         LoginRequest(QStringLiteral("POST"), LoginAddress(), LoginBody(account, password));
     if (cookie == QLatin1String("false")) {
-        showLoginError(QCoreApplication::translate("Login", "登陆失败！请确认账户和密码"));
+        showLoginError(LoginRefusedText());
         return LoginOutcome::Refused;
     }
     SetSessionCookie(cookie);

@@ -13,6 +13,9 @@ enum class LoginOutcome
     SignedOut,          // the request failed (its message was shown); cookie and rows emptied
 };
 
+/** The message a refused login shows, in the run's language. */
+QString LoginRefusedText();
+
 /** The login request's form body for `account` and `password`, both taken as they stand. */
 QString LoginBody(const QString& account, const QString& password);
 

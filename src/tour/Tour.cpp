@@ -8,6 +8,7 @@
 #include "browser/ListingRequest.h"
 #include "browser/ListingRows.h"
 #include "browser/ListingState.h"
+#include "browser/Login.h"
 #include "export/ExtractionFormat.h"
 #include "export/LinkResolution.h"
 #include "service/session.h"
@@ -38,8 +39,6 @@ const QString MoviesFolder = QString::fromUtf8(DemoDriveIds::MoviesName);
 
 constexpr int PageSize = ListingState::PageSize;
 constexpr int NewestFirstChoice = 2; // the sort choice the window starts with
-// The login's refusal, as the service layer words it before translation.
-const char* const LoginRefusal = "登陆失败！请确认账户和密码";
 constexpr QSize WideWindow(1400, 607);
 
 void print(const QString& line)
@@ -152,7 +151,7 @@ void Tour::startUp()
 void Tour::wrongPassword()
 {
     typeAndLogIn(AccountPassword + QStringLiteral("-wrong"));
-    const QString refusal = QCoreApplication::translate("Login", LoginRefusal);
+    const QString refusal = LoginRefusedText();
     expect(!m_desktop.messages.isEmpty() && m_desktop.messages.constLast().text == refusal,
            tr("the refusal is shown"));
     expect(SessionCookie().isEmpty(), tr("still signed out"));
