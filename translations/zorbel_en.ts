@@ -721,6 +721,25 @@ Files and folders skipped: %3
     </message>
 </context>
 <context>
+    <name>RecordingDesktop</name>
+    <message>
+        <source>  message box [%1]: %2</source>
+        <translation>  message box [%1]: %2</translation>
+    </message>
+    <message>
+        <source>  message box [%1] with [%2]: %3</source>
+        <translation>  message box [%1] with [%2]: %3</translation>
+    </message>
+    <message>
+        <source>  clipboard: %1</source>
+        <translation>  clipboard: %1</translation>
+    </message>
+    <message>
+        <source>  open: %1</source>
+        <translation>  open: %1</translation>
+    </message>
+</context>
+<context>
     <name>RetryingFetcher</name>
     <message>
         <source>（多次重试后仍然失败）</source>

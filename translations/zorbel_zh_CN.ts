@@ -720,6 +720,25 @@ account at the service; done also when it keeps none.</source>
     </message>
 </context>
 <context>
+    <name>RecordingDesktop</name>
+    <message>
+        <source>  message box [%1]: %2</source>
+        <translation>  消息框 [%1]：%2</translation>
+    </message>
+    <message>
+        <source>  message box [%1] with [%2]: %3</source>
+        <translation>  消息框 [%1]，带按钮 [%2]：%3</translation>
+    </message>
+    <message>
+        <source>  clipboard: %1</source>
+        <translation>  剪贴板：%1</translation>
+    </message>
+    <message>
+        <source>  open: %1</source>
+        <translation>  打开：%1</translation>
+    </message>
+</context>
+<context>
     <name>RetryingFetcher</name>
     <message>
         <source>（多次重试后仍然失败）</source>

@@ -1,5 +1,6 @@
 #include "RecordingDesktop.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 RecordingDesktop::RecordingDesktop(Echo echo) : m_echo(echo), m_replaced(&CurrentDesktop())
@@ -15,7 +16,8 @@ RecordingDesktop::~RecordingDesktop()
 void RecordingDesktop::showMessage(const QString& text, const QString& title, Icon icon)
 {
     messages.append({text, title, icon});
-    print(QStringLiteral("  message box [%1]: %2").arg(title, text));
+    print(
+        QCoreApplication::translate("RecordingDesktop", "  message box [%1]: %2").arg(title, text));
 }
 
 void RecordingDesktop::showActionMessage(const QString& text, const QString& title,
@@ -23,19 +25,20 @@ void RecordingDesktop::showActionMessage(const QString& text, const QString& tit
                                          const std::function<void()>& action)
 {
     messages.append({text, title, Icon::None, actionCaption, action});
-    print(QStringLiteral("  message box [%1] with [%2]: %3").arg(title, actionCaption, text));
+    print(QCoreApplication::translate("RecordingDesktop", "  message box [%1] with [%2]: %3")
+              .arg(title, actionCaption, text));
 }
 
 void RecordingDesktop::setClipboardText(const QString& text)
 {
     clipboardTexts.append(text);
-    print(QStringLiteral("  clipboard: %1").arg(text));
+    print(QCoreApplication::translate("RecordingDesktop", "  clipboard: %1").arg(text));
 }
 
 void RecordingDesktop::shellOpen(const QString& target)
 {
     openedTargets.append(target);
-    print(QStringLiteral("  open: %1").arg(target));
+    print(QCoreApplication::translate("RecordingDesktop", "  open: %1").arg(target));
 }
 
 void RecordingDesktop::print(const QString& line) const
