@@ -262,8 +262,14 @@ QString CommandLine::unknownOptionError(const QString& typed, const QString& nam
     return tr("unknown option %1; did you mean %2?").arg(typed, dashed(closest));
 }
 
-bool CommandLine::readLanguage()
+// Parses `arguments` with the options added; false when that ends the reading: a usage error,
+// which it records, or a request for help.
+bool CommandLine::parseOptions(const QStringList& arguments)
 {
+    if (!m_parser->parse(arguments)) {
+        fail(parseError(arguments));
+        return false;
+    }
     // The language is taken before the parser runs; a value it could not take is named here.
     for (const QString& language : m_parser->values(LanguageOption)) {
         if (language != QLatin1String("zh") && language != QLatin1String("en")) {
@@ -271,7 +277,7 @@ bool CommandLine::readLanguage()
             return false;
         }
     }
-    return true;
+    return !m_parser->isSet(HelpOption);
 }
 
 void CommandLine::readWindowOptions(const QStringList& arguments)
@@ -296,11 +302,7 @@ void CommandLine::readWindowOptions(const QStringList& arguments)
     for (const OptionText& option :
          {HelpOption, VersionOption, ServiceOption, CaFileOption, TourOption, LanguageOption})
         addOption(option);
-    if (!parser.parse(arguments))
-        return fail(parseError(arguments));
-    if (!readLanguage())
-        return;
-    if (parser.isSet(HelpOption))
+    if (!parseOptions(arguments))
         return;
     if (parser.isSet(VersionOption)) {
         m_version = true;
@@ -359,11 +361,7 @@ void CommandLine::readSubcommandOptions(Subcommand command, const QStringList& a
                                     "(default /), or a folder id such as cid:1002."),
                                  QStringLiteral("[FOLDER]"));
 
-    if (!parser.parse(rest))
-        return fail(parseError(rest));
-    if (!readLanguage())
-        return;
-    if (parser.isSet(HelpOption))
+    if (!parseOptions(rest))
         return;
     if (readSubcommandValues(command))
         m_action = Action::RunSubcommand;
@@ -382,11 +380,7 @@ void CommandLine::readAccountCommandOptions(Subcommand command, const QStringLis
                  "account at the service; done also when it keeps none."));
     if (command == Subcommand::Login)
         addOption(SavePasswordOption);
-    if (!parser.parse(arguments))
-        return fail(parseError(arguments));
-    if (!readLanguage())
-        return;
-    if (parser.isSet(HelpOption))
+    if (!parseOptions(arguments))
         return;
     if (!parser.positionalArguments().isEmpty())
         return fail(tr("%1 takes no FOLDER, not \"%2\"")

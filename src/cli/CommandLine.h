@@ -103,7 +103,7 @@ private:
     void addOption(const QCommandLineOption& option);
     QString parseError(const QStringList& arguments) const;
     QString unknownOptionError(const QString& typed, const QString& name) const;
-    bool readLanguage();
+    bool parseOptions(const QStringList& arguments);
 
     Action m_action = Action::Print;
     WindowOptions m_window;
